@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QPrinter;
+
+enum class MessageIcon { None, Information, Warning, Critical, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
+
+struct FileDialogRequest
+{
+    QString title;
+    QString defaultExtension; // without the dot, e.g. "mdb"
+    QString startPath;        // the file or folder the dialog opens at
+};
+
+// Every message box, file dialog, print dialog and help call of the program
+// goes through this one service, so that tests can replace it with
+// FakeDialogs and check exactly what the operator would have seen.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    virtual MessageAnswer showMessage(const QString& text, const QString& title,
+                                      MessageIcon icon, MessageButtons buttons) = 0;
+
+    // The full path chosen, or nothing when the operator cancelled.
+    virtual std::optional<QString> chooseSaveFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> chooseOpenFile(const FileDialogRequest& request) = 0;
+
+    // Lets the operator choose a printer (set up in `printer`) and a number
+    // of copies; nothing when cancelled. Printing to a file and printing a
+    // selection are not offered.
+    virtual std::optional<int> choosePrinter(QPrinter& printer) = 0;
+
+    // Opens the help file at its contents and returns at once.
+    virtual void showHelp(const QString& helpFile) = 0;
+
+    MessageAnswer inform(const QString& text, const QString& title)
+    {
+        return showMessage(text, title, MessageIcon::Information, MessageButtons::Ok);
+    }
+};

@@ -1,0 +1,151 @@
+#include "NumberText.h"
+
+#include "DecimalDigits.h"
+
+#include <QLocale>
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Parses exactly [begin, end) as a plain decimal number.
+bool parseWholeAscii(const char* begin, const char* end, double* value)
+{
+    if (begin == end)
+        return false;
+    const auto parsed = std::from_chars(begin, end, *value);
+    return parsed.ec == std::errc() && parsed.ptr == end && std::isfinite(*value);
+}
+
+// The number part at the start of `text`, as ASCII: sign, digits with one
+// point, and an exponent only when digits follow its letter.
+QByteArray leadingNumberText(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+
+    QByteArray number;
+    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
+        if (text[i] == QLatin1Char('-'))
+            number += '-';
+        ++i;
+    }
+    bool anyDigit = false;
+    bool seenPoint = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (isDigit(c)) {
+            anyDigit = true;
+            number += char(c.unicode());
+        } else if (c == QLatin1Char('.') && !seenPoint) {
+            seenPoint = true;
+            number += '.';
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit)
+        return QByteArray();
+
+    if (i < text.size() && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+        QByteArray exponent = "e";
+        qsizetype j = i + 1;
+        if (j < text.size() && (text[j] == QLatin1Char('-') || text[j] == QLatin1Char('+')))
+            exponent += char(text[j++].unicode());
+        const qsizetype firstExponentDigit = j;
+        while (j < text.size() && isDigit(text[j]))
+            exponent += char(text[j++].unicode());
+        if (j > firstExponentDigit)
+            number += exponent;
+    }
+    if (number.startsWith('.') || number.startsWith("-."))
+        number.insert(number.indexOf('.'), '0');
+    return number;
+}
+
+} // namespace
+
+double leadingNumber(QStringView text)
+{
+    const QByteArray number = leadingNumberText(text);
+    double value = 0;
+    if (!parseWholeAscii(number.constData(), number.constData() + number.size(), &value))
+        return 0;
+    return value;
+}
+
+double numberFromText(QStringView text)
+{
+    const QStringView trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return 0;
+
+    bool ok = false;
+    double value = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok)
+        value = QLocale().toDouble(trimmed, &ok);
+    return ok && std::isfinite(value) ? value : 0;
+}
+
+double numberFromUtf8(const char* data, qsizetype size)
+{
+    const char* begin = data;
+    const char* end = data + size;
+    while (begin < end && (*begin == ' ' || *begin == '\t'))
+        ++begin;
+    while (end > begin && (end[-1] == ' ' || end[-1] == '\t'))
+        --end;
+
+    double value = 0;
+    if (parseWholeAscii(begin, end, &value))
+        return value;
+    if (begin == end)
+        return 0;
+    return numberFromText(QString::fromUtf8(begin, end - begin));
+}
+
+QString generalNumberText(double value)
+{
+    const DecimalDigits decimal = DecimalDigits::fromDouble(value);
+    if (decimal.pointPosition <= 15 && decimal.pointPosition > -15)
+        return decimal.positionalText();
+
+    const int exponent = decimal.pointPosition - 1;
+    QString text = decimal.negative ? QStringLiteral("-") : QString();
+    text += decimal.digits.left(1);
+    if (decimal.digits.size() > 1)
+        text += QLatin1Char('.') + decimal.digits.mid(1);
+    text += exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+");
+    text += QString::number(std::abs(exponent)).rightJustified(2, QLatin1Char('0'));
+    return text;
+}
+
+double roundHalfToEven(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    if (fraction < 0.5)
+        return below;
+    if (fraction > 0.5)
+        return below + 1;
+    return std::fmod(below, 2) == 0 ? below : below + 1;
+}
+
+double roundHalfAwayFromZero(double value, int decimals)
+{
+    return DecimalDigits::fromDouble(value).roundedAwayFromZero(decimals).toDouble();
+}

@@ -1,0 +1,102 @@
+#include "QtDialogs.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
+
+namespace {
+
+QMessageBox::Icon toQt(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQt(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok: return QMessageBox::Ok;
+    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    case MessageButtons::AbortRetryIgnore:
+        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    }
+    return QMessageBox::Ok;
+}
+
+MessageAnswer fromQt(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Retry: return MessageAnswer::Retry;
+    case QMessageBox::Abort: return MessageAnswer::Abort;
+    case QMessageBox::Ignore: return MessageAnswer::Ignore;
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    default: return MessageAnswer::Ok;
+    }
+}
+
+} // namespace
+
+MessageAnswer QtDialogs::showMessage(const QString& text, const QString& title,
+                                     MessageIcon icon, MessageButtons buttons)
+{
+    QMessageBox box(toQt(icon), title, text, toQt(buttons), m_parentWindow);
+    return fromQt(box.exec());
+}
+
+std::optional<QString> QtDialogs::chooseSaveFile(const FileDialogRequest& request)
+{
+    return chooseFile(request, true);
+}
+
+std::optional<QString> QtDialogs::chooseOpenFile(const FileDialogRequest& request)
+{
+    return chooseFile(request, false);
+}
+
+std::optional<QString> QtDialogs::chooseFile(const FileDialogRequest& request, bool save)
+{
+    QFileDialog dialog(m_parentWindow, request.title, request.startPath);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!request.defaultExtension.isEmpty()) {
+        dialog.setDefaultSuffix(request.defaultExtension);
+        dialog.setNameFilters({QStringLiteral("Database files (*.%1)").arg(request.defaultExtension),
+                               QStringLiteral("All files (*)")});
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<int> QtDialogs::choosePrinter(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, m_parentWindow);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return printer.copyCount();
+}
+
+void QtDialogs::showHelp(const QString& helpFile)
+{
+    if (QFileInfo::exists(helpFile) && QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile)))
+        return;
+    showMessage(QStringLiteral("The help file could not be opened:\n\n%1").arg(helpFile),
+                QStringLiteral("Help"), MessageIcon::Warning, MessageButtons::Ok);
+}

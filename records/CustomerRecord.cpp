@@ -1,0 +1,23 @@
+#include "CustomerRecord.h"
+
+QLatin1String CustomerRecord::columnName(int field)
+{
+    static const char* const names[FieldCount] = {
+        "name", "Address", "Country", "City", "State", "Zip", "Phone", "FAX", "Email",
+        "Product", "Quantity", "Price", "DatePur", "Payment", "Paid", "Sex",
+    };
+    return QLatin1String(names[field]);
+}
+
+CustomerRecord CustomerRecord::fromList(const QStringList& values)
+{
+    CustomerRecord record;
+    for (int field = 0; field < FieldCount && field < values.size(); ++field)
+        record.m_values[field] = values.at(field);
+    return record;
+}
+
+QStringList CustomerRecord::toList() const
+{
+    return QStringList(m_values.begin(), m_values.end());
+}

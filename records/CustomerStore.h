@@ -1,0 +1,59 @@
+#pragma once
+
+#include "CustomerRecord.h"
+#include "Result.h"
+
+#include <QString>
+
+#include <functional>
+
+// A stable identity of a stored customer row; positions change when rows
+// before it are deleted, the identity does not.
+using RowId = qint64;
+constexpr RowId NoRow = -1;
+
+// What the customer list needs of each row: its name and the figures that
+// make up the shop's totals.
+struct CustomerSummary
+{
+    enum class Sex { Male, Female, Other };
+
+    RowId rowId = NoRow;
+    QString name;
+    double quantity = 0; // a text that is not a number counts as 0
+    double price = 0;
+    Sex sex = Sex::Other;
+};
+
+// The customer table: rows of sixteen texts kept in a stable insertion
+// order. Every failure comes back as a Result with a message for the
+// operator; a store never shows anything itself. Texts are stored exactly
+// as given; a missing value reads back as the empty text.
+class CustomerStore
+{
+public:
+    using SummaryVisitor = std::function<void(const CustomerSummary&)>;
+
+    virtual ~CustomerStore() = default;
+
+    // Opens the table, creating it (and its file) when absent.
+    virtual Result open() = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+
+    // The engine's version text.
+    virtual QString version() const = 0;
+
+    virtual Result rowCount(qint64* count) = 0;
+
+    // Visits every row in the table's natural order.
+    virtual Result scanSummaries(const SummaryVisitor& visit) = 0;
+
+    virtual Result read(RowId row, CustomerRecord* record) = 0;
+    // Appends a row at the end of the natural order.
+    virtual Result append(const CustomerRecord& record, RowId* row = nullptr) = 0;
+    // Overwrites all sixteen texts of the row; an error if it no longer exists.
+    virtual Result update(RowId row, const CustomerRecord& record) = 0;
+    // Removes the row; an error if it no longer exists.
+    virtual Result remove(RowId row) = 0;
+};

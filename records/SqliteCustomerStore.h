@@ -1,0 +1,51 @@
+#pragma once
+
+#include "CustomerStore.h"
+#include "SqliteStatement.h"
+
+struct sqlite3;
+
+// The customer table in one SQLite file. Each write is its own durable
+// transaction (synchronous=FULL) with a rollback journal, so the database
+// stays one file that a copy takes whole.
+class SqliteCustomerStore : public CustomerStore
+{
+public:
+    explicit SqliteCustomerStore(const QString& path);
+    ~SqliteCustomerStore() override;
+
+    // "Other/Tallyvane DB.mdb" below the program folder.
+    static QString defaultPath();
+
+    const QString& path() const { return m_path; }
+
+    Result open() override;
+    void close() override;
+    bool isOpen() const override { return m_db != nullptr; }
+    QString version() const override;
+
+    Result rowCount(qint64* count) override;
+    Result scanSummaries(const SummaryVisitor& visit) override;
+    Result read(RowId row, CustomerRecord* record) override;
+    Result append(const CustomerRecord& record, RowId* row = nullptr) override;
+    Result update(RowId row, const CustomerRecord& record) override;
+    Result remove(RowId row) override;
+
+private:
+    Result openFile();
+    Result ensureTable();
+    Result prepareStatements();
+    Result runWrite(SqliteStatement& statement, RowId row, const CustomerRecord* record);
+    Result bindRecord(SqliteStatement& statement, const CustomerRecord& record);
+    Result notOpen() const;
+    Result engineFailure(const QString& what) const;
+
+    QString m_path;
+    sqlite3* m_db = nullptr;
+    SqliteStatement m_scan;
+    SqliteStatement m_read;
+    SqliteStatement m_insert;
+    SqliteStatement m_update;
+    SqliteStatement m_delete;
+    SqliteStatement m_count;
+};
