@@ -1,0 +1,67 @@
+#include "OleColor.h"
+
+#include <QGuiApplication>
+
+namespace OleColor {
+
+namespace {
+
+struct SystemColor
+{
+    int index;
+    QPalette::ColorGroup group;
+    QPalette::ColorRole role;
+};
+
+// The system colours with a palette counterpart; others take the classic
+// desktop's fixed colour.
+constexpr SystemColor kPaletteColors[] = {
+    {5, QPalette::Active, QPalette::Base},
+    {8, QPalette::Active, QPalette::WindowText},
+    {13, QPalette::Active, QPalette::Highlight},
+    {14, QPalette::Active, QPalette::HighlightedText},
+    {15, QPalette::Active, QPalette::Button},
+    {16, QPalette::Active, QPalette::Dark},
+    {17, QPalette::Disabled, QPalette::Text},
+    {18, QPalette::Active, QPalette::ButtonText},
+    {20, QPalette::Active, QPalette::Light},
+    {21, QPalette::Active, QPalette::Shadow},
+    {22, QPalette::Active, QPalette::Midlight},
+    {23, QPalette::Active, QPalette::ToolTipText},
+    {24, QPalette::Active, QPalette::ToolTipBase},
+    {26, QPalette::Active, QPalette::Link},
+};
+
+constexpr QRgb kClassicColors[31] = {
+    0xc8c8c8, 0x000000, 0x000080, 0x808080, 0xc0c0c0, 0xffffff, 0x000000, 0x000000,
+    0x000000, 0xffffff, 0xc0c0c0, 0xc0c0c0, 0x808080, 0x000080, 0xffffff, 0xc0c0c0,
+    0x808080, 0x808080, 0x000000, 0xc0c0c0, 0xffffff, 0x000000, 0xdfdfdf, 0x000000,
+    0xffffe1, 0xb5b5b5, 0x0000ff, 0x1084d0, 0xb5b5b5, 0x000080, 0xc0c0c0,
+};
+
+} // namespace
+
+QColor toColor(quint32 value, const QPalette& palette)
+{
+    if (!isSystem(value))
+        return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
+
+    const int index = int(value & 0xff);
+    for (const SystemColor& system : kPaletteColors) {
+        if (system.index == index)
+            return palette.color(system.group, system.role);
+    }
+    return index < int(std::size(kClassicColors)) ? QColor(kClassicColors[index]) : QColor(Qt::black);
+}
+
+QColor toColor(quint32 value)
+{
+    return toColor(value, QGuiApplication::palette());
+}
+
+quint32 fromColor(const QColor& color)
+{
+    return rgb(color.red(), color.green(), color.blue());
+}
+
+} // namespace OleColor
