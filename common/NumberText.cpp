@@ -19,6 +19,37 @@ bool isDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
+// The common stored form, up to fifteen digits with at most one point and
+// no sign or exponent, read directly: the digits as an exact integer
+// divided by an exact power of ten is the correctly rounded value, the
+// same as a general parser gives.
+bool parsePlainDecimal(const char* begin, const char* end, double* value)
+{
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (begin == end || end - begin > 16)
+        return false;
+    qint64 digits = 0;
+    int digitCount = 0;
+    int fractionDigits = -1;
+    for (const char* c = begin; c < end; ++c) {
+        if (*c >= '0' && *c <= '9') {
+            digits = digits * 10 + (*c - '0');
+            ++digitCount;
+            if (fractionDigits >= 0)
+                ++fractionDigits;
+        } else if (*c == '.' && fractionDigits < 0) {
+            fractionDigits = 0;
+        } else {
+            return false;
+        }
+    }
+    if (digitCount == 0 || digitCount > 15)
+        return false;
+    *value = double(digits) / kPowersOfTen[fractionDigits > 0 ? fractionDigits : 0];
+    return true;
+}
+
 // Parses exactly [begin, end) as a plain decimal number.
 bool parseWholeAscii(const char* begin, const char* end, double* value)
 {
@@ -109,7 +140,7 @@ double numberFromUtf8(const char* data, qsizetype size)
         --end;
 
     double value = 0;
-    if (parseWholeAscii(begin, end, &value))
+    if (parsePlainDecimal(begin, end, &value) || parseWholeAscii(begin, end, &value))
         return value;
     if (begin == end)
         return 0;

@@ -28,38 +28,21 @@ CustomerList::CustomerList(CustomerStore& store) : m_store(store)
 
 Result CustomerList::RefreshList()
 {
-    const qsizetype expected = m_names.size();
+    // Cleared in place, so a rebuild reuses the storage of the last one.
     clearList();
-
-    QStringList names;
-    QVector<RowId> rows;
-    names.reserve(expected);
-    rows.reserve(expected);
-    double productsSold = 0;
-    double earnings = 0;
-    qint64 males = 0;
-    qint64 females = 0;
-
-    const Result scanned = m_store.scanSummaries([&](const CustomerSummary& row) {
-        names.append(row.name);
-        rows.append(row.rowId);
-        productsSold += row.quantity;
-        earnings += roundHalfToEven(row.quantity * row.price);
+    const Result scanned = m_store.scanSummaries([this](CustomerSummary& row) {
+        m_names.append(std::move(row.name));
+        m_rows.append(row.rowId);
+        m_productsSold += row.quantity;
+        m_earnings += roundHalfToEven(row.quantity * row.price);
         if (row.sex == CustomerSummary::Sex::Male)
-            ++males;
+            ++m_males;
         else if (row.sex == CustomerSummary::Sex::Female)
-            ++females;
+            ++m_females;
     });
     if (!scanned.ok())
-        return scanned;
-
-    m_names = std::move(names);
-    m_rows = std::move(rows);
-    m_productsSold = productsSold;
-    m_earnings = earnings;
-    m_males = males;
-    m_females = females;
-    return Result::success();
+        clearList();
+    return scanned;
 }
 
 void CustomerList::clearList()

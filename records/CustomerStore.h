@@ -32,7 +32,8 @@ struct CustomerSummary
 class CustomerStore
 {
 public:
-    using SummaryVisitor = std::function<void(const CustomerSummary&)>;
+    // The visitor may move the texts out of the summary it is given.
+    using SummaryVisitor = std::function<void(CustomerSummary&)>;
 
     virtual ~CustomerStore() = default;
 

@@ -42,6 +42,7 @@ private:
 
     QString m_path;
     sqlite3* m_db = nullptr;
+    bool m_utf8 = true; // texts can be read as raw bytes
     SqliteStatement m_scan;
     SqliteStatement m_read;
     SqliteStatement m_insert;

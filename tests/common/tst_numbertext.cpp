@@ -63,6 +63,12 @@ void TestNumberText::wholeTextConversion_data()
     QTest::newRow("huge") << "1e300" << 1e300;
     QTest::newRow("infinite") << "1e999" << 0.0;
     QTest::newRow("non-ASCII") << QString::fromUtf8("3\u00a0€") << 0.0;
+    QTest::newRow("fifteen digits") << "1234567890.12345" << 1234567890.12345;
+    QTest::newRow("sixteen digits") << "12345678901234567" << 12345678901234567.0;
+    QTest::newRow("point last") << "7." << 7.0;
+    QTest::newRow("point alone") << "." << 0.0;
+    QTest::newRow("two points") << "1.2.3" << 0.0;
+    QTest::newRow("tenths") << "0.1" << 0.1;
 }
 
 void TestNumberText::wholeTextConversion()
