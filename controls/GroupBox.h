@@ -81,9 +81,6 @@ public:
     // Absent keys take the new control's defaults.
     void readProperties(const PropertyBag& bag);
 
-    // The resolved values the box paints with.
-    GroupBoxLook look() const;
-
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -112,6 +109,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The resolved values the box paints with.
+    GroupBoxLook look() const;
     bool usesVisualStyles() const;
     void captionChanged();
     void updateAccessKey();

@@ -21,7 +21,7 @@ GroupBoxAccessible::GroupBoxAccessible(GroupBox* box)
 
 QString GroupBoxAccessible::text(QAccessible::Text kind) const
 {
-    if (kind == QAccessible::Name)
+    if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
         return GroupBoxCaption(static_cast<const GroupBox*>(widget())->caption()).plainText();
     return QAccessibleWidget::text(kind);
 }
