@@ -13,45 +13,33 @@ namespace {
 
 constexpr int kBusyTimeoutMs = 2000;
 
-QByteArray columnList()
+// The sixteen quoted column names, each followed by `suffix`, comma separated.
+QByteArray columnList(const char* suffix = "")
 {
     QByteArray list;
     for (int field = 0; field < CustomerRecord::FieldCount; ++field) {
         if (field > 0)
             list += ", ";
-        list += '"' + QByteArray(CustomerRecord::columnName(field).data()) + '"';
+        list += '"' + QByteArray(CustomerRecord::columnName(field).data()) + '"' + suffix;
     }
     return list;
 }
 
 QByteArray createTableSql()
 {
-    QByteArray columns;
-    for (int field = 0; field < CustomerRecord::FieldCount; ++field) {
-        if (field > 0)
-            columns += ", ";
-        columns += '"' + QByteArray(CustomerRecord::columnName(field).data()) + "\" TEXT";
-    }
-    return "CREATE TABLE IF NOT EXISTS Info (" + columns + ")";
+    return "CREATE TABLE IF NOT EXISTS Info (" + columnList(" TEXT") + ")";
 }
 
 QByteArray insertSql()
 {
-    QByteArray placeholders;
-    for (int field = 0; field < CustomerRecord::FieldCount; ++field)
-        placeholders += field > 0 ? ", ?" : "?";
+    QByteArray placeholders = "?";
+    placeholders += QByteArray(", ?").repeated(CustomerRecord::FieldCount - 1);
     return "INSERT INTO Info (" + columnList() + ") VALUES (" + placeholders + ")";
 }
 
 QByteArray updateSql()
 {
-    QByteArray assignments;
-    for (int field = 0; field < CustomerRecord::FieldCount; ++field) {
-        if (field > 0)
-            assignments += ", ";
-        assignments += '"' + QByteArray(CustomerRecord::columnName(field).data()) + "\" = ?";
-    }
-    return "UPDATE Info SET " + assignments + " WHERE rowid = ?";
+    return "UPDATE Info SET " + columnList(" = ?") + " WHERE rowid = ?";
 }
 
 // A text column's UTF-8 bytes. Reading them as a blob spares SQLite the
