@@ -26,23 +26,7 @@ void line(QPainter& painter, QPoint from, QPoint to, const QColor& color)
         return;
     }
 
-    // Bresenham, stopping before the end point.
-    const int stepX = from.x() < to.x() ? 1 : -1;
-    const int stepY = from.y() < to.y() ? 1 : -1;
-    int error = dx - dy;
-    QPoint at = from;
-    while (at != to) {
-        pixel(painter, at.x(), at.y(), color);
-        const int doubled = 2 * error;
-        if (doubled > -dy) {
-            error -= dy;
-            at.rx() += stepX;
-        }
-        if (doubled < dx) {
-            error += dx;
-            at.ry() += stepY;
-        }
-    }
+    forEachLinePixel(from, to, [&](int x, int y) { pixel(painter, x, y, color); });
 }
 
 void fill(QPainter& painter, const QRect& rect, const QColor& color)

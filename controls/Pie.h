@@ -1,0 +1,101 @@
+#pragma once
+
+#include "PieData.h"
+#include "PieHitMap.h"
+#include "Result.h"
+
+#include <QImage>
+#include <QList>
+#include <QVariantList>
+#include <QWidget>
+
+class Dialogs;
+class QLabel;
+
+// The three-dimensional pie chart: an elliptical top face cut into slices
+// with the side wall of its front half below, drawn from a list of
+// percentages by CreatePie. The chart is drawn once per CreatePie and kept
+// as a picture that painting only copies. The mouse events name the slice
+// under the pointer through a hit map drawn with the chart.
+//
+// Dialogs: a value list whose running total passes 100 % is refused with a
+// message through the service given to setDialogs() (tests give a
+// FakeDialogs); without one, the real message box shows. The chart does
+// not own the service, which must outlive it.
+class Pie : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(quint32 Backcolor READ backcolor WRITE setBackcolor)
+    Q_PROPERTY(int PieChartWidth READ pieChartWidth)
+    Q_PROPERTY(int PieChartHeight READ pieChartHeight)
+    Q_PROPERTY(int PieChartLength READ pieChartLength)
+
+public:
+    static constexpr int MinimumWidth = 200;
+    static constexpr int MinimumHeight = 100;
+    static constexpr int MinimumLength = 15;
+
+    explicit Pie(QWidget* parent = nullptr);
+    ~Pie() override;
+
+    void setDialogs(Dialogs* dialogs) { m_dialogs = dialogs; }
+
+    // Draws the chart of `values` (percentages; the list ends before its
+    // first empty entry) at width W, height H and side-wall length L, each
+    // raised to its minimum. A list that is empty, holds no value above 0
+    // or holds an entry that is not a number leaves the blank background.
+    Result CreatePie(const QVariantList& values, int width, int height, int length);
+    void NewColor(const QVariant& FaceColor, const QVariant& ShadowColor);
+    void ClearColors();
+
+    quint32 backcolor() const { return m_backcolor; }
+    void setBackcolor(quint32 color);
+    int pieChartWidth() const { return m_chartWidth; }
+    int pieChartHeight() const { return m_chartHeight; }
+    int pieChartLength() const { return m_chartLength; }
+
+    const PieColors& colors() const { return m_colors; }
+    const QList<PieSlice>& slices() const { return m_slices; }
+    // The slice under a pixel of the control, or -1.
+    int hitTest(QPoint point) const;
+    // The finished chart as the control shows it.
+    const QImage& picture() const { return m_picture; }
+    // What the chart shows, in words: its slices, or the information text.
+    QString summary() const;
+
+    QSize sizeHint() const override;
+
+signals:
+    void MouseOverPiePiece(int index, short button, float x, float y);
+    void MouseOutPiePiece(int index, short button, float x, float y);
+    void MouseDownPiePiece(int index, short button, float x, float y);
+    void MouseUpPiePiece(int index, short button, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QRgb backgroundRgb() const;
+    void drawChart();
+    void showBlank();
+    void reject(const Result& failure);
+    void showInfo(const QString& text);
+    void chartChanged();
+
+    PieColors m_colors;
+    PieValues m_values;
+    QList<PieSlice> m_slices;
+    PieHitMap m_hitMap;
+    QImage m_picture;
+    QLabel* m_lblInfo;
+    Dialogs* m_dialogs = nullptr;
+    quint32 m_backcolor;
+    int m_chartWidth = MinimumWidth;
+    int m_chartHeight = MinimumHeight;
+    int m_chartLength = MinimumLength;
+    bool m_drawn = false;
+};

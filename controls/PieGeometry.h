@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QPoint>
+
+// Where the chart's percentages lie on screen. A percentage p maps to the
+// angle a(p) = (p - 38) * pi / 50, so 38 % is the right end of the top
+// ellipse, 63 % its lowest point, 88 % its left end, and 0 % lies in the
+// upper left; percentages run clockwise. Points come in three radii
+// around the centre (W/2, H/2): the boundary radius for slice boundaries,
+// front edges and sweeps, the rim radius for the black outer rims, and the
+// seed radius for the face fills. The side wall is the top ellipse moved
+// down by the length L. Drawing and the hit map share this one mapping.
+class PieGeometry
+{
+public:
+    static constexpr double Pi = 3.14159265358979;
+    // The percentages between which the side wall is visible.
+    static constexpr double FrontStart = 38;
+    static constexpr double FrontEnd = 88;
+
+    PieGeometry(int width, int height, int length);
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    int length() const { return m_length; }
+
+    static double angle(double percent);
+
+    QPoint centre() const;
+    QPoint boundaryPoint(double angle) const;
+    QPoint rimPoint(double angle) const;
+    // The rim of the bottom ellipse: the top rim moved down by L - 1.
+    QPoint bottomRimPoint(double angle) const;
+    QPoint seedPoint(double angle) const;
+
+    // The column of the side wall's edge below a percentage of the front
+    // half: its boundary point, but the side edges at both ends.
+    int frontColumn(double percent) const;
+    // The row of the top ellipse's front half in column x.
+    int frontRow(int x) const;
+
+private:
+    QPoint pointAt(double angle, double radiusX, double radiusY, double shiftY) const;
+
+    int m_width;
+    int m_height;
+    int m_length;
+};

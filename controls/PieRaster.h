@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+// The chart's drawing surface: whole pixels written straight into an
+// image, never antialiased. Lines follow WinPaint's meaning (the start
+// point is drawn, the end point is not); writes outside are dropped and
+// reads outside give the background.
+class PieRaster
+{
+public:
+    PieRaster(int width, int height, QRgb background);
+
+    int width() const { return m_image.width(); }
+    int height() const { return m_image.height(); }
+    QRgb background() const { return m_background; }
+
+    bool contains(int x, int y) const
+    {
+        return x >= 0 && y >= 0 && x < m_image.width() && y < m_image.height();
+    }
+    QRgb at(int x, int y) const { return contains(x, y) ? m_bits[y * m_stride + x] : m_background; }
+    QRgb at(QPoint point) const { return at(point.x(), point.y()); }
+    void set(int x, int y, QRgb color)
+    {
+        if (contains(x, y))
+            m_bits[y * m_stride + x] = color;
+    }
+
+    void line(QPoint from, QPoint to, QRgb color);
+    // Fills the 4-connected area of the seed's colour, as the platform's
+    // surface flood fill does.
+    void floodFill(QPoint seed, QRgb color);
+
+    const QImage& image() const { return m_image; }
+
+private:
+    QImage m_image;
+    QRgb* m_bits;
+    int m_stride;
+    QRgb m_background;
+};

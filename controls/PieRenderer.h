@@ -1,0 +1,40 @@
+#pragma once
+
+#include "PieData.h"
+#include "PieGeometry.h"
+#include "PieRaster.h"
+
+#include <QImage>
+
+// Draws one chart, W + 1 by H + L pixels: the black outlines of the slice
+// boundaries and front edges, the rims and side edges of the drawn part,
+// then per slice a flood fill of its face and of its visible side wall,
+// a sweep of radius lines over the face and its boundaries drawn again,
+// then the rest of a total below 100 and the rims once more.
+class PieRenderer
+{
+public:
+    PieRenderer(const PieGeometry& geometry, QRgb background);
+
+    QImage draw(const PieChartPlan& plan);
+
+private:
+    void drawOutline(const PieChartSlice& slice, QRgb color);
+    void drawTopRim(double total, QRgb color);
+    void drawBottomRim(double total, double closingOffset, QRgb color);
+    void drawRim(double from, double to, double closing, bool bottom, QRgb color);
+    void drawLeftEdge(QRgb color);
+    void drawRightEdge(QRgb color);
+    void drawSideEdges(double total);
+    void fillSlice(const PieChartSlice& slice);
+    void fillFace(const PieChartSlice& slice);
+    void fillSideWall(double start, double end, QRgb color);
+    void sweep(const PieChartSlice& slice);
+    void drawRemainder(const PieChartPlan& plan);
+    // Fills only an area still blank: a seed on a line (a very thin slice)
+    // would otherwise recolour every line joined to it.
+    void fillBlank(QPoint seed, QRgb color);
+
+    PieGeometry m_geometry;
+    PieRaster m_raster;
+};
