@@ -15,6 +15,9 @@ struct FileDialogRequest
     QString title;
     QString defaultExtension; // without the dot, e.g. "mdb"
     QString startPath;        // the file or folder the dialog opens at
+    // Qt name filter such as "Pictures (*.png *.bmp)"; when set, it is
+    // offered instead of the default extension's filter.
+    QString nameFilter = QString();
 };
 
 // Every message box, file dialog, print dialog and help call of the program

@@ -78,6 +78,8 @@ std::optional<QString> QtDialogs::chooseFile(const FileDialogRequest& request, b
         dialog.setNameFilters({QStringLiteral("Database files (*.%1)").arg(request.defaultExtension),
                                QStringLiteral("All files (*)")});
     }
+    if (!request.nameFilter.isEmpty())
+        dialog.setNameFilters({request.nameFilter, QStringLiteral("All files (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

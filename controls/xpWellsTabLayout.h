@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QTransform>
+#include <QVector>
+
+// Layout of the tab strip in "row space": the tabs run from left to right
+// along the top edge, whatever edge the strip shows them on. The
+// orientation functions below map row space onto the widget.
+
+// A tab's rectangle with exclusive right and bottom edges; its outline is
+// drawn on the columns `left` and `right`.
+struct TabBounds
+{
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    bool contains(QPoint point) const
+    {
+        return point.x() >= left && point.x() < right && point.y() >= top && point.y() < bottom;
+    }
+};
+
+struct TabRowLayout
+{
+    int firstVisible = 1;
+    int lastVisible = 1;
+    bool atEnd = true;            // the row cannot scroll further on
+    bool scrolls = false;         // the arrow box is shown
+    QVector<TabBounds> tabs;      // firstVisible..lastVisible
+    QRect pageArea;
+    QRect arrowBox;
+    QRect leftArrow;              // both in row space, inside arrowBox
+    QRect rightArrow;
+
+    bool isLaidOut(int index) const { return index >= firstVisible && index <= lastVisible; }
+    const TabBounds& bounds(int index) const { return tabs[index - firstVisible]; }
+    // The laid-out tab under `point` (row space), 0 when none. The arrow
+    // box lies over the tabs.
+    int tabAt(QPoint point) const;
+};
+
+namespace xpWellsTabLayout {
+
+constexpr int MinimumTabHeight = 22;
+constexpr int TabGap = 2;
+
+// Side of the square arrow buttons.
+inline int arrowSide(int tabHeight) { return tabHeight - 4; }
+
+// `widths` holds every tab's width (index 1 first). `rowSize` is the
+// widget's size in row space. The first visible tab is kept within the
+// tabs, and returns to 1 when every tab fits.
+TabRowLayout layoutRow(const QVector<int>& widths, int firstVisible, int tabHeight, QSize rowSize);
+
+// Alignment 0: top, 1: left, 2: right, 3: bottom.
+QSize rowSize(int alignment, QSize widgetSize);
+// Maps row-space pixels onto the widget's pixels.
+QTransform rowToWidget(int alignment, QSize widgetSize);
+QPoint widgetToRow(int alignment, QSize widgetSize, QPoint point);
+// Rotation of the captions, in degrees.
+int textAngle(int alignment);
+
+} // namespace xpWellsTabLayout

@@ -1,0 +1,220 @@
+#include "xpWellsTabPainter.h"
+
+#include "cImageManipulation.h"
+#include "WinPaint.h"
+#include "mXPWells.h"
+#include "xpWellsTabModel.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+using namespace mXPWells;
+
+namespace xpWellsTabPainter {
+
+namespace {
+
+struct HotStrip
+{
+    QColor outer;
+    QColor middle;
+    QColor inner;
+};
+
+HotStrip hotStrip(const xpWellsTabColors& colors)
+{
+    return {toQColor(colors.hotStrip), toQColor(AdjustColor(colors.hotStrip, 20)),
+            toQColor(AdjustColor(colors.hotStrip, 40))};
+}
+
+// Gap between icon and caption, and how far the selected tab's content
+// moves up, by alignment.
+int iconGap(int alignment, bool selected)
+{
+    switch (alignment) {
+    case 1: return selected ? 2 : 4;
+    case 2: return selected ? 4 : 2;
+    default: return 4;
+    }
+}
+
+int selectedShift(int alignment)
+{
+    switch (alignment) {
+    case 0: return 1;
+    case 3: return -2;
+    default: return 0;
+    }
+}
+
+QColor captionColor(const xpWellsTabPaintState& state, int index)
+{
+    const cTabs& tab = state.tabs->tab(index);
+    if (!tab.enabled())
+        return state.colors.foreDisabled;
+    if (index == state.hotTab)
+        return state.colors.foreHot;
+    return index == state.selectedTab ? state.colors.foreActive : state.colors.fore;
+}
+
+// Sets the painter up so that (0, 0)..(width, height) is the tab's content
+// frame, upright for horizontal rows and turned with vertical ones.
+void enterContentFrame(QPainter& painter, const xpWellsTabPaintState& state, const TabBounds& bounds)
+{
+    const QRect frame(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    const QRect device = xpWellsTabLayout::rowToWidget(state.alignment, state.size).mapRect(frame);
+    painter.resetTransform();
+    switch (xpWellsTabLayout::textAngle(state.alignment)) {
+    case -90:
+        painter.translate(device.left(), device.top() + device.height());
+        painter.rotate(-90);
+        break;
+    case 90:
+        painter.translate(device.left() + device.width(), device.top());
+        painter.rotate(90);
+        break;
+    default: painter.translate(device.topLeft()); break;
+    }
+}
+
+void drawCaption(QPainter& painter, const QRect& rect, const QString& caption, bool elide)
+{
+    if (!elide) {
+        painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic, caption);
+        return;
+    }
+    const QString elided = painter.fontMetrics().elidedText(PlainText(caption), Qt::ElideRight,
+                                                           rect.width());
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, elided);
+}
+
+void drawTabContent(QPainter& painter, const xpWellsTabPaintState& state, int index)
+{
+    const cTabs& tab = state.tabs->tab(index);
+    const TabBounds& bounds = state.layout.bounds(index);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    const bool selected = index == state.selectedTab;
+    const QSize icon = GetPictureSize(tab.TabIcon());
+    const QSize text = MeasureText(painter.fontMetrics(), tab.caption());
+    const int iconExtent = icon.width() > 0 ? icon.width() + iconGap(state.alignment, selected) : 0;
+    const int shift = selected ? selectedShift(state.alignment) : 0;
+
+    const bool elide = text.width() + icon.width() + 4 > width;
+    const int left = elide ? 2 : roundHalfEven((width - iconExtent - text.width()) / 2.0);
+    const int textWidth = elide ? width - 4 - iconExtent : text.width();
+    const int textTop = roundHalfEven((height - text.height()) / 2.0) - shift;
+
+    painter.save();
+    enterContentFrame(painter, state, bounds);
+    painter.setPen(captionColor(state, index));
+    drawCaption(painter, QRect(left + iconExtent, textTop, textWidth, text.height()), tab.caption(), elide);
+    const int iconTop = roundHalfEven((height - icon.height()) / 2.0) - shift;
+    cImageManipulation().PaintTransparentPicture(painter, tab.TabIcon(), left, iconTop, icon.width(),
+                                                 icon.height(), 0, 0, state.colors.mask);
+    painter.restore();
+}
+
+void drawUnselectedBackground(QPainter& painter, const xpWellsTabPaintState& state, const TabBounds& r)
+{
+    const QRect area(r.left + 1, r.top, r.right - r.left - 1, r.bottom - r.top - 2);
+    const quint32 back = OleColor::fromColor(state.colors.back);
+    GradientFill(painter, toQColor(AdjustColor(back, 20)), toQColor(AdjustColor(back, -20)), area, true);
+}
+
+void paintTab(QPainter& painter, const xpWellsTabPaintState& state, int index)
+{
+    if (index == state.selectedTab) {
+        DrawSelectedTab(painter, state, index);
+    } else {
+        drawUnselectedBackground(painter, state, state.layout.bounds(index));
+        DrawUnSelectedTab(painter, state, index);
+    }
+    drawTabContent(painter, state, index);
+}
+
+// A small triangle pointing to the start (left) or the end of the row.
+void drawArrowGlyph(QPainter& painter, const QRect& button, bool towardsStart, const QColor& colour)
+{
+    constexpr int depth = 4;
+    const int centreY = button.top() + button.height() / 2;
+    const int tipX = button.left() + (button.width() - depth) / 2 + (towardsStart ? 0 : depth - 1);
+    for (int step = 0; step < depth; ++step) {
+        const int x = towardsStart ? tipX + step : tipX - step;
+        DrawLine(painter, x, centreY - step, x, centreY + step + 1, colour);
+    }
+}
+
+void drawArrowButton(QPainter& painter, const xpWellsTabPaintState& state, const QRect& button,
+                     bool towardsStart, bool hot, bool held)
+{
+    const quint32 scroll = OleColor::fromColor(state.colors.backScroll);
+    WinPaint::fill(painter, button, held ? toQColor(AdjustColor(scroll, -20)) : state.colors.backScroll);
+    if (hot || held)
+        WinPaint::frame(painter, button, state.colors.frame);
+    drawArrowGlyph(painter, button, towardsStart, state.colors.scrollArrow);
+}
+
+void drawArrowBox(QPainter& painter, const xpWellsTabPaintState& state)
+{
+    const TabRowLayout& layout = state.layout;
+    WinPaint::fill(painter, layout.arrowBox, state.colors.backScroll);
+    drawArrowButton(painter, state, layout.leftArrow, true, state.leftArrowHot, state.leftHeld);
+    drawArrowButton(painter, state, layout.rightArrow, false, state.rightArrowHot, state.rightHeld);
+}
+
+} // namespace
+
+void DrawUnSelectedTab(QPainter& painter, const xpWellsTabPaintState& state, int index)
+{
+    const TabBounds& r = state.layout.bounds(index);
+    const QColor& frame = state.colors.frame;
+    DrawLine(painter, r.left, r.top + 2, r.left, r.bottom, frame);
+    DrawLine(painter, r.left + 2, r.top, r.right - 1, r.top, frame);
+    DrawLine(painter, r.right, r.top + 2, r.right, r.bottom, frame);
+    DrawPixel(painter, r.left + 1, r.top + 1, frame);
+    DrawPixel(painter, r.right - 1, r.top + 1, frame);
+    if (index != state.hotTab || !state.tabHot)
+        return;
+    const HotStrip strip = hotStrip(state.colors);
+    DrawLine(painter, r.left + 2, r.top, r.right - 1, r.top, strip.outer);
+    DrawLine(painter, r.left + 2, r.top + 1, r.right - 1, r.top + 1, strip.middle);
+    DrawLine(painter, r.left + 1, r.top + 2, r.right, r.top + 2, strip.inner);
+}
+
+void DrawSelectedTab(QPainter& painter, const xpWellsTabPaintState& state, int index)
+{
+    const TabBounds& r = state.layout.bounds(index);
+    const QColor& frame = state.colors.frame;
+    DrawLine(painter, r.left - 2, r.top, r.left - 2, r.bottom, frame);
+    DrawLine(painter, r.left, r.top - 2, r.right + 1, r.top - 2, frame);
+    DrawLine(painter, r.right + 2, r.top, r.right + 2, r.bottom, frame);
+    DrawPixel(painter, r.left - 1, r.top - 1, frame);
+    DrawPixel(painter, r.right + 1, r.top - 1, frame);
+    // Opens the page outline under the selected tab.
+    DrawLine(painter, r.left - 1, r.bottom, r.right + 2, r.bottom, state.colors.back);
+    if (!state.hasFocus)
+        return;
+    const HotStrip strip = hotStrip(state.colors);
+    DrawLine(painter, r.left, r.top - 2, r.right + 1, r.top - 2, strip.outer);
+    DrawLine(painter, r.left, r.top - 1, r.right + 1, r.top - 1, strip.middle);
+    DrawLine(painter, r.left - 1, r.top, r.right + 2, r.top, strip.inner);
+}
+
+void paint(QPainter& painter, const xpWellsTabPaintState& state)
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setFont(state.font);
+    const QTransform toWidget = xpWellsTabLayout::rowToWidget(state.alignment, state.size);
+    painter.setTransform(toWidget);
+    WinPaint::fill(painter, QRect(QPoint(0, 0), xpWellsTabLayout::rowSize(state.alignment, state.size)),
+                   state.colors.back);
+    WinPaint::frame(painter, state.layout.pageArea, state.colors.frame);
+    for (int index = state.layout.firstVisible; index <= state.layout.lastVisible; ++index) {
+        paintTab(painter, state, index);
+    }
+    if (state.layout.scrolls)
+        drawArrowBox(painter, state);
+}
+
+} // namespace xpWellsTabPainter
