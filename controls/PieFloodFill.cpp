@@ -1,6 +1,6 @@
 #include "PieFloodFill.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace PieFloodFill {
 
@@ -73,6 +73,45 @@ private:
     std::vector<QPoint> m_pending;
 };
 
+constexpr QRgb kPassable = 1;
+constexpr QRgb kReached = 2;
+
+enum class Listed { Reached, Unreached };
+
+// Floods from the border over the pixels that pass, then lists the passing
+// pixels that were reached, or those that were not.
+template <typename Passes>
+std::vector<QPoint> floodFromBorder(const QRgb* bits, int stride, int width, int height,
+                                    Passes passes, Listed listed)
+{
+    std::vector<QRgb> mask(size_t(width) * size_t(height));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            mask[size_t(y) * width + x] = passes(bits[y * stride + x]) ? kPassable : 0;
+    }
+    auto floodFrom = [&](int x, int y) {
+        if (mask[size_t(y) * width + x] == kPassable)
+            ScanlineFill(mask.data(), width, width, height, kPassable, kReached).run(QPoint(x, y));
+    };
+    for (int x = 0; x < width; ++x) {
+        floodFrom(x, 0);
+        floodFrom(x, height - 1);
+    }
+    for (int y = 0; y < height; ++y) {
+        floodFrom(0, y);
+        floodFrom(width - 1, y);
+    }
+    const QRgb wanted = listed == Listed::Reached ? kReached : kPassable;
+    std::vector<QPoint> points;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (mask[size_t(y) * width + x] == wanted)
+                points.push_back(QPoint(x, y));
+        }
+    }
+    return points;
+}
+
 } // namespace
 
 void fill(QRgb* bits, int stride, int width, int height, QPoint seed, QRgb color)
@@ -82,6 +121,18 @@ void fill(QRgb* bits, int stride, int width, int height, QPoint seed, QRgb color
     if (target == color)
         return;
     ScanlineFill(bits, stride, width, height, target, color).run(seed);
+}
+
+std::vector<QPoint> enclosed(const QRgb* bits, int stride, int width, int height, QRgb color)
+{
+    return floodFromBorder(bits, stride, width, height, [color](QRgb pixel) { return pixel == color; },
+                           Listed::Unreached);
+}
+
+std::vector<QPoint> outside(const QRgb* bits, int stride, int width, int height, QRgb outline)
+{
+    return floodFromBorder(bits, stride, width, height,
+                           [outline](QRgb pixel) { return pixel != outline; }, Listed::Reached);
 }
 
 } // namespace PieFloodFill

@@ -58,6 +58,20 @@ int PieGeometry::frontRow(int x) const
     return qRound(m_height / 2.0 + m_height / 2.0 * std::sqrt(1 - across * across));
 }
 
+double PieGeometry::facePercent(double x, double y) const
+{
+    const double angle = std::atan2((y - m_height / 2.0) / (m_height / 2.0),
+                                    (x - m_width / 2.0) / (m_width / 2.0));
+    const double percent = angle * 50 / Pi + 38;
+    return percent < 0 ? percent + 100 : percent >= 100 ? percent - 100 : percent;
+}
+
+double PieGeometry::wallPercent(double x) const
+{
+    const double across = std::clamp((x - m_width / 2.0) / (m_width / 2.0), -1.0, 1.0);
+    return FrontStart + std::acos(across) * 50 / Pi;
+}
+
 QPoint PieGeometry::pointAt(double angle, double radiusX, double radiusY, double shiftY) const
 {
     return QPoint(qRound(m_width / 2.0 + radiusX * std::cos(angle)),

@@ -39,6 +39,12 @@ public:
     // The row of the top ellipse's front half in column x.
     int frontRow(int x) const;
 
+    // The inverse mapping: the percentage (0 to 100) at a point of the top
+    // face, and the percentage of the front half above a column of the
+    // side wall (38 to 88).
+    double facePercent(double x, double y) const;
+    double wallPercent(double x) const;
+
 private:
     QPoint pointAt(double angle, double radiusX, double radiusY, double shiftY) const;
 

@@ -21,3 +21,13 @@ void PieRaster::floodFill(QPoint seed, QRgb color)
     if (contains(seed.x(), seed.y()))
         PieFloodFill::fill(m_bits, m_stride, width(), height(), seed, color);
 }
+
+std::vector<QPoint> PieRaster::enclosedBackground() const
+{
+    return PieFloodFill::enclosed(m_bits, m_stride, width(), height(), m_background);
+}
+
+std::vector<QPoint> PieRaster::outsideOf(QRgb outline) const
+{
+    return PieFloodFill::outside(m_bits, m_stride, width(), height(), outline);
+}

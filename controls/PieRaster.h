@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPoint>
 
+#include <vector>
+
 // The chart's drawing surface: whole pixels written straight into an
 // image, never antialiased. Lines follow WinPaint's meaning (the start
 // point is drawn, the end point is not); writes outside are dropped and
@@ -32,6 +34,10 @@ public:
     // Fills the 4-connected area of the seed's colour, as the platform's
     // surface flood fill does.
     void floodFill(QPoint seed, QRgb color);
+    // Background pixels that lines shut off from the image's border.
+    std::vector<QPoint> enclosedBackground() const;
+    // Pixels that a path avoiding `outline` joins to the image's border.
+    std::vector<QPoint> outsideOf(QRgb outline) const;
 
     const QImage& image() const { return m_image; }
 

@@ -41,6 +41,10 @@ QImage PieRenderer::draw(const PieChartPlan& plan)
         drawRemainder(plan);
     drawTopRim(plan.total, kBlack);
     drawBottomRim(plan.total, plan.total > 83 ? 0.022 : kRimOverlap, kBlack);
+    // A front edge at 38 % lies on the right side edge; the outline stays black.
+    drawSideEdges(plan.total);
+    clearOutside();
+    fillHoles(plan);
     return m_raster.image();
 }
 
@@ -54,8 +58,12 @@ void PieRenderer::drawOutline(const PieChartSlice& slice, QRgb color)
         m_raster.line(centre, m_geometry.boundaryPoint(PieGeometry::angle(slice.start)), color);
         m_raster.line(centre, end, color);
     }
-    if (slice.end > kFrontEdgeFrom && slice.end < kFrontEdgeTo)
-        m_raster.line(end, end + QPoint(0, m_geometry.length()), color);
+    if (slice.end > kFrontEdgeFrom && slice.end < kFrontEdgeTo) {
+        // Near the ends of the wall, where the ellipse runs steeply, the
+        // edge keeps between the side edges and stops at the bottom rim.
+        const int x = m_geometry.frontColumn(slice.end);
+        m_raster.line(QPoint(x, end.y()), QPoint(x, m_geometry.frontRow(x) + m_geometry.length()), color);
+    }
 }
 
 void PieRenderer::drawTopRim(double total, QRgb color)
@@ -143,14 +151,16 @@ void PieRenderer::fillSideWall(double start, double end, QRgb color)
 }
 
 // Radius lines in the face colour cover what the fill could not reach,
-// such as the narrow corners near the centre.
+// such as the narrow corners near the centre. They end at the rim: the
+// boundary radius lies up to a pixel outside it, and lines ending there
+// would leave coloured specks outside the black rim.
 void PieRenderer::sweep(const PieChartSlice& slice)
 {
     const QPoint centre = m_geometry.centre();
     const double from = PieGeometry::angle(slice.start);
     const double to = PieGeometry::angle(slice.end);
     for (int step = 0; from + step * kSweepStep <= to; ++step)
-        m_raster.line(centre, m_geometry.boundaryPoint(from + step * kSweepStep), slice.face);
+        m_raster.line(centre, m_geometry.rimPoint(from + step * kSweepStep), slice.face);
 }
 
 // The rest of a total below 100 gets the outline the drawn part leaves
@@ -169,6 +179,31 @@ void PieRenderer::drawRemainder(const PieChartPlan& plan)
     }
     fillBlank(m_geometry.boundaryPoint(PieGeometry::angle(0)) + QPoint(1, 1), plan.remainderFace);
     fillSideWall(plan.total, 100, plan.remainderSide);
+}
+
+// Boundary lines run to the boundary radius, up to a pixel beyond the rim;
+// in the hit map their greys there would name a wedge outside the chart.
+// Black stays: it cannot name one.
+void PieRenderer::clearOutside()
+{
+    for (const QPoint& point : m_raster.outsideOf(kBlack))
+        m_raster.set(point.x(), point.y(), m_raster.background());
+}
+
+void PieRenderer::fillHoles(const PieChartPlan& plan)
+{
+    for (const QPoint& hole : m_raster.enclosedBackground()) {
+        const bool wall = hole.y() >= m_geometry.frontRow(hole.x());
+        const double percent = wall ? m_geometry.wallPercent(hole.x())
+                                    : m_geometry.facePercent(hole.x(), hole.y());
+        const auto slice = std::find_if(plan.slices.begin(), plan.slices.end(), [&](const PieChartSlice& s) {
+            return s.start <= percent && percent < s.end;
+        });
+        if (slice != plan.slices.end())
+            m_raster.set(hole.x(), hole.y(), wall ? slice->shadow : slice->face);
+        else if (plan.hasRemainder() && percent >= plan.total)
+            m_raster.set(hole.x(), hole.y(), wall ? plan.remainderSide : plan.remainderFace);
+    }
 }
 
 void PieRenderer::fillBlank(QPoint seed, QRgb color)

@@ -10,7 +10,9 @@
 // boundaries and front edges, the rims and side edges of the drawn part,
 // then per slice a flood fill of its face and of its visible side wall,
 // a sweep of radius lines over the face and its boundaries drawn again,
-// then the rest of a total below 100 and the rims once more.
+// then the rest of a total below 100 and the rims once more. Pixels that
+// crossing lines shut off from every fill (in slices thinner than a few
+// pixels) finally take the colour the geometry gives them.
 class PieRenderer
 {
 public:
@@ -31,6 +33,8 @@ private:
     void fillSideWall(double start, double end, QRgb color);
     void sweep(const PieChartSlice& slice);
     void drawRemainder(const PieChartPlan& plan);
+    void clearOutside();
+    void fillHoles(const PieChartPlan& plan);
     // Fills only an area still blank: a seed on a line (a very thin slice)
     // would otherwise recolour every line joined to it.
     void fillBlank(QPoint seed, QRgb color);
