@@ -42,6 +42,7 @@ Tabs::Tabs(xpWellsTab* strip, Dialogs& dialogs, QWidget* parent)
 void Tabs::buildControls()
 {
     hsb = named(new QScrollBar(Qt::Horizontal), "hsb");
+    hsb->setPageStep(1);
     txtIndex = named(new QLineEdit, "txtIndex");
     txtIndex->setReadOnly(true);
     txtText = named(new QLineEdit, "txtText");

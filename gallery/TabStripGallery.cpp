@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 // The tab strip in its states and along each edge. Double-clicking a strip
 // opens its property page.
@@ -151,6 +152,18 @@ xpWellsTab* alongEdge(int alignment)
     return tabs;
 }
 
+// The property page editing the second tab of a strip of its own.
+QWidget* propertyPage()
+{
+    xpWellsTab* tabs = iconsAndEllipsis();
+    auto* page = new Tabs(tabs, dialogs());
+    tabs->setParent(page);
+    tabs->hide();
+    page->findChild<QScrollBar*>(QStringLiteral("hsb"))->setValue(2);
+    page->resize(page->sizeHint());
+    return page;
+}
+
 QList<GallerySample> tabStripSamples()
 {
     return {
@@ -165,6 +178,7 @@ QList<GallerySample> tabStripSamples()
         {QStringLiteral("tabstrip-left"), [] { return alongEdge(1); }},
         {QStringLiteral("tabstrip-right"), [] { return alongEdge(2); }},
         {QStringLiteral("tabstrip-bottom"), [] { return alongEdge(3); }},
+        {QStringLiteral("tabstrip-property-page"), [] { return propertyPage(); }},
     };
 }
 

@@ -490,6 +490,18 @@ void TestXpWellsTab::readsDefaultsAndRoundTrips()
     QCOMPARE(fresh.BackColorScroll(), OleColor::rgb(9, 9, 9));
     QCOMPARE(fresh.NumberOfTabs(), 1);
 
+    // Tabs whose own keys are missing read as newly added tabs.
+    PropertyBag bare;
+    bare.write(QStringLiteral("NumberOfTabs"), 2);
+    bare.write(QStringLiteral("SelectedTab"), 2);
+    fresh.ReadProperties(bare);
+    QCOMPARE(fresh.NumberOfTabs(), 2);
+    QCOMPARE(fresh.SelectedTab(), 2);
+    QCOMPARE(fresh.TabCaption(2), QStringLiteral("Tab2"));
+    QVERIFY(fresh.TabEnabled(2));
+    QVERIFY(fresh.AutoSize(2));
+    QCOMPARE(fresh.TabWidth(2), 60);
+
     auto strip = makeStrip(3);
     strip->setTabHeight(30);
     strip->setAlignment(3);
