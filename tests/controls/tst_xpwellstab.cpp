@@ -69,6 +69,8 @@ private slots:
     void tabWidthKeptWithinTheStrip();
     void autoSizeWidth();
     void mouseSelectsAndTracks();
+    void pressSelectsAlongEveryEdge_data();
+    void pressSelectsAlongEveryEdge();
     void clickOnHalfHiddenTabBringsItIntoView();
     void doubleClicks();
     void heldArrowRepeatsThroughTheTimer();
@@ -299,6 +301,31 @@ void TestXpWellsTab::mouseSelectsAndTracks()
     QApplication::sendEvent(strip.get(), &leave);
     QCOMPARE(strip->hotTab(), 0);
     QCOMPARE(out.count(), 1);
+}
+
+void TestXpWellsTab::pressSelectsAlongEveryEdge_data()
+{
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<QRect>("secondTab");
+    QTest::newRow("top") << 0 << QRect(54, 2, 50, 20);
+    QTest::newRow("left") << 1 << QRect(2, 54, 20, 50);
+    QTest::newRow("right") << 2 << QRect(178, 54, 20, 50);
+    QTest::newRow("bottom") << 3 << QRect(54, 178, 50, 20);
+}
+
+void TestXpWellsTab::pressSelectsAlongEveryEdge()
+{
+    QFETCH(int, alignment);
+    QFETCH(QRect, secondTab);
+    auto strip = makeStrip(3, QSize(200, 200), 50);
+    strip->setAlignment(alignment);
+    QCOMPARE(strip->tabRect(2), secondTab);
+    mouse(*strip, QEvent::MouseButtonPress, secondTab.topLeft() + QPoint(1, 1));
+    QCOMPARE(strip->SelectedTab(), 2);
+    mouse(*strip, QEvent::MouseMove, secondTab.bottomRight() - QPoint(1, 1), Qt::NoButton);
+    QCOMPARE(strip->hotTab(), 2);
+    mouse(*strip, QEvent::MouseButtonPress, QPoint(100, 100));
+    QCOMPARE(strip->SelectedTab(), 2);
 }
 
 void TestXpWellsTab::clickOnHalfHiddenTabBringsItIntoView()

@@ -1,8 +1,10 @@
+#include "cImageManipulation.h"
 #include "xpWellsTab.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTest>
 
 // The strip's pixels along the top edge: tab outlines with their cut
@@ -102,6 +104,9 @@ private slots:
     void arrowBoxAtTabHeight22();
     void otherEdgesKeepTheirColours_data();
     void otherEdgesKeepTheirColours();
+    void iconMaskShowsTheGradient();
+    void transparentCopyLeavesOutTheMask();
+    void longCaptionIsElidedOnOneLine();
 };
 
 void TestXpWellsTabPaint::outlines_data()
@@ -300,6 +305,74 @@ void TestXpWellsTabPaint::otherEdgesKeepTheirColours()
     QVERIFY(count(image, strip->tabRect(2), kStrip40) > 0);
     QVERIFY(count(image, strip->tabRect(2), kHot) > 0);
     QVERIFY(count(image, strip->tabRect(1).adjusted(2, 2, -2, -2), kActive) > 0);
+}
+
+void TestXpWellsTabPaint::iconMaskShowsTheGradient()
+{
+    auto strip = makeStrip();
+    strip->setTabCaption(2, QString());
+    QPixmap icon(16, 16);
+    icon.fill(QColor(255, 0, 255));
+    {
+        QPainter painter(&icon);
+        painter.fillRect(QRect(6, 6, 4, 4), QColor(10, 20, 30));
+    }
+    strip->setTabPicture(2, icon);
+    const QImage image = render(*strip);
+    const QRect tab = strip->tabRect(2);
+    QCOMPARE(count(image, tab, QColor(255, 0, 255)), 0);
+    QCOMPARE(count(image, tab, QColor(10, 20, 30)), 16);
+    // Around the opaque block the gradient shows through, row by row.
+    int top = -1;
+    for (int y = tab.top(); y <= tab.bottom() && top < 0; ++y)
+        if (count(image, QRect(tab.left(), y, tab.width(), 1), QColor(10, 20, 30)) > 0)
+            top = y;
+    QVERIFY(top > 0);
+    const int left = tab.left() + (tab.width() - 16) / 2;
+    QCOMPARE(at(image, left + 1, top - 6), at(image, tab.left() + 3, top - 6));
+    QCOMPARE(at(image, left + 1, top + 3), at(image, tab.left() + 3, top + 3));
+}
+
+void TestXpWellsTabPaint::transparentCopyLeavesOutTheMask()
+{
+    QImage source(4, 2, QImage::Format_RGB32);
+    source.fill(QColor(0, 255, 0));
+    source.setPixelColor(1, 0, QColor(255, 0, 255));
+    source.setPixelColor(3, 1, QColor(255, 0, 255));
+    QImage target(6, 4, QImage::Format_RGB32);
+    target.fill(Qt::white);
+    {
+        QPainter painter(&target);
+        cImageManipulation().PaintTransparentDC(painter, 2, 1, 3, 2, source, 1, 0);
+    }
+    QCOMPARE(target.pixelColor(2, 1), QColor(Qt::white));
+    QCOMPARE(target.pixelColor(3, 1), QColor(0, 255, 0));
+    QCOMPARE(target.pixelColor(4, 2), QColor(Qt::white));
+    QCOMPARE(target.pixelColor(2, 2), QColor(0, 255, 0));
+    QCOMPARE(target.pixelColor(5, 1), QColor(Qt::white));
+    QCOMPARE(target.pixelColor(1, 1), QColor(Qt::white));
+}
+
+void TestXpWellsTabPaint::longCaptionIsElidedOnOneLine()
+{
+    auto strip = makeStrip();
+    strip->setTabCaption(2, QStringLiteral("A caption much too long for its tab"));
+    strip->setTabCaption(3, QString());
+    const QImage image = render(*strip);
+    const QRect tab = strip->tabRect(2);
+    int top = tab.bottom();
+    int bottom = tab.top();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) != kFore)
+                continue;
+            QVERIFY2(tab.adjusted(1, 0, -1, 0).contains(x, y), "caption drawn outside its tab");
+            top = qMin(top, y);
+            bottom = qMax(bottom, y);
+        }
+    }
+    QVERIFY(bottom - top < strip->fontMetrics().height());
+    QVERIFY(count(image, QRect(tab.right() - 12, tab.top() + 4, 10, tab.height() - 6), kFore) > 0);
 }
 
 QTEST_MAIN(TestXpWellsTabPaint)
