@@ -152,6 +152,16 @@ xpWellsTab* alongEdge(int alignment)
     return tabs;
 }
 
+xpWellsTab* scrollingAlongLeftEdge()
+{
+    xpWellsTab* tabs = scrolling();
+    tabs->resize(120, 260);
+    tabs->setAlignment(1);
+    tabs->setSelectedTab(2);
+    hover(tabs, tabs->arrowButtonRect(false).center());
+    return tabs;
+}
+
 // The property page editing the second tab of a strip of its own.
 QWidget* propertyPage()
 {
@@ -178,6 +188,7 @@ QList<GallerySample> tabStripSamples()
         {QStringLiteral("tabstrip-left"), [] { return alongEdge(1); }},
         {QStringLiteral("tabstrip-right"), [] { return alongEdge(2); }},
         {QStringLiteral("tabstrip-bottom"), [] { return alongEdge(3); }},
+        {QStringLiteral("tabstrip-left-scrolling"), [] { return scrollingAlongLeftEdge(); }},
         {QStringLiteral("tabstrip-property-page"), [] { return propertyPage(); }},
     };
 }
