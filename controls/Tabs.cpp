@@ -186,7 +186,6 @@ void Tabs::showPicture(const QPixmap& picture)
 
 void Tabs::openPicture()
 {
-    m_fileName.clear();
     FileDialogRequest request{QStringLiteral("Load Picture"), QString(), QString()};
     request.nameFilter = kPictureFilter;
     const std::optional<QString> chosen = m_dialogs.chooseOpenFile(request);
@@ -199,7 +198,6 @@ void Tabs::openPicture()
                               MessageButtons::Ok);
         return;
     }
-    m_fileName = *chosen;
     showPicture(picture);
     markChanged();
 }

@@ -49,7 +49,6 @@ private:
     int m_index = 1;
     bool m_changed = false;
     bool m_loading = false;
-    QString m_fileName;
     QPixmap m_picture;
 
     QScrollBar* hsb = nullptr;

@@ -47,6 +47,11 @@ xpWellsTab::~xpWellsTab() = default;
 void xpWellsTab::changed(const QString& key)
 {
     emit propertyChanged(key);
+    DrawTab();
+}
+
+void xpWellsTab::DrawTab()
+{
     relayout();
     update();
 }
@@ -289,8 +294,7 @@ void xpWellsTab::paintEvent(QPaintEvent*)
 void xpWellsTab::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    relayout();
-    update();
+    DrawTab();
 }
 
 void xpWellsTab::changeEvent(QEvent* event)

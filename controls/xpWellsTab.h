@@ -74,6 +74,9 @@ public:
     // The first tab whose access character has the code `iKey`; 0 when none.
     int GetTabAccessKey(int iKey) const;
 
+    // Lays the row out again and repaints the strip.
+    void DrawTab();
+
     void WriteProperties(PropertyBag& bag) const;
     void ReadProperties(const PropertyBag& bag);
 

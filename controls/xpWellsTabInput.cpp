@@ -225,7 +225,6 @@ bool xpWellsTab::scrollStep(Scroll direction)
             return false;
         ++m_firstVisible;
     }
-    relayout();
-    update();
+    DrawTab();
     return true;
 }

@@ -148,8 +148,7 @@ void drawArrowGlyph(QPainter& painter, const QRect& button, bool towardsStart, c
 void drawArrowButton(QPainter& painter, const xpWellsTabPaintState& state, const QRect& button,
                      bool towardsStart, bool hot, bool held)
 {
-    const quint32 scroll = OleColor::fromColor(state.colors.backScroll);
-    WinPaint::fill(painter, button, held ? toQColor(AdjustColor(scroll, -20)) : state.colors.backScroll);
+    DrawRect(painter, button, OleColor::fromColor(state.colors.backScroll), held ? -20 : 0, false);
     if (hot || held)
         WinPaint::frame(painter, button, state.colors.frame);
     drawArrowGlyph(painter, button, towardsStart, state.colors.scrollArrow);
@@ -209,7 +208,7 @@ void paint(QPainter& painter, const xpWellsTabPaintState& state)
     painter.setTransform(toWidget);
     WinPaint::fill(painter, QRect(QPoint(0, 0), xpWellsTabLayout::rowSize(state.alignment, state.size)),
                    state.colors.back);
-    WinPaint::frame(painter, state.layout.pageArea, state.colors.frame);
+    DrawRect(painter, state.layout.pageArea, OleColor::fromColor(state.colors.frame), 0, true);
     for (int index = state.layout.firstVisible; index <= state.layout.lastVisible; ++index) {
         paintTab(painter, state, index);
     }

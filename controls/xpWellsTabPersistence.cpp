@@ -77,7 +77,6 @@ void xpWellsTab::ReadProperties(const PropertyBag& bag)
     m_selectedTab = qMin(m_selectedTab, m_tabs.NumberOfTabs());
     m_previousTab = qMin(m_previousTab, m_tabs.NumberOfTabs());
     updateAccessKeys();
-    relayout();
-    update();
+    DrawTab();
     setSelectedTab(m_tabs.isValidIndex(selected) ? selected : 1);
 }
