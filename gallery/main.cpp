@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QScrollArea>
@@ -14,28 +14,40 @@ namespace {
 
 constexpr int kColumns = 6;
 
+QLayout* sampleCell(const GallerySample& sample)
+{
+    auto* cell = new QVBoxLayout;
+    QWidget* widget = sample.create();
+    widget->setFixedSize(widget->size().isValid() && !widget->size().isEmpty() ? widget->size()
+                                                                              : widget->sizeHint());
+    cell->addWidget(widget);
+    auto* caption = new QLabel(sample.name);
+    caption->setStyleSheet(QStringLiteral("color: #555; font-size: 8pt"));
+    cell->addWidget(caption);
+    cell->addStretch();
+    return cell;
+}
+
+// Rows of samples, each row as wide as its own samples, so one large
+// sample does not widen a whole column.
 QWidget* sectionWidget(const GallerySection& section)
 {
     auto* box = new QWidget;
     auto* layout = new QVBoxLayout(box);
-    auto* heading = new QLabel(QStringLiteral("<b>%1</b>").arg(section.title.toHtmlEscaped()));
-    layout->addWidget(heading);
-    auto* grid = new QGridLayout;
-    layout->addLayout(grid);
+    layout->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(section.title.toHtmlEscaped())));
+    QHBoxLayout* row = nullptr;
     int index = 0;
     for (const GallerySample& sample : section.samples()) {
-        auto* cell = new QVBoxLayout;
-        QWidget* widget = sample.create();
-        widget->setFixedSize(widget->size().isValid() && !widget->size().isEmpty()
-                                 ? widget->size() : widget->sizeHint());
-        cell->addWidget(widget);
-        auto* caption = new QLabel(sample.name);
-        caption->setStyleSheet(QStringLiteral("color: #555; font-size: 8pt"));
-        cell->addWidget(caption);
-        cell->addStretch();
-        grid->addLayout(cell, index / kColumns, index % kColumns);
-        ++index;
+        if (index++ % kColumns == 0) {
+            if (row)
+                row->addStretch();
+            row = new QHBoxLayout;
+            layout->addLayout(row);
+        }
+        row->addLayout(sampleCell(sample));
     }
+    if (row)
+        row->addStretch();
     return box;
 }
 
