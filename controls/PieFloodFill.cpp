@@ -1,15 +1,16 @@
 #include "PieFloodFill.h"
 
-#include <algorithm>
+#include <QtGlobal>
 
 namespace PieFloodFill {
 
 namespace {
 
+template <typename Pixel>
 class ScanlineFill
 {
 public:
-    ScanlineFill(QRgb* bits, int stride, int width, int height, QRgb target, QRgb color)
+    ScanlineFill(Pixel* bits, int stride, int width, int height, Pixel target, Pixel color)
         : m_bits(bits), m_stride(stride), m_width(width), m_height(height), m_target(target),
           m_color(color)
     {
@@ -26,13 +27,13 @@ public:
     }
 
 private:
-    QRgb* row(int y) const { return m_bits + y * m_stride; }
+    Pixel* row(int y) const { return m_bits + y * m_stride; }
 
     // Fills the run of target pixels through (x, y) and queues the runs
     // that touch it in the rows above and below.
     void fillSpan(int x, int y)
     {
-        QRgb* line = row(y);
+        Pixel* line = row(y);
         if (line[x] != m_target)
             return;
         int left = x;
@@ -51,7 +52,7 @@ private:
 
     void queueRuns(int left, int right, int y)
     {
-        const QRgb* line = row(y);
+        const Pixel* line = row(y);
         int x = left;
         while (x <= right) {
             while (x <= right && line[x] != m_target)
@@ -64,52 +65,41 @@ private:
         }
     }
 
-    QRgb* m_bits;
+    Pixel* m_bits;
     int m_stride;
     int m_width;
     int m_height;
-    QRgb m_target;
-    QRgb m_color;
+    Pixel m_target;
+    Pixel m_color;
     std::vector<QPoint> m_pending;
 };
 
-constexpr QRgb kPassable = 1;
-constexpr QRgb kReached = 2;
+constexpr quint8 kBlocked = 0;
+constexpr quint8 kPassable = 1;
+constexpr quint8 kReached = 2;
 
-enum class Listed { Reached, Unreached };
-
-// Floods from the border over the pixels that pass, then lists the passing
-// pixels that were reached, or those that were not.
+// One byte per pixel: the pixels that pass, and of them those that a path
+// of passing pixels joins to the border.
 template <typename Passes>
-std::vector<QPoint> floodFromBorder(const QRgb* bits, int stride, int width, int height,
-                                    Passes passes, Listed listed)
+std::vector<quint8> floodFromBorder(const QRgb* bits, int stride, int width, int height, Passes passes)
 {
-    std::vector<QRgb> mask(size_t(width) * size_t(height));
+    std::vector<quint8> mask(size_t(width) * size_t(height));
     for (int y = 0; y < height; ++y) {
+        const QRgb* line = bits + y * stride;
+        quint8* out = mask.data() + size_t(y) * width;
         for (int x = 0; x < width; ++x)
-            mask[size_t(y) * width + x] = passes(bits[y * stride + x]) ? kPassable : 0;
+            out[x] = passes(line[x]) ? kPassable : kBlocked;
     }
-    auto floodFrom = [&](int x, int y) {
-        if (mask[size_t(y) * width + x] == kPassable)
-            ScanlineFill(mask.data(), width, width, height, kPassable, kReached).run(QPoint(x, y));
-    };
+    ScanlineFill<quint8> reach(mask.data(), width, width, height, kPassable, kReached);
     for (int x = 0; x < width; ++x) {
-        floodFrom(x, 0);
-        floodFrom(x, height - 1);
+        reach.run(QPoint(x, 0));
+        reach.run(QPoint(x, height - 1));
     }
     for (int y = 0; y < height; ++y) {
-        floodFrom(0, y);
-        floodFrom(width - 1, y);
+        reach.run(QPoint(0, y));
+        reach.run(QPoint(width - 1, y));
     }
-    const QRgb wanted = listed == Listed::Reached ? kReached : kPassable;
-    std::vector<QPoint> points;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if (mask[size_t(y) * width + x] == wanted)
-                points.push_back(QPoint(x, y));
-        }
-    }
-    return points;
+    return mask;
 }
 
 } // namespace
@@ -120,19 +110,36 @@ void fill(QRgb* bits, int stride, int width, int height, QPoint seed, QRgb color
     // Filling with the area's own colour would change nothing.
     if (target == color)
         return;
-    ScanlineFill(bits, stride, width, height, target, color).run(seed);
+    ScanlineFill<QRgb>(bits, stride, width, height, target, color).run(seed);
 }
 
 std::vector<QPoint> enclosed(const QRgb* bits, int stride, int width, int height, QRgb color)
 {
-    return floodFromBorder(bits, stride, width, height, [color](QRgb pixel) { return pixel == color; },
-                           Listed::Unreached);
+    const std::vector<quint8> mask =
+        floodFromBorder(bits, stride, width, height, [color](QRgb pixel) { return pixel == color; });
+    std::vector<QPoint> holes;
+    for (int y = 0; y < height; ++y) {
+        const quint8* line = mask.data() + size_t(y) * width;
+        for (int x = 0; x < width; ++x) {
+            if (line[x] == kPassable)
+                holes.push_back(QPoint(x, y));
+        }
+    }
+    return holes;
 }
 
-std::vector<QPoint> outside(const QRgb* bits, int stride, int width, int height, QRgb outline)
+void paintOutside(QRgb* bits, int stride, int width, int height, QRgb outline, QRgb color)
 {
-    return floodFromBorder(bits, stride, width, height,
-                           [outline](QRgb pixel) { return pixel != outline; }, Listed::Reached);
+    const std::vector<quint8> mask =
+        floodFromBorder(bits, stride, width, height, [outline](QRgb pixel) { return pixel != outline; });
+    for (int y = 0; y < height; ++y) {
+        const quint8* reached = mask.data() + size_t(y) * width;
+        QRgb* line = bits + y * stride;
+        for (int x = 0; x < width; ++x) {
+            if (reached[x] == kReached)
+                line[x] = color;
+        }
+    }
 }
 
 } // namespace PieFloodFill

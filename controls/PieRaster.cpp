@@ -4,7 +4,8 @@
 #include "WinPaint.h"
 
 PieRaster::PieRaster(int width, int height, QRgb background)
-    : m_image(width, height, QImage::Format_RGB32), m_background(background)
+    : m_image(width, height, QImage::Format_RGB32), m_width(width), m_height(height),
+      m_background(background)
 {
     m_image.fill(background);
     m_bits = reinterpret_cast<QRgb*>(m_image.bits());
@@ -27,7 +28,7 @@ std::vector<QPoint> PieRaster::enclosedBackground() const
     return PieFloodFill::enclosed(m_bits, m_stride, width(), height(), m_background);
 }
 
-std::vector<QPoint> PieRaster::outsideOf(QRgb outline) const
+void PieRaster::clearOutside(QRgb outline)
 {
-    return PieFloodFill::outside(m_bits, m_stride, width(), height(), outline);
+    PieFloodFill::paintOutside(m_bits, m_stride, m_width, m_height, outline, m_background);
 }

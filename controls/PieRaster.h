@@ -14,13 +14,13 @@ class PieRaster
 public:
     PieRaster(int width, int height, QRgb background);
 
-    int width() const { return m_image.width(); }
-    int height() const { return m_image.height(); }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
     QRgb background() const { return m_background; }
 
     bool contains(int x, int y) const
     {
-        return x >= 0 && y >= 0 && x < m_image.width() && y < m_image.height();
+        return x >= 0 && y >= 0 && x < m_width && y < m_height;
     }
     QRgb at(int x, int y) const { return contains(x, y) ? m_bits[y * m_stride + x] : m_background; }
     QRgb at(QPoint point) const { return at(point.x(), point.y()); }
@@ -36,13 +36,15 @@ public:
     void floodFill(QPoint seed, QRgb color);
     // Background pixels that lines shut off from the image's border.
     std::vector<QPoint> enclosedBackground() const;
-    // Pixels that a path avoiding `outline` joins to the image's border.
-    std::vector<QPoint> outsideOf(QRgb outline) const;
+    // Clears to the background everything outside a closed outline.
+    void clearOutside(QRgb outline);
 
     const QImage& image() const { return m_image; }
 
 private:
     QImage m_image;
+    int m_width;
+    int m_height;
     QRgb* m_bits;
     int m_stride;
     QRgb m_background;

@@ -186,8 +186,7 @@ void PieRenderer::drawRemainder(const PieChartPlan& plan)
 // Black stays: it cannot name one.
 void PieRenderer::clearOutside()
 {
-    for (const QPoint& point : m_raster.outsideOf(kBlack))
-        m_raster.set(point.x(), point.y(), m_raster.background());
+    m_raster.clearOutside(kBlack);
 }
 
 void PieRenderer::fillHoles(const PieChartPlan& plan)

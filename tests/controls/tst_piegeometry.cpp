@@ -21,6 +21,7 @@ private slots:
     void rasterLineMatchesWinPaint();
     void floodFillStopsAtDiagonalLines();
     void floodFillCoversWindingAreas();
+    void holesAndOutsideOfAClosedOutline();
 };
 
 void TestPieGeometry::percentToAngle_data()
@@ -150,6 +151,32 @@ void TestPieGeometry::floodFillCoversWindingAreas()
     raster.floodFill(QPoint(1, 5), blue);
     QCOMPARE(raster.at(1, 5), blue);
     QCOMPARE(raster.at(3, 5), qRgb(0, 0, 0));
+}
+
+void TestPieGeometry::holesAndOutsideOfAClosedOutline()
+{
+    const QRgb white = qRgb(255, 255, 255);
+    const QRgb black = qRgb(0, 0, 0);
+    const QRgb red = qRgb(255, 0, 0);
+    // A diamond of diagonal steps, red inside but for one pixel, with red
+    // strays just outside it.
+    PieRaster raster(16, 16, white);
+    const QPoint corners[] = {QPoint(8, 1), QPoint(15, 8), QPoint(8, 15), QPoint(1, 8)};
+    for (int i = 0; i < 4; ++i)
+        raster.line(corners[i], corners[(i + 1) % 4], black);
+    raster.floodFill(QPoint(8, 8), red);
+    raster.set(8, 8, white);
+    raster.set(8, 0, red);
+    raster.set(3, 4, red);
+    QCOMPARE(raster.enclosedBackground(), (std::vector<QPoint>{QPoint(8, 8)}));
+
+    raster.clearOutside(black);
+    QCOMPARE(raster.at(8, 0), white);
+    QCOMPARE(raster.at(3, 4), white);
+    QCOMPARE(raster.at(8, 5), red);
+    QCOMPARE(raster.at(8, 8), white);
+    QCOMPARE(raster.at(8, 1), black);
+    QCOMPARE(raster.enclosedBackground(), (std::vector<QPoint>{QPoint(8, 8)}));
 }
 
 QTEST_MAIN(TestPieGeometry)
