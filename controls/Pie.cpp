@@ -44,17 +44,16 @@ Pie::Pie(QWidget* parent)
     m_lblInfo->adjustSize();
     setMouseTracking(true);
     resize(sizeHint());
-    showBlank();
-    m_lblInfo->show();
+    clearChart();
 }
 
 Pie::~Pie() = default;
 
 Result Pie::CreatePie(const QVariantList& values, int width, int height, int length)
 {
-    m_chartWidth = std::max(width, int(MinimumWidth));
-    m_chartHeight = std::max(height, int(MinimumHeight));
-    m_chartLength = std::max(length, int(MinimumLength));
+    m_chartWidth = std::clamp(width, int(MinimumWidth), int(MaximumSize));
+    m_chartHeight = std::clamp(height, int(MinimumHeight), int(MaximumSize));
+    m_chartLength = std::clamp(length, int(MinimumLength), int(MaximumSize));
     m_colors.restoreDefaultsIfUnset();
     setFixedSize(sizeHint());
 
@@ -64,8 +63,9 @@ Result Pie::CreatePie(const QVariantList& values, int width, int height, int len
         reject(checked);
         return checked;
     }
+    m_lblInfo->hide();
     if (m_values.isBlank())
-        showBlank();
+        clearChart();
     else
         drawChart();
     return Result::success();
@@ -86,10 +86,7 @@ void Pie::setBackcolor(quint32 color)
     if (color == m_backcolor)
         return;
     m_backcolor = color;
-    if (m_drawn)
-        drawChart();
-    else
-        showBlank();
+    paintPicture();
 }
 
 int Pie::hitTest(QPoint point) const
@@ -153,12 +150,8 @@ void Pie::mouseReleaseEvent(QMouseEvent* event)
 void Pie::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && OleColor::isSystem(m_backcolor)) {
-        if (m_drawn)
-            drawChart();
-        else
-            showBlank();
-    }
+    if (event->type() == QEvent::PaletteChange && OleColor::isSystem(m_backcolor))
+        paintPicture();
 }
 
 QRgb Pie::backgroundRgb() const
@@ -168,29 +161,36 @@ QRgb Pie::backgroundRgb() const
 
 void Pie::drawChart()
 {
-    const PieGeometry geometry(m_chartWidth, m_chartHeight, m_chartLength);
-    m_hitMap = PieHitMap(geometry);
-    m_picture = PieRenderer(geometry, backgroundRgb()).draw(PieChart::plan(m_values, m_colors));
+    m_hitMap = PieHitMap(PieGeometry(m_chartWidth, m_chartHeight, m_chartLength));
     m_slices = PieChart::records(m_values, m_colors);
     m_drawn = true;
-    m_lblInfo->hide();
-    chartChanged();
+    paintPicture();
 }
 
-void Pie::showBlank()
+void Pie::clearChart()
 {
-    m_picture = QImage(sizeHint(), QImage::Format_RGB32);
-    m_picture.fill(backgroundRgb());
     m_hitMap = PieHitMap();
     m_slices = QList<PieSlice>(m_values.count());
     m_drawn = false;
-    m_lblInfo->hide();
+    paintPicture();
+}
+
+// The picture alone depends on the background; the hit map does not.
+void Pie::paintPicture()
+{
+    if (m_drawn) {
+        const PieGeometry geometry(m_chartWidth, m_chartHeight, m_chartLength);
+        m_picture = PieRenderer(geometry, backgroundRgb()).draw(PieChart::plan(m_values, m_colors));
+    } else {
+        m_picture = QImage(sizeHint(), QImage::Format_RGB32);
+        m_picture.fill(backgroundRgb());
+    }
     chartChanged();
 }
 
 void Pie::reject(const Result& failure)
 {
-    showBlank();
+    clearChart();
     if (m_dialogs) {
         m_dialogs->inform(failure.message(), QStringLiteral("Pie Chart Report"));
     } else {

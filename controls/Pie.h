@@ -34,6 +34,8 @@ public:
     static constexpr int MinimumWidth = 200;
     static constexpr int MinimumHeight = 100;
     static constexpr int MinimumLength = 15;
+    // The sizes are 16-bit numbers.
+    static constexpr int MaximumSize = 32767;
 
     explicit Pie(QWidget* parent = nullptr);
     ~Pie() override;
@@ -81,7 +83,8 @@ protected:
 private:
     QRgb backgroundRgb() const;
     void drawChart();
-    void showBlank();
+    void clearChart();
+    void paintPicture();
     void reject(const Result& failure);
     void showInfo(const QString& text);
     void chartChanged();

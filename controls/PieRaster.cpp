@@ -4,9 +4,11 @@
 #include "WinPaint.h"
 
 PieRaster::PieRaster(int width, int height, QRgb background)
-    : m_image(width, height, QImage::Format_RGB32), m_width(width), m_height(height),
-      m_background(background)
+    : m_image(width, height, QImage::Format_RGB32), m_background(background)
 {
+    // An image too large to allocate is null: then nothing is drawn.
+    m_width = m_image.width();
+    m_height = m_image.height();
     m_image.fill(background);
     m_bits = reinterpret_cast<QRgb*>(m_image.bits());
     m_stride = int(m_image.bytesPerLine() / sizeof(QRgb));

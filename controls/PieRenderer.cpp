@@ -62,7 +62,8 @@ void PieRenderer::drawOutline(const PieChartSlice& slice, QRgb color)
         // Near the ends of the wall, where the ellipse runs steeply, the
         // edge keeps between the side edges and stops at the bottom rim.
         const int x = m_geometry.frontColumn(slice.end);
-        m_raster.line(QPoint(x, end.y()), QPoint(x, m_geometry.frontRow(x) + m_geometry.length()), color);
+        const int bottom = m_geometry.frontRow(x) + m_geometry.length();
+        m_raster.line(QPoint(x, end.y()), QPoint(x, bottom), color);
     }
 }
 
@@ -191,18 +192,23 @@ void PieRenderer::clearOutside()
 
 void PieRenderer::fillHoles(const PieChartPlan& plan)
 {
-    for (const QPoint& hole : m_raster.enclosedBackground()) {
-        const bool wall = hole.y() >= m_geometry.frontRow(hole.x());
-        const double percent = wall ? m_geometry.wallPercent(hole.x())
-                                    : m_geometry.facePercent(hole.x(), hole.y());
-        const auto slice = std::find_if(plan.slices.begin(), plan.slices.end(), [&](const PieChartSlice& s) {
-            return s.start <= percent && percent < s.end;
-        });
-        if (slice != plan.slices.end())
-            m_raster.set(hole.x(), hole.y(), wall ? slice->shadow : slice->face);
-        else if (plan.hasRemainder() && percent >= plan.total)
-            m_raster.set(hole.x(), hole.y(), wall ? plan.remainderSide : plan.remainderFace);
+    for (const QPoint& hole : m_raster.enclosedBackground())
+        m_raster.set(hole.x(), hole.y(), colorAt(plan, hole));
+}
+
+// The face or wall colour of whatever lies at a point of the chart.
+QRgb PieRenderer::colorAt(const PieChartPlan& plan, QPoint point) const
+{
+    const bool wall = point.y() >= m_geometry.frontRow(point.x());
+    const double percent =
+        wall ? m_geometry.wallPercent(point.x()) : m_geometry.facePercent(point.x(), point.y());
+    for (const PieChartSlice& slice : plan.slices) {
+        if (slice.start <= percent && percent < slice.end)
+            return wall ? slice.shadow : slice.face;
     }
+    if (plan.hasRemainder())
+        return wall ? plan.remainderSide : plan.remainderFace;
+    return m_raster.background();
 }
 
 void PieRenderer::fillBlank(QPoint seed, QRgb color)

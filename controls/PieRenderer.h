@@ -35,6 +35,7 @@ private:
     void drawRemainder(const PieChartPlan& plan);
     void clearOutside();
     void fillHoles(const PieChartPlan& plan);
+    QRgb colorAt(const PieChartPlan& plan, QPoint point) const;
     // Fills only an area still blank: a seed on a line (a very thin slice)
     // would otherwise recolour every line joined to it.
     void fillBlank(QPoint seed, QRgb color);

@@ -156,6 +156,12 @@ void TestPie::overflowIsRefusedWithAMessage()
     QVERIFY(isBlank(c.pie->picture(), kWhite));
     QCOMPARE(c.pie->slices(), QList<PieSlice>(2));
     QCOMPARE(c.pie->hitTest(c.geometry().seedPoint(PieGeometry::angle(10))), -1);
+
+    // A new background keeps the chart refused.
+    c.pie->setBackcolor(OleColor::rgb(0, 0, 255));
+    QVERIFY(isBlank(c.pie->picture(), qRgb(0, 0, 255)));
+    QVERIFY(!info->isHidden());
+    QCOMPARE(c.dialogs.messages().size(), 1);
 }
 
 void TestPie::listsWithNothingToDrawStayBlank_data()
@@ -239,9 +245,12 @@ void TestPie::wholeCircleHasNoBoundaryLines()
     Chart c({100});
     const PieGeometry g = c.geometry();
     int blackInside = 0;
-    for (int y = 0; y < g.height(); ++y)
-        for (int x = 0; x <= g.width(); ++x)
-            blackInside += insideOutline(g, x, y, -3) && y < g.frontRow(x) - 2 && c.at(QPoint(x, y)) == kBlack;
+    for (int y = 0; y < g.height(); ++y) {
+        for (int x = 0; x <= g.width(); ++x) {
+            const bool onFace = insideOutline(g, x, y, -3) && y < g.frontRow(x) - 2;
+            blackInside += onFace && c.at(QPoint(x, y)) == kBlack;
+        }
+    }
     QCOMPARE(blackInside, 0);
     QCOMPARE(c.at(c.wallPoint(40)), kShadows[0]);
     QCOMPARE(c.at(c.wallPoint(84)), kShadows[0]);
@@ -386,6 +395,10 @@ void TestPie::paintingShowsThePicture()
 
 void TestPie::accessibleNameDescribesTheSlices()
 {
+    Pie fresh;
+    QCOMPARE(QAccessible::queryAccessibleInterface(&fresh)->text(QAccessible::Name),
+             QStringLiteral("Creating chart..."));
+
     Chart c({25, 75});
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(c.pie.get());
     QVERIFY(accessible);

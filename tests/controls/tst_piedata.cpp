@@ -121,7 +121,8 @@ void TestPieData::sliceRecords_data()
         << Records{record(0, 10, 0),  record(10, 20, 1), record(20, 30, 2), record(30, 40, 3),
                    record(40, 50, 4), record(50, 60, 5), record(60, 100, 0)};
     QTest::newRow("halves round to even")
-        << QVariantList{12.5, 25, 62.5} << Records{record(0, 12, 0), record(12, 38, 1), record(38, 100, 2)};
+        << QVariantList{12.5, 25, 62.5}
+        << Records{record(0, 12, 0), record(12, 38, 1), record(38, 100, 2)};
     QTest::newRow("numbers as text") << QVariantList{QStringLiteral("40"), QStringLiteral(" 60 ")}
                                      << Records{record(0, 40, 0), record(40, 100, 1)};
     QTest::newRow("list ends before the empty entry")
@@ -161,10 +162,12 @@ void TestPieData::valueListChecks_data()
     QTest::newRow("total of 60") << QVariantList{25, 35} << true << false << 60.0;
     QTest::newRow("sums that are 100 in decimals")
         << QVariantList{33.3, 33.3, 33.4} << true << false << 100.0;
-    QTest::newRow("share and rest") << QVariantList{100.0 / 3, 100 - 100.0 / 3} << true << false << 100.0;
+    QTest::newRow("share and rest")
+        << QVariantList{100.0 / 3, 100 - 100.0 / 3} << true << false << 100.0;
     QTest::newRow("empty") << QVariantList{} << true << true << 0.0;
     QTest::newRow("all zero") << QVariantList{0, 0, 0} << true << true << 0.0;
-    QTest::newRow("not a number") << QVariantList{40, QStringLiteral("abc"), 60} << true << true << 100.0;
+    QTest::newRow("not a number")
+        << QVariantList{40, QStringLiteral("abc"), 60} << true << true << 100.0;
     QTest::newRow("not a number before an overflow")
         << QVariantList{QStringLiteral("x"), 80, 80} << true << true << 80.0;
     QTest::newRow("starts with the empty entry") << QVariantList{QString(), 50} << true << true << 0.0;
@@ -179,8 +182,10 @@ void TestPieData::valueListChecks()
     const PieValues read = PieValues::read(values);
     const Result checked = read.check();
     QCOMPARE(checked.ok(), accepted);
-    if (!accepted)
-        QCOMPARE(checked.message(), QStringLiteral("Please Select A Customer Which At Least Bought Product"));
+    if (!accepted) {
+        QCOMPARE(checked.message(),
+                 QStringLiteral("Please Select A Customer Which At Least Bought Product"));
+    }
     QCOMPARE(read.isBlank(), blank);
     QCOMPARE(read.total(), total);
 }

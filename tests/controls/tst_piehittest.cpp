@@ -115,7 +115,8 @@ void TestPieHitTest::hitTestAtPoints()
     const auto pie = chartOf(values);
     const PieGeometry g = geometryOf(*pie);
     // Rim vertices lie at whole steps of 0.05 rad from 0 % (top) or 0 rad (bottom).
-    const double rimAngle = PieGeometry::angle(0) + std::round((PieGeometry::angle(percent) - PieGeometry::angle(0)) / 0.05) * 0.05;
+    const double start = PieGeometry::angle(0);
+    const double rimAngle = start + std::round((PieGeometry::angle(percent) - start) / 0.05) * 0.05;
     QPoint point;
     if (where == QLatin1String("face"))
         point = facePoint(*pie, percent);
