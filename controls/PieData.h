@@ -36,8 +36,6 @@ public:
     int count() const { return int(m_faces.size()); }
     QVariant face(int index) const { return m_faces.value(index); }
     QVariant shadow(int index) const { return m_shadows.value(index); }
-    // The colour index after `index`, wrapping to 0 after the last pair.
-    int next(int index) const { return index == count() - 1 ? 0 : index + 1; }
 
     static quint32 colorValue(const QVariant& color);
     static QRgb rgb(const QVariant& color);

@@ -278,8 +278,12 @@ void TestPie::boundariesAndFrontEdges()
     }
     // A front edge below 50 %, none below 100 % (on the back).
     const QPoint end = g.boundaryPoint(PieGeometry::angle(50));
-    for (int y = 1; y < g.length() - 1; ++y)
+    const QPoint back = g.boundaryPoint(PieGeometry::angle(100));
+    for (int y = 1; y < g.length() - 1; ++y) {
         QCOMPARE(c.at(end + QPoint(0, y)), kBlack);
+        if (y > 3)
+            QCOMPARE(c.at(back + QPoint(0, y)), kFaces[1]);
+    }
     QCOMPARE(c.at(c.wallPoint(45)), kShadows[0]);
     QCOMPARE(c.at(c.wallPoint(55)), kShadows[1]);
 }
@@ -315,10 +319,16 @@ void TestPie::noUnfilledSpecksAndNothingOutside_data()
     QTest::newRow("thin slices") << QVariantList{1, 1, 2, 0.5, 0.5, 95} << QSize(1, 1) << 1;
     QTest::newRow("ends near the side edges") << QVariantList{39, 48, 1, 12} << QSize(800, 400) << 40;
     QTest::newRow("total of 10") << QVariantList{10} << QSize(1, 1) << 1;
+    QTest::newRow("nearly nothing") << QVariantList{0.2} << QSize(1, 1) << 1;
     QTest::newRow("total of 30") << QVariantList{30} << QSize(1, 1) << 1;
     QTest::newRow("total of 60") << QVariantList{25, 35} << QSize(1, 1) << 1;
     QTest::newRow("total of 80") << QVariantList{50, 30} << QSize(1, 1) << 1;
     QTest::newRow("total of 95") << QVariantList{45, 50} << QSize(1, 1) << 1;
+    for (double total : {13.0, 37.5, 38.0, 38.5, 63.0, 87.0, 88.0, 88.5, 99.5}) {
+        QTest::addRow("total of %g", total) << QVariantList{total / 2, total / 2} << QSize(1, 1) << 1;
+        QTest::addRow("total of %g, large", total)
+            << QVariantList{total / 2, total / 2} << QSize(800, 400) << 40;
+    }
     QTest::newRow("large") << QVariantList{12.5, 20, 30, 7.5, 30} << QSize(800, 400) << 40;
     QTest::newRow("odd size") << QVariantList{10, 15, 20, 5, 25, 10, 15} << QSize(333, 157) << 22;
     QTest::newRow("deep wall") << QVariantList{25, 25, 25, 25} << QSize(250, 120) << 60;

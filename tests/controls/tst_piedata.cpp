@@ -8,13 +8,11 @@ class TestPieData : public QObject
     Q_OBJECT
 
 private slots:
-    void defaultColorsAreTheSixBuiltInPairs();
     void newColorReplacesTheDefaultsThenAppends();
     void clearColorsRestoresTheDefaults();
     void emptyFirstFaceColorFallsBackToTheDefaults();
     void sliceRecords_data();
     void sliceRecords();
-    void colorIndexWrapsRoundTheList();
     void valueListChecks_data();
     void valueListChecks();
     void wedgeLookup_data();
@@ -49,17 +47,6 @@ PieSlice record(int start, int end, int pair)
 
 } // namespace
 
-void TestPieData::defaultColorsAreTheSixBuiltInPairs()
-{
-    const PieColors colors;
-    QVERIFY(colors.holdsDefaults());
-    QCOMPARE(colors.count(), 6);
-    QCOMPARE(PieColors::colorValue(colors.face(0)), OleColor::rgb(168, 223, 11));
-    QCOMPARE(PieColors::colorValue(colors.shadow(3)), OleColor::rgb(155, 33, 2));
-    QCOMPARE(PieColors::colorValue(colors.face(5)), OleColor::rgb(193, 2, 170));
-    QCOMPARE(PieColors::rgb(colors.face(1)), qRgb(0, 155, 225));
-}
-
 void TestPieData::newColorReplacesTheDefaultsThenAppends()
 {
     PieColors colors;
@@ -72,7 +59,7 @@ void TestPieData::newColorReplacesTheDefaultsThenAppends()
     QCOMPARE(PieColors::rgb(colors.shadow(0)), qRgb(4, 5, 6));
     QCOMPARE(PieColors::rgb(colors.face(1)), qRgb(255, 0, 0));
     QCOMPARE(PieColors::rgb(colors.shadow(1)), qRgb(128, 0, 0));
-    // With one pair every value index takes it.
+    // The two pairs take turns.
     QCOMPARE(PieChart::colorIndex(5, colors), 1);
 }
 
@@ -137,17 +124,6 @@ void TestPieData::sliceRecords()
     const PieValues read = PieValues::read(values);
     QVERIFY(read.check().ok());
     QCOMPARE(PieChart::records(read, PieColors()), expected);
-}
-
-void TestPieData::colorIndexWrapsRoundTheList()
-{
-    const PieColors colors;
-    QCOMPARE(PieChart::colorIndex(0, colors), 0);
-    QCOMPARE(PieChart::colorIndex(5, colors), 5);
-    QCOMPARE(PieChart::colorIndex(6, colors), 0);
-    QCOMPARE(PieChart::colorIndex(13, colors), 1);
-    QCOMPARE(colors.next(5), 0);
-    QCOMPARE(colors.next(2), 3);
 }
 
 void TestPieData::valueListChecks_data()
