@@ -150,7 +150,7 @@ void Pie::mouseReleaseEvent(QMouseEvent* event)
 void Pie::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && OleColor::isSystem(m_backcolor))
+    if (event->type() == QEvent::PaletteChange)
         paintPicture();
 }
 
@@ -163,6 +163,7 @@ void Pie::drawChart()
 {
     m_hitMap = PieHitMap(PieGeometry(m_chartWidth, m_chartHeight, m_chartLength));
     m_slices = PieChart::records(m_values, m_colors);
+    m_plan = PieChart::plan(m_values, m_colors);
     m_drawn = true;
     paintPicture();
 }
@@ -175,12 +176,13 @@ void Pie::clearChart()
     paintPicture();
 }
 
-// The picture alone depends on the background; the hit map does not.
+// Only the picture depends on the background: the hit map and the slices
+// with their colours stay as CreatePie made them.
 void Pie::paintPicture()
 {
     if (m_drawn) {
         const PieGeometry geometry(m_chartWidth, m_chartHeight, m_chartLength);
-        m_picture = PieRenderer(geometry, backgroundRgb()).draw(PieChart::plan(m_values, m_colors));
+        m_picture = PieRenderer(geometry, backgroundRgb()).draw(m_plan);
     } else {
         m_picture = QImage(sizeHint(), QImage::Format_RGB32);
         m_picture.fill(backgroundRgb());

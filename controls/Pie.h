@@ -92,6 +92,7 @@ private:
     PieColors m_colors;
     PieValues m_values;
     QList<PieSlice> m_slices;
+    PieChartPlan m_plan;
     PieHitMap m_hitMap;
     QImage m_picture;
     QLabel* m_lblInfo;

@@ -394,6 +394,10 @@ void TestPie::backcolorRedrawsTheChart()
     QCOMPARE(c.faceAt(70), kFaces[1]);
     QCOMPARE(c.pie->hitTest(c.geometry().seedPoint(PieGeometry::angle(70))), 1);
     QVERIFY(c.dialogs.messages().isEmpty());
+    // Colours given later wait for the next CreatePie.
+    c.pie->NewColor(OleColor::rgb(1, 2, 3), OleColor::rgb(4, 5, 6));
+    c.pie->setBackcolor(OleColor::rgb(255, 255, 255));
+    QCOMPARE(c.faceAt(20), kFaces[0]);
 }
 
 void TestPie::paintingShowsThePicture()
