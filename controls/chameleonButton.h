@@ -1,0 +1,268 @@
+#pragma once
+
+#include "chameleonButtonColors.h"
+#include "chameleonButtonInput.h"
+#include "chameleonButtonLayout.h"
+#include "chameleonButtonPaintState.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+
+class PropertyBag;
+class QShortcut;
+
+// The owner-drawn multi-style push button of Parts 10.1 and 10.2. Forms set
+// its design properties and handle Click. Properties keep the names the forms use
+// (getter `Caption()`, setter `setCaption()`); Enabled and Font are the
+// widget's own (setEnabled, setFont and the FontBold... helpers). Colours
+// are OLE colours: 0x00BBGGRR or a system colour 0x80000000 plus its index.
+class chameleonButton : public QWidget, private chameleonButtonInput::Host
+{
+    Q_OBJECT
+    Q_PROPERTY(quint32 Backcolor READ Backcolor WRITE setBackcolor)
+    Q_PROPERTY(quint32 BackOver READ BackOver WRITE setBackOver)
+    Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(quint32 ForeOver READ ForeOver WRITE setForeOver)
+    Q_PROPERTY(quint32 MaskColor READ MaskColor WRITE setMaskColor)
+    Q_PROPERTY(int ButtonType READ ButtonType WRITE setButtonType)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(int ColorScheme READ ColorScheme WRITE setColorScheme)
+    Q_PROPERTY(bool ShowFocusRect READ ShowFocusRect WRITE setShowFocusRect)
+    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer)
+    Q_PROPERTY(bool HandPointer READ HandPointer WRITE setHandPointer)
+    Q_PROPERTY(bool SoftBevel READ SoftBevel WRITE setSoftBevel)
+    Q_PROPERTY(int PicturePosition READ PicturePosition WRITE setPicturePosition)
+    Q_PROPERTY(bool UseMaskColor READ UseMaskColor WRITE setUseMaskColor)
+    Q_PROPERTY(bool UseGreyscale READ UseGreyscale WRITE setUseGreyscale)
+    Q_PROPERTY(int SpecialEffect READ SpecialEffect WRITE setSpecialEffect)
+    Q_PROPERTY(bool CheckBoxBehaviour READ CheckBoxBehaviour WRITE setCheckBoxBehaviour)
+    Q_PROPERTY(bool Value READ Value WRITE setValue)
+    Q_PROPERTY(QString Version READ Version)
+
+public:
+    enum ButtonTypes { TypeClassic = 1, TypeRaised, TypeGradient, TypeRounded, TypeBeveled,
+                       TypeSoft, TypeFlat, TypeHotFlat, TypeSelection, TypePlain,
+                       TypeTransparent, TypeHot3D, TypeOval, TypeBanded };
+    enum ColorSchemes { SchemeSystem = 1, SchemeCustom, SchemeClassic, SchemeContainer };
+    enum PicturePositions { PicLeft = 0, PicRight, PicTop, PicBottom, PicBehind };
+    enum SpecialEffects { FxNone = 0, FxEmbossed, FxEngraved, FxShadowed };
+
+    explicit chameleonButton(QWidget* parent = nullptr);
+    ~chameleonButton() override;
+
+    quint32 Backcolor() const { return m_backcolor; }
+    void setBackcolor(quint32 color);
+    quint32 BackOver() const { return m_backOver; }
+    void setBackOver(quint32 color);
+    quint32 ForeColor() const { return m_foreColor; }
+    void setForeColor(quint32 color);
+    quint32 ForeOver() const { return m_foreOver; }
+    void setForeOver(quint32 color);
+    quint32 MaskColor() const { return m_maskColor; }
+    void setMaskColor(quint32 color);
+    int ButtonType() const { return m_buttonType; }
+    void setButtonType(int type);
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+    bool FontBold() const { return font().bold(); }
+    void setFontBold(bool bold);
+    bool FontItalic() const { return font().italic(); }
+    void setFontItalic(bool italic);
+    bool FontUnderline() const { return font().underline(); }
+    void setFontUnderline(bool underline);
+    qint16 FontSize() const { return qint16(font().pointSizeF()); }
+    void setFontSize(qint16 size);
+    QString FontName() const { return font().family(); }
+    void setFontName(const QString& name);
+    int ColorScheme() const { return m_colorScheme; }
+    void setColorScheme(int scheme);
+    bool ShowFocusRect() const { return m_showFocusRect; }
+    void setShowFocusRect(bool show);
+    int MousePointer() const { return m_mousePointer; }
+    void setMousePointer(int pointer);
+    QPixmap MouseIcon() const { return m_mouseIcon; }
+    void setMouseIcon(const QPixmap& icon);
+    bool HandPointer() const { return m_handPointer; }
+    void setHandPointer(bool hand);
+    bool SoftBevel() const { return m_softBevel; }
+    void setSoftBevel(bool soft);
+    QPixmap PictureNormal() const { return m_pictureNormal; }
+    void setPictureNormal(const QPixmap& picture);
+    QPixmap PictureOver() const { return m_pictureOver; }
+    void setPictureOver(const QPixmap& picture);
+    int PicturePosition() const { return m_picturePosition; }
+    void setPicturePosition(int position);
+    bool UseMaskColor() const { return m_useMaskColor; }
+    void setUseMaskColor(bool use);
+    bool UseGreyscale() const { return m_useGreyscale; }
+    void setUseGreyscale(bool grey);
+    int SpecialEffect() const { return m_specialEffect; }
+    void setSpecialEffect(int effect);
+    bool CheckBoxBehaviour() const { return m_checkBoxBehaviour; }
+    void setCheckBoxBehaviour(bool checkBox);
+    bool Value() const { return m_value; }
+    void setValue(bool value);
+    static QString Version() { return QStringLiteral("2.0.6"); }
+
+    // Drawing suspended until Refresh, which recomputes colours and caption
+    // placement and redraws.
+    void DisableRefresh();
+    void Refresh();
+
+    // The window's default and cancel buttons: Enter (Escape) anywhere in
+    // the window clicks them, and the default button draws as default
+    // while no other button has the focus.
+    bool isDefault() const { return m_default; }
+    void setDefault(bool isDefault);
+    bool isCancel() const { return m_cancel; }
+    void setCancel(bool isCancel);
+    bool displaysAsDefault() const;
+
+    // Design time (the host's UserMode false): colour sets copy into the
+    // hover colours, and ButtonType 5 makes the font bold.
+    bool designMode() const { return m_designMode; }
+    void setDesignMode(bool design) { m_designMode = design; }
+
+    // Persistence through the window's stored design.
+    void InitProperties(const QString& displayName = QString());
+    void ReadProperties(const PropertyBag& bag);
+    void WriteProperties(PropertyBag& bag) const;
+
+    // DrawButton(state, force): the redraw gate and the entry to all drawing.
+    void DrawButton(int state, bool force) override;
+    // The access key's or the assistive press action's click.
+    void AccessKeyPress();
+
+    // Internal state, for the gallery, the benchmark and the tests.
+    QChar accessKey() const { return m_accessKey; }
+    const chameleonButtonColorSet& colors() const { return m_colors; }
+    const chameleonButtonLayout& layout() const { return m_layout; }
+    const chameleonButtonPaintState& paintState() const { return m_drawn; }
+    int drawCount() const { return m_drawCount; }
+    int lastDrawnState() const { return m_drawnState; }
+    bool mouseOver() const { return m_input.mouseOver(); }
+    bool hasFocusFlag() const { return m_hasFocus; }
+    bool refreshEnabled() const { return m_refreshEnabled; }
+    const chameleonButtonInput& input() const { return m_input; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void Click();
+    void MouseDown(int button, int shift, double x, double y);
+    void MouseMove(int button, int shift, double x, double y);
+    void MouseUp(int button, int shift, double x, double y);
+    void KeyPress(int keyAscii);
+    void KeyDown(int keyCode, int shift);
+    void KeyUp(int keyCode, int shift);
+    void MouseOver();
+    void MouseOut();
+    // A persistence key whose value changed (for the designer: the key must be saved).
+    void PropertyChanged(const QString& key);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    // chameleonButtonInput::Host
+    void repaintNow() override;
+    bool isEnabledForClick() const override { return isEnabled(); }
+    bool checkBoxBehaviour() const override { return m_checkBoxBehaviour; }
+    void toggleValue() override { setValue(!m_value); }
+    void moveFocus(bool forward) override;
+    void raiseClick() override { emit Click(); }
+    void raiseMouseDown(int b, int s, double x, double y) override { emit MouseDown(b, s, x, y); }
+    void raiseMouseMove(int b, int s, double x, double y) override { emit MouseMove(b, s, x, y); }
+    void raiseMouseUp(int b, int s, double x, double y) override { emit MouseUp(b, s, x, y); }
+    void raiseMouseOver() override { emit MouseOver(); }
+    void raiseMouseOut() override { emit MouseOut(); }
+    void raiseKeyDown(int code, int shift) override { emit KeyDown(code, shift); }
+    void raiseKeyPress(int ascii) override { emit KeyPress(ascii); }
+    void raiseKeyUp(int code, int shift) override { emit KeyUp(code, shift); }
+
+    void SetColors();
+    void SetAccessKeys();
+    void CalcPicSize();
+    void CalcTextRects();
+    void MakeRegion();
+    void CaptureBackground();
+    void Redraw() { DrawButton(m_drawnState, true); }
+    void resizeHandling();
+    void ensureGeometry();
+    void applyPointer();
+    void setFontAttribute(const std::function<void(QFont&)>& change);
+    chameleonButtonColorInputs colorInputs() const;
+    chameleonButtonPaintState makePaintState(int state) const;
+    bool isInside(const QPoint& point) const;
+    void mark(const char* key) { emit PropertyChanged(QLatin1String(key)); }
+    void updateWindowShortcuts();
+    void notifyAccessibleState(bool pressed, bool checked);
+
+    chameleonButtonInput m_input{*this};
+
+    quint32 m_backcolor = 0;
+    quint32 m_backOver = 0;
+    quint32 m_foreColor = 0;
+    quint32 m_foreOver = 0;
+    quint32 m_maskColor = 0xC0C0C0;
+    int m_buttonType = 2;
+    QString m_caption;
+    int m_colorScheme = 1;
+    bool m_showFocusRect = true;
+    int m_mousePointer = 0;
+    QPixmap m_mouseIcon;
+    bool m_handPointer = false;
+    bool m_softBevel = false;
+    QPixmap m_pictureNormal;
+    QPixmap m_pictureOver;
+    int m_picturePosition = 0;
+    bool m_useMaskColor = true;
+    bool m_useGreyscale = false;
+    int m_specialEffect = 0;
+    bool m_checkBoxBehaviour = false;
+    bool m_value = false;
+
+    bool m_default = false;
+    bool m_cancel = false;
+    bool m_designMode = false;
+
+    chameleonButtonColorSet m_colors;
+    chameleonButtonLayout m_layout;
+    QSize m_layoutSize;
+    QSize m_pictureSize{0, 0};
+    QPixmap m_background; // ButtonType 11
+    QChar m_accessKey;
+    QShortcut* m_accessShortcut = nullptr;
+    QList<QShortcut*> m_windowShortcuts;
+    QMetaObject::Connection m_focusWatch;
+
+    bool m_hasFocus = false;
+    bool m_refreshEnabled = true;
+    bool m_resizeSuspended = false;
+    int m_drawnState = 0;
+    QString m_drawnCaption;
+    int m_drawCount = 0;
+
+    chameleonButtonPaintState m_drawn; // what the surface shows
+    QImage m_surface;
+    bool m_surfaceStale = true;
+};
