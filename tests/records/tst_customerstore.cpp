@@ -14,7 +14,6 @@ private slots:
     void createsTheFileAndTable();
     void storesTextsExactly_data();
     void storesTextsExactly();
-    void appendsInNaturalOrder();
     void editRewritesOnlyThatRow();
     void reopensWithTheSameRows();
     void missingRowsAreErrors_data();
@@ -85,19 +84,6 @@ void TestCustomerStore::storesTextsExactly()
     QVERIFY(store.read(row, &read).ok());
     QCOMPARE(read.toList(), written.toList());
     QVERIFY(!read.value(CustomerRecord::Name).isNull());
-}
-
-void TestCustomerStore::appendsInNaturalOrder()
-{
-    TestDatabase database;
-    SqliteCustomerStore store(database.path());
-    QVERIFY(store.open().ok());
-    for (const char* name : {"Ann", "Bob", "Cid"})
-        QVERIFY(store.append(customer(name)).ok());
-    QCOMPARE(names(store), QStringList({"Ann", "Bob", "Cid"}));
-    qint64 count = 0;
-    QVERIFY(store.rowCount(&count).ok());
-    QCOMPARE(count, 3);
 }
 
 void TestCustomerStore::editRewritesOnlyThatRow()
