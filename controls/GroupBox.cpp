@@ -67,20 +67,22 @@ GroupBox::GroupBox(const QString& name, QWidget* parent)
     setCaption(name);
 }
 
+void GroupBox::setColor(quint32& member, quint32 color)
+{
+    if (color == member)
+        return;
+    member = color;
+    update();
+}
+
 void GroupBox::setBackcolor(quint32 color)
 {
-    if (color == m_backColor)
-        return;
-    m_backColor = color;
-    update();
+    setColor(m_backColor, color);
 }
 
 void GroupBox::setForeColor(quint32 color)
 {
-    if (color == m_foreColor)
-        return;
-    m_foreColor = color;
-    update();
+    setColor(m_foreColor, color);
 }
 
 void GroupBox::setCaption(const QString& caption)

@@ -111,6 +111,7 @@ protected:
 private:
     // The resolved values the box paints with.
     GroupBoxLook look() const;
+    void setColor(quint32& member, quint32 color);
     bool usesVisualStyles() const;
     void captionChanged();
     void updateAccessKey();
