@@ -14,17 +14,25 @@ namespace xpWellsTabPainter {
 
 namespace {
 
-struct HotStrip
+// A tab's outline: side lines from two pixels below `top`, the top line
+// two pixels in from either side, and one pixel in each cut corner.
+void drawOutline(QPainter& painter, const QColor& frame, int left, int top, int right, int bottom)
 {
-    QColor outer;
-    QColor middle;
-    QColor inner;
-};
+    DrawLine(painter, left, top + 2, left, bottom, frame);
+    DrawLine(painter, left + 2, top, right - 1, top, frame);
+    DrawLine(painter, right, top + 2, right, bottom, frame);
+    DrawPixel(painter, left + 1, top + 1, frame);
+    DrawPixel(painter, right - 1, top + 1, frame);
+}
 
-HotStrip hotStrip(const xpWellsTabColors& colors)
+// The hot strip inside the top of an outline drawn with the same edges:
+// the strip colour over the top line, then +20 and +40 below it, the last
+// reaching into the side lines' gap.
+void drawHotStrip(QPainter& painter, const xpWellsTabColors& colors, int left, int top, int right)
 {
-    return {toQColor(colors.hotStrip), toQColor(AdjustColor(colors.hotStrip, 20)),
-            toQColor(AdjustColor(colors.hotStrip, 40))};
+    DrawLine(painter, left + 2, top, right - 1, top, toQColor(colors.hotStrip));
+    DrawLine(painter, left + 2, top + 1, right - 1, top + 1, toQColor(AdjustColor(colors.hotStrip, 20)));
+    DrawLine(painter, left + 1, top + 2, right, top + 2, toQColor(AdjustColor(colors.hotStrip, 40)));
 }
 
 // Gap between icon and caption, and how far the selected tab's content
@@ -167,37 +175,20 @@ void drawArrowBox(QPainter& painter, const xpWellsTabPaintState& state)
 void DrawUnSelectedTab(QPainter& painter, const xpWellsTabPaintState& state, int index)
 {
     const TabBounds& r = state.layout.bounds(index);
-    const QColor& frame = state.colors.frame;
-    DrawLine(painter, r.left, r.top + 2, r.left, r.bottom, frame);
-    DrawLine(painter, r.left + 2, r.top, r.right - 1, r.top, frame);
-    DrawLine(painter, r.right, r.top + 2, r.right, r.bottom, frame);
-    DrawPixel(painter, r.left + 1, r.top + 1, frame);
-    DrawPixel(painter, r.right - 1, r.top + 1, frame);
-    if (index != state.hotTab || !state.tabHot)
-        return;
-    const HotStrip strip = hotStrip(state.colors);
-    DrawLine(painter, r.left + 2, r.top, r.right - 1, r.top, strip.outer);
-    DrawLine(painter, r.left + 2, r.top + 1, r.right - 1, r.top + 1, strip.middle);
-    DrawLine(painter, r.left + 1, r.top + 2, r.right, r.top + 2, strip.inner);
+    drawOutline(painter, state.colors.frame, r.left, r.top, r.right, r.bottom);
+    if (index == state.hotTab && state.tabHot)
+        drawHotStrip(painter, state.colors, r.left, r.top, r.right);
 }
 
+// Two pixels larger than the tab on three sides, with the page outline
+// opened under it.
 void DrawSelectedTab(QPainter& painter, const xpWellsTabPaintState& state, int index)
 {
     const TabBounds& r = state.layout.bounds(index);
-    const QColor& frame = state.colors.frame;
-    DrawLine(painter, r.left - 2, r.top, r.left - 2, r.bottom, frame);
-    DrawLine(painter, r.left, r.top - 2, r.right + 1, r.top - 2, frame);
-    DrawLine(painter, r.right + 2, r.top, r.right + 2, r.bottom, frame);
-    DrawPixel(painter, r.left - 1, r.top - 1, frame);
-    DrawPixel(painter, r.right + 1, r.top - 1, frame);
-    // Opens the page outline under the selected tab.
+    drawOutline(painter, state.colors.frame, r.left - 2, r.top - 2, r.right + 2, r.bottom);
     DrawLine(painter, r.left - 1, r.bottom, r.right + 2, r.bottom, state.colors.back);
-    if (!state.hasFocus)
-        return;
-    const HotStrip strip = hotStrip(state.colors);
-    DrawLine(painter, r.left, r.top - 2, r.right + 1, r.top - 2, strip.outer);
-    DrawLine(painter, r.left, r.top - 1, r.right + 1, r.top - 1, strip.middle);
-    DrawLine(painter, r.left - 1, r.top, r.right + 2, r.top, strip.inner);
+    if (state.hasFocus)
+        drawHotStrip(painter, state.colors, r.left - 2, r.top - 2, r.right + 2);
 }
 
 void paint(QPainter& painter, const xpWellsTabPaintState& state)

@@ -11,18 +11,24 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The property page edits a live strip; it is never shown modally here.
+// The property page edits a live strip of three tabs; it is never shown
+// modally here.
 
 namespace {
 
 struct Page
 {
-    explicit Page(int tabs = 3)
+    Page()
     {
         strip.resize(400, 100);
-        for (int i = 2; i <= tabs; ++i)
-            strip.AddTab();
+        strip.AddTab();
+        strip.AddTab();
+    }
+
+    Tabs& open()
+    {
         page = std::make_unique<Tabs>(&strip, dialogs);
+        return *page;
     }
 
     template<typename T>
@@ -35,23 +41,12 @@ struct Page
     QScrollBar* hsb() const { return control<QScrollBar>("hsb"); }
     QLineEdit* text() const { return control<QLineEdit>("txtText"); }
     QLineEdit* width() const { return control<QLineEdit>("txtWidth"); }
-    QCheckBox* autoSize() const { return control<QCheckBox>("chkAuto"); }
-    QCheckBox* enabled() const { return control<QCheckBox>("chkTabEn"); }
     void click(const char* name) const { control<QPushButton>(name)->click(); }
 
     xpWellsTab strip;
     FakeDialogs dialogs;
     std::unique_ptr<Tabs> page;
 };
-
-QString writePicture(const QTemporaryDir& folder, const QString& name, const QColor& colour)
-{
-    QPixmap picture(12, 10);
-    picture.fill(colour);
-    const QString path = folder.filePath(name);
-    picture.save(path);
-    return path;
-}
 
 } // namespace
 
@@ -60,33 +55,12 @@ class TestTabs : public QObject
     Q_OBJECT
 
 private slots:
-    void showsTheFirstTabOnOpening();
     void applyStoresThePage_data();
     void applyStoresThePage();
-    void movingToAnotherTabAppliesPendingEdits();
-    void movingWithoutEditsChangesNothing();
-    void addTabAppliesPendingEditsFirst();
-    void deleteDropsEditsOfTheRemovedTab();
+    void applyBeforeSwitching();
     void picture_data();
     void picture();
-    void clearPictureRemovesIt();
 };
-
-void TestTabs::showsTheFirstTabOnOpening()
-{
-    Page p;
-    p.strip.setTabCaption(1, QStringLiteral("&General"));
-    p.strip.setAutoSize(1, false);
-    Tabs page(&p.strip, p.dialogs);
-    QCOMPARE(page.findChild<QScrollBar*>("hsb")->minimum(), 1);
-    QCOMPARE(page.findChild<QScrollBar*>("hsb")->maximum(), 3);
-    QCOMPARE(page.findChild<QLineEdit*>("txtIndex")->text(), QStringLiteral("1"));
-    QCOMPARE(page.findChild<QLineEdit*>("txtText")->text(), QStringLiteral("&General"));
-    QCOMPARE(page.findChild<QLineEdit*>("txtWidth")->text(), QStringLiteral("60"));
-    QVERIFY(!page.findChild<QCheckBox*>("chkAuto")->isChecked());
-    QVERIFY(page.findChild<QCheckBox*>("chkTabEn")->isChecked());
-    QVERIFY(!page.hasChanges());
-}
 
 void TestTabs::applyStoresThePage_data()
 {
@@ -97,147 +71,112 @@ void TestTabs::applyStoresThePage_data()
     QTest::newRow("wider than the strip") << "900" << 400;
 }
 
+// The page opens on tab 1 with nothing to apply; Apply writes every field.
 void TestTabs::applyStoresThePage()
 {
     QFETCH(QString, width);
     QFETCH(int, stored);
     Page p;
+    p.strip.setTabCaption(1, QStringLiteral("&General"));
+    p.strip.setAutoSize(1, false);
     p.strip.setTabWidth(1, 33);
-    p.page = std::make_unique<Tabs>(&p.strip, p.dialogs);
+    Tabs& page = p.open();
+    QCOMPARE(p.hsb()->maximum(), 3);
+    QCOMPARE(p.text()->text(), QStringLiteral("&General"));
+    QCOMPARE(p.width()->text(), QStringLiteral("33"));
+    QVERIFY(!p.control<QCheckBox>("chkAuto")->isChecked());
+    QVERIFY(!page.hasChanges());
+
     p.text()->setText(QStringLiteral("&Stock"));
     p.width()->setText(width);
-    p.autoSize()->setChecked(false);
-    p.enabled()->setChecked(false);
-    QVERIFY(p.page->hasChanges());
-    p.page->ApplyChanges();
-    QVERIFY(!p.page->hasChanges());
+    p.control<QCheckBox>("chkTabEn")->setChecked(false);
+    QVERIFY(page.hasChanges());
+    page.ApplyChanges();
+    QVERIFY(!page.hasChanges());
     QCOMPARE(p.strip.TabCaption(1), QStringLiteral("&Stock"));
-    QCOMPARE(p.strip.TabWidth(1), stored);
-    QVERIFY(!p.strip.AutoSize(1));
-    QVERIFY(!p.strip.TabEnabled(1));
     QCOMPARE(p.strip.GetTabAccessKey('s'), 1);
-    if (width.isEmpty())
-        QCOMPARE(p.width()->text(), QStringLiteral("60"));
+    QCOMPARE(p.strip.TabWidth(1), stored);
+    QVERIFY(!p.strip.TabEnabled(1));
 }
 
-void TestTabs::movingToAnotherTabAppliesPendingEdits()
+// The edits of one tab are applied before the page moves to another, adds
+// a tab, or loses the tab to Delete, which drops them.
+void TestTabs::applyBeforeSwitching()
 {
     Page p;
-    p.text()->setText(QStringLiteral("Edited"));
-    p.hsb()->setValue(2);
-    QCOMPARE(p.strip.TabCaption(1), QStringLiteral("Edited"));
-    QCOMPARE(p.page->currentIndex(), 2);
-    QCOMPARE(p.text()->text(), QStringLiteral("Tab2"));
-    QVERIFY(!p.page->hasChanges());
-    p.hsb()->setValue(1);
-    QCOMPARE(p.text()->text(), QStringLiteral("Edited"));
-    QCOMPARE(p.strip.TabCaption(2), QStringLiteral("Tab2"));
-}
-
-void TestTabs::movingWithoutEditsChangesNothing()
-{
-    Page p;
+    p.open();
     QSignalSpy changes(&p.strip, &xpWellsTab::propertyChanged);
     p.hsb()->setValue(3);
     p.hsb()->setValue(1);
     QCOMPARE(changes.count(), 0);
-}
+    p.text()->setText(QStringLiteral("Edited"));
+    p.hsb()->setValue(2);
+    QCOMPARE(p.strip.TabCaption(1), QStringLiteral("Edited"));
+    QCOMPARE(p.text()->text(), QStringLiteral("Tab2"));
+    QVERIFY(!p.page->hasChanges());
 
-void TestTabs::addTabAppliesPendingEditsFirst()
-{
-    Page p;
     p.hsb()->setValue(3);
     p.text()->setText(QStringLiteral("Third"));
     p.click("cmdAddTab");
-    QCOMPARE(p.strip.NumberOfTabs(), 4);
     QCOMPARE(p.strip.TabCaption(3), QStringLiteral("Third"));
-    QCOMPARE(p.strip.TabCaption(4), QStringLiteral("Tab4"));
     QCOMPARE(p.hsb()->maximum(), 4);
     QCOMPARE(p.page->currentIndex(), 4);
     QCOMPARE(p.text()->text(), QStringLiteral("Tab4"));
-    QCOMPARE(p.width()->text(), QStringLiteral("60"));
-    QVERIFY(p.autoSize()->isChecked());
-    QVERIFY(p.enabled()->isChecked());
     QVERIFY(p.page->hasChanges());
-}
 
-void TestTabs::deleteDropsEditsOfTheRemovedTab()
-{
-    Page p;
-    p.hsb()->setValue(3);
     p.text()->setText(QStringLiteral("Going away"));
     p.click("cmdDelete");
-    QCOMPARE(p.strip.NumberOfTabs(), 2);
-    QCOMPARE(p.hsb()->maximum(), 2);
-    QCOMPARE(p.page->currentIndex(), 2);
-    QCOMPARE(p.text()->text(), QStringLiteral("Tab2"));
-    QVERIFY(p.page->hasChanges());
+    QCOMPARE(p.strip.NumberOfTabs(), 3);
+    QCOMPARE(p.hsb()->maximum(), 3);
+    QCOMPARE(p.text()->text(), QStringLiteral("Third"));
     p.page->ApplyChanges();
-    QCOMPARE(p.strip.TabCaption(2), QStringLiteral("Tab2"));
-
-    // With one tab left, Delete leaves it.
-    p.click("cmdDelete");
-    p.click("cmdDelete");
-    QCOMPARE(p.strip.NumberOfTabs(), 1);
-    QCOMPARE(p.hsb()->maximum(), 1);
+    QCOMPARE(p.strip.TabCaption(3), QStringLiteral("Third"));
 }
 
 void TestTabs::picture_data()
 {
     QTest::addColumn<QString>("answer");
-    QTest::addColumn<bool>("loaded");
+    QTest::addColumn<QColor>("stored");
     QTest::addColumn<int>("messages");
-    QTest::newRow("cancelled") << QString() << false << 0;
-    QTest::newRow("a picture") << "new.png" << true << 0;
-    QTest::newRow("not a picture") << "notes.txt" << false << 1;
+    QTest::newRow("cancelled") << QString() << QColor(Qt::red) << 0;
+    QTest::newRow("a picture") << "new.png" << QColor(Qt::blue) << 0;
+    QTest::newRow("not a picture") << "notes.txt" << QColor(Qt::red) << 1;
+    QTest::newRow("cleared") << "clear" << QColor() << 0;
 }
 
+// Open goes through the dialogs service; a file that is no picture is
+// refused with a message.
 void TestTabs::picture()
 {
     QFETCH(QString, answer);
-    QFETCH(bool, loaded);
+    QFETCH(QColor, stored);
     QFETCH(int, messages);
     QTemporaryDir folder;
-    Page p;
-    p.strip.setTabPicture(1, QPixmap(writePicture(folder, "old.png", Qt::red)));
-    p.page = std::make_unique<Tabs>(&p.strip, p.dialogs);
-    writePicture(folder, "new.png", Qt::blue);
+    QPixmap picture(12, 10);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(folder.filePath("new.png")));
     QFile text(folder.filePath("notes.txt"));
-    QVERIFY(text.open(QIODevice::WriteOnly));
-    text.write("no picture here");
+    QVERIFY(text.open(QIODevice::WriteOnly) && text.write("no picture here") > 0);
     text.close();
-    p.dialogs.queueFile(answer.isEmpty() ? std::nullopt : std::optional<QString>(folder.filePath(answer)));
-
-    p.click("cmdOpenDlg");
-    QCOMPARE(p.dialogs.fileRequests().size(), 1);
-    const FileDialogRequest request = p.dialogs.fileRequests().first().request;
-    QVERIFY(!p.dialogs.fileRequests().first().save);
-    QCOMPARE(request.title, QStringLiteral("Load Picture"));
-    for (const char* pattern : {"*.bmp", "*.ico", "*.gif", "*.png"})
-        QVERIFY(request.nameFilter.contains(QLatin1String(pattern)));
-    QCOMPARE(p.dialogs.messages().size(), messages);
-    if (messages)
-        QCOMPARE(p.dialogs.messages().first().title, QStringLiteral("Load Picture"));
-    QCOMPARE(p.page->hasChanges(), loaded);
-    p.page->ApplyChanges();
-    const QColor expected = loaded ? QColor(Qt::blue) : QColor(Qt::red);
-    QCOMPARE(p.strip.TabPicture(1).toImage().pixelColor(2, 2), expected);
-    QVERIFY(!p.page->findChild<QLabel*>("picTab")->pixmap().isNull());
-}
-
-void TestTabs::clearPictureRemovesIt()
-{
     Page p;
-    QPixmap icon(8, 8);
-    icon.fill(Qt::green);
-    p.strip.setTabPicture(2, icon);
-    p.hsb()->setValue(2);
-    QVERIFY(!p.page->picture().isNull());
-    p.click("cmdDel");
-    QVERIFY(p.page->hasChanges());
-    QVERIFY(p.page->findChild<QLabel*>("picTab")->pixmap().isNull());
-    p.hsb()->setValue(1);
-    QVERIFY(p.strip.TabPicture(2).isNull());
+    picture.fill(Qt::red);
+    p.strip.setTabPicture(1, picture);
+    p.open();
+    if (answer == QLatin1String("clear")) {
+        p.click("cmdDel");
+    } else {
+        p.dialogs.queueFile(answer.isEmpty() ? std::nullopt : std::optional<QString>(folder.filePath(answer)));
+        p.click("cmdOpenDlg");
+        QCOMPARE(p.dialogs.fileRequests().first().request.title, QStringLiteral("Load Picture"));
+        QVERIFY(p.dialogs.fileRequests().first().request.nameFilter.contains(QLatin1String("*.ico")));
+    }
+    QCOMPARE(p.dialogs.messages().size(), messages);
+    QCOMPARE(p.page->hasChanges(), stored != Qt::red);
+    QCOMPARE(p.control<QLabel>("picTab")->pixmap().isNull(), !stored.isValid());
+    p.page->ApplyChanges();
+    QCOMPARE(p.strip.TabPicture(1).isNull(), !stored.isValid());
+    if (stored.isValid())
+        QCOMPARE(p.strip.TabPicture(1).toImage().pixelColor(2, 2), stored);
 }
 
 QTEST_MAIN(TestTabs)

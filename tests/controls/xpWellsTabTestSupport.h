@@ -1,0 +1,38 @@
+#pragma once
+
+#include "xpWellsTab.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include <memory>
+
+// A strip of `tabCount` tabs with fixed widths; the last width given
+// serves the remaining tabs.
+inline std::unique_ptr<xpWellsTab> makeStrip(int tabCount, QSize size = QSize(300, 100),
+                                             const QList<int>& widths = {60})
+{
+    auto strip = std::make_unique<xpWellsTab>();
+    strip->resize(size);
+    for (int i = 1; i <= tabCount; ++i) {
+        if (i > 1)
+            strip->AddTab();
+        strip->setAutoSize(i, false);
+        strip->setTabWidth(i, widths.at(qMin(i, int(widths.size())) - 1));
+    }
+    return strip;
+}
+
+// A press or double click holds `button`; a move or release holds none.
+inline void mouse(xpWellsTab& strip, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    const bool holds = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    QMouseEvent event(type, at, strip.mapToGlobal(at), button, holds ? Qt::MouseButtons(button) : Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&strip, &event);
+}
+
+inline void hover(xpWellsTab& strip, QPoint at)
+{
+    mouse(strip, QEvent::MouseMove, at, Qt::NoButton);
+}
