@@ -36,46 +36,31 @@ chameleonButton::~chameleonButton()
 
 void chameleonButton::setBackcolor(quint32 color)
 {
-    m_backcolor = color;
     if (m_designMode)
         m_backOver = color;
-    SetColors();
-    Redraw();
-    mark("BCOL");
+    setAndRedraw(m_backcolor, color, "BCOL", true);
 }
 
 void chameleonButton::setBackOver(quint32 color)
 {
-    m_backOver = color;
-    SetColors();
-    Redraw();
-    mark("BCOLO");
+    setAndRedraw(m_backOver, color, "BCOLO", true);
 }
 
 void chameleonButton::setForeColor(quint32 color)
 {
-    m_foreColor = color;
     if (m_designMode)
         m_foreOver = color;
-    SetColors();
-    Redraw();
-    mark("FCOL");
+    setAndRedraw(m_foreColor, color, "FCOL", true);
 }
 
 void chameleonButton::setForeOver(quint32 color)
 {
-    m_foreOver = color;
-    SetColors();
-    Redraw();
-    mark("FCOLO");
+    setAndRedraw(m_foreOver, color, "FCOLO", true);
 }
 
 void chameleonButton::setMaskColor(quint32 color)
 {
-    m_maskColor = color;
-    SetColors();
-    Redraw();
-    mark("MCOL");
+    setAndRedraw(m_maskColor, color, "MCOL", true);
 }
 
 void chameleonButton::setColorScheme(int scheme)
@@ -88,10 +73,7 @@ void chameleonButton::setColorScheme(int scheme)
 
 void chameleonButton::setSoftBevel(bool soft)
 {
-    m_softBevel = soft;
-    SetColors();
-    Redraw();
-    mark("SOFT");
+    setAndRedraw(m_softBevel, soft, "SOFT", true);
 }
 
 // ---- Style and caption ---------------------------------------------------------
@@ -156,23 +138,17 @@ void chameleonButton::setFontName(const QString& name)
 
 void chameleonButton::setShowFocusRect(bool show)
 {
-    m_showFocusRect = show;
-    Redraw();
-    mark("FOCUSR");
+    setAndRedraw(m_showFocusRect, show, "FOCUSR");
 }
 
 void chameleonButton::setSpecialEffect(int effect)
 {
-    m_specialEffect = effect;
-    Redraw();
-    mark("FX");
+    setAndRedraw(m_specialEffect, effect, "FX");
 }
 
 void chameleonButton::setCheckBoxBehaviour(bool checkBox)
 {
-    m_checkBoxBehaviour = checkBox;
-    Redraw();
-    mark("CHECK");
+    setAndRedraw(m_checkBoxBehaviour, checkBox, "CHECK");
 }
 
 void chameleonButton::setValue(bool value)

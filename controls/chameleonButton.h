@@ -14,7 +14,7 @@
 class PropertyBag;
 class QShortcut;
 
-// The owner-drawn multi-style push button of Parts 10.1 and 10.2. Forms set
+// The owner-drawn multi-style push button. Forms set
 // its design properties and handle Click. Properties keep the names the forms use
 // (getter `Caption()`, setter `setCaption()`); Enabled and Font are the
 // widget's own (setEnabled, setFont and the FontBold... helpers). Colours
@@ -214,6 +214,19 @@ private:
     chameleonButtonPaintState makePaintState(int state) const;
     bool isInside(const QPoint& point) const;
     void mark(const char* key) { emit PropertyChanged(QLatin1String(key)); }
+    // A drawn property: store it, recompute the colours if they derive from
+    // it, redraw in the last state and mark its key.
+    template <typename T>
+    void setAndRedraw(T& field, const T& value, const char* key, bool recolor = false)
+    {
+        field = value;
+        if (recolor)
+            SetColors();
+        Redraw();
+        mark(key);
+    }
+    template <typename Self, typename Visit>
+    static void visitStored(Self& self, bool& enabled, QFont& font, Visit&& visit);
     void updateWindowShortcuts();
     void notifyAccessibleState(bool pressed, bool checked);
 
@@ -228,7 +241,7 @@ private:
     QString m_caption;
     int m_colorScheme = 1;
     bool m_showFocusRect = true;
-    int m_mousePointer = 0;
+    qint16 m_mousePointer = 0;
     QPixmap m_mouseIcon;
     bool m_handPointer = false;
     bool m_softBevel = false;

@@ -10,30 +10,22 @@
 
 namespace {
 
-// The forms' button codes: 1 left, 2 right, 4 middle.
-int buttonCode(Qt::MouseButtons buttons)
+// The forms' codes of three flags: 1 for the first, 2 the second, 4 the third.
+int formsCode(int flags, int first, int second, int third)
 {
-    int code = 0;
-    if (buttons & Qt::LeftButton)
-        code |= 1;
-    if (buttons & Qt::RightButton)
-        code |= 2;
-    if (buttons & Qt::MiddleButton)
-        code |= 4;
-    return code;
+    return ((flags & first) ? 1 : 0) | ((flags & second) ? 2 : 0) | ((flags & third) ? 4 : 0);
 }
 
-// The forms' shift codes: 1 Shift, 2 Ctrl, 4 Alt.
+// Buttons: 1 left, 2 right, 4 middle.
+int buttonCode(Qt::MouseButtons buttons)
+{
+    return formsCode(buttons.toInt(), Qt::LeftButton, Qt::RightButton, Qt::MiddleButton);
+}
+
+// Shift: 1 Shift, 2 Ctrl, 4 Alt.
 int shiftCode(Qt::KeyboardModifiers modifiers)
 {
-    int code = 0;
-    if (modifiers & Qt::ShiftModifier)
-        code |= 1;
-    if (modifiers & Qt::ControlModifier)
-        code |= 2;
-    if (modifiers & Qt::AltModifier)
-        code |= 4;
-    return code;
+    return formsCode(modifiers.toInt(), Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier);
 }
 
 // The platform's virtual-key code of a Qt key.

@@ -72,9 +72,14 @@ void chameleonButtonInput::hostClick()
 {
     if (m_lastMouseButton != kLeft || !m_host.isEnabledForClick())
         return;
+    click(true);
+}
+
+void chameleonButtonInput::click(bool forceDraw)
+{
     if (m_host.checkBoxBehaviour())
         m_host.toggleValue();
-    m_host.DrawButton(0, true);
+    m_host.DrawButton(0, forceDraw);
     m_host.repaintNow();
     m_host.raiseClick();
 }
@@ -118,11 +123,6 @@ void chameleonButtonInput::keyPress(int keyAscii)
 void chameleonButtonInput::keyUp(int keyCode, int shift)
 {
     m_host.raiseKeyUp(keyCode, shift);
-    if (m_lastKeyCode != kSpace || keyCode != kSpace)
-        return;
-    if (m_host.checkBoxBehaviour())
-        m_host.toggleValue();
-    m_host.DrawButton(0, false);
-    m_host.repaintNow();
-    m_host.raiseClick();
+    if (m_lastKeyCode == kSpace && keyCode == kSpace)
+        click(false);
 }

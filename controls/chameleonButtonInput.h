@@ -59,6 +59,8 @@ public:
 
 private:
     void setMouseOver(bool over);
+    // Toggles Value for CheckBoxBehaviour, draws normal, repaints, raises Click.
+    void click(bool forceDraw);
 
     Host& m_host;
     int m_lastMouseButton = 0;

@@ -26,67 +26,62 @@ void chameleonButton::InitProperties(const QString& displayName)
     m_refreshEnabled = refresh;
 }
 
+// Every stored key in its order, with its value and the default of an
+// absent key. `enabled` and `font` stand for the widget's own properties.
+template <typename Self, typename Visit>
+void chameleonButton::visitStored(Self& self, bool& enabled, QFont& font, Visit&& visit)
+{
+    visit("BTYPE", self.m_buttonType, int(TypeRaised));
+    visit("TX", self.m_caption, QString());
+    visit("ENAB", enabled, true);
+    visit("FONT", font, font); // absent: the control's current font
+    visit("COLTYPE", self.m_colorScheme, int(SchemeSystem));
+    visit("FOCUSR", self.m_showFocusRect, true);
+    visit("BCOL", self.m_backcolor, OleColor::ButtonFace);
+    visit("BCOLO", self.m_backOver, self.m_backcolor);
+    visit("FCOL", self.m_foreColor, OleColor::ButtonText);
+    visit("FCOLO", self.m_foreOver, self.m_foreColor);
+    visit("MCOL", self.m_maskColor, quint32(0xC0C0C0));
+    visit("MPTR", self.m_mousePointer, qint16(0));
+    visit("MICON", self.m_mouseIcon, QPixmap()); // a bad picture reads as none
+    visit("PICN", self.m_pictureNormal, QPixmap());
+    visit("PICH", self.m_pictureOver, QPixmap());
+    visit("UMCOL", self.m_useMaskColor, true);
+    visit("SOFT", self.m_softBevel, false);
+    visit("PICPOS", self.m_picturePosition, int(PicLeft));
+    visit("NGREY", self.m_useGreyscale, false);
+    visit("FX", self.m_specialEffect, int(FxNone));
+    visit("HAND", self.m_handPointer, false);
+    visit("CHECK", self.m_checkBoxBehaviour, false);
+    visit("VALUE", self.m_value, false);
+}
+
 void chameleonButton::WriteProperties(PropertyBag& bag) const
 {
     // Every key, always, in this order.
-    bag.write(QStringLiteral("BTYPE"), m_buttonType);
-    bag.write(QStringLiteral("TX"), m_caption);
-    bag.write(QStringLiteral("ENAB"), !testAttribute(Qt::WA_ForceDisabled));
-    bag.write(QStringLiteral("FONT"), font());
-    bag.write(QStringLiteral("COLTYPE"), m_colorScheme);
-    bag.write(QStringLiteral("FOCUSR"), m_showFocusRect);
-    bag.write(QStringLiteral("BCOL"), m_backcolor);
-    bag.write(QStringLiteral("BCOLO"), m_backOver);
-    bag.write(QStringLiteral("FCOL"), m_foreColor);
-    bag.write(QStringLiteral("FCOLO"), m_foreOver);
-    bag.write(QStringLiteral("MCOL"), m_maskColor);
-    bag.write(QStringLiteral("MPTR"), QVariant::fromValue(qint16(m_mousePointer)));
-    bag.write(QStringLiteral("MICON"), m_mouseIcon);
-    bag.write(QStringLiteral("PICN"), m_pictureNormal);
-    bag.write(QStringLiteral("PICH"), m_pictureOver);
-    bag.write(QStringLiteral("UMCOL"), m_useMaskColor);
-    bag.write(QStringLiteral("SOFT"), m_softBevel);
-    bag.write(QStringLiteral("PICPOS"), m_picturePosition);
-    bag.write(QStringLiteral("NGREY"), m_useGreyscale);
-    bag.write(QStringLiteral("FX"), m_specialEffect);
-    bag.write(QStringLiteral("HAND"), m_handPointer);
-    bag.write(QStringLiteral("CHECK"), m_checkBoxBehaviour);
-    bag.write(QStringLiteral("VALUE"), m_value);
+    bool enabled = !testAttribute(Qt::WA_ForceDisabled);
+    QFont current = font();
+    visitStored(*this, enabled, current, [&bag](const char* key, const auto& value, const auto&) {
+        bag.write(QLatin1String(key), QVariant::fromValue(value));
+    });
 }
 
 void chameleonButton::ReadProperties(const PropertyBag& bag)
 {
     const bool refresh = m_refreshEnabled;
     m_refreshEnabled = false; // one draw at the end
-    m_buttonType = bag.readInt(QStringLiteral("BTYPE"), TypeRaised);
-    m_caption = bag.readString(QStringLiteral("TX"), QString());
-    const bool enabled = bag.readBool(QStringLiteral("ENAB"), true);
-    setFont(bag.readFont(QStringLiteral("FONT"), font()));
-    m_colorScheme = bag.readInt(QStringLiteral("COLTYPE"), SchemeSystem);
-    m_showFocusRect = bag.readBool(QStringLiteral("FOCUSR"), true);
-    m_backcolor = bag.readColor(QStringLiteral("BCOL"), OleColor::ButtonFace);
-    m_backOver = bag.readColor(QStringLiteral("BCOLO"), m_backcolor);
-    m_foreColor = bag.readColor(QStringLiteral("FCOL"), OleColor::ButtonText);
-    m_foreOver = bag.readColor(QStringLiteral("FCOLO"), m_foreColor);
-    m_maskColor = bag.readColor(QStringLiteral("MCOL"), 0xC0C0C0);
-    m_mousePointer = qint16(bag.readInt(QStringLiteral("MPTR"), 0));
-    m_mouseIcon = bag.readPicture(QStringLiteral("MICON")); // a bad picture is ignored: none
-    m_pictureNormal = bag.readPicture(QStringLiteral("PICN"));
-    m_pictureOver = bag.readPicture(QStringLiteral("PICH"));
-    m_useMaskColor = bag.readBool(QStringLiteral("UMCOL"), true);
-    m_softBevel = bag.readBool(QStringLiteral("SOFT"), false);
-    m_picturePosition = bag.readInt(QStringLiteral("PICPOS"), PicLeft);
-    m_useGreyscale = bag.readBool(QStringLiteral("NGREY"), false);
-    m_specialEffect = bag.readInt(QStringLiteral("FX"), FxNone);
-    // HandPointer goes through its property, so a stored true sets the hand.
-    // A stored false keeps the MousePointer and MouseIcon just read (the
-    // property itself would reset them to the arrow on every load).
-    if (bag.readBool(QStringLiteral("HAND"), false))
+    bool enabled = true;
+    QFont stored = font();
+    visitStored(*this, enabled, stored, [&bag](const char* key, auto& field, const auto& absent) {
+        using T = std::decay_t<decltype(field)>;
+        field = bag.read(QLatin1String(key), QVariant::fromValue(T(absent))).template value<T>();
+    });
+    setFont(stored);
+    // A stored hand sets the hand through its property. Without it the
+    // MousePointer and MouseIcon just read stay (the property itself would
+    // reset them to the arrow on every load).
+    if (m_handPointer)
         setHandPointer(true);
-    else
-        m_handPointer = false;
-    m_checkBoxBehaviour = bag.readBool(QStringLiteral("CHECK"), false);
-    m_value = bag.readBool(QStringLiteral("VALUE"), false);
 
     setEnabled(enabled);
     applyPointer();

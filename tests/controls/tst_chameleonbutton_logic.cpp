@@ -1,15 +1,69 @@
-// chameleonButton's pure parts: colour arithmetic (every documented example), SetColors, window regions, caption placement and access keys.
+// chameleonButton without events or pixels: colour arithmetic, SetColors,
+// focus rectangles, caption placement, access keys, the stored design (keys,
+// order, stored types and defaults) and the set behaviour of its properties.
 #include "OleColor.h"
-#include "chameleonButtonColors.h"
-#include "chameleonButtonLayout.h"
+#include "PropertyBag.h"
+#include "chameleonButton.h"
 #include "chameleonButtonRegion.h"
 
-#include <QPixmap>
+#include <QMetaProperty>
+#include <QSignalSpy>
 #include <QTest>
 
 using chameleonButtonColors::BlendToWhite;
 using chameleonButtonColors::ShiftColor;
 using OleColor::rgb;
+using Colours = QMap<QString, quint32>;
+
+namespace {
+
+Colours named(const chameleonButtonColorSet& s)
+{
+    return {{"Face", s.ButtonFaceColor}, {"FaceOver", s.FaceOverColor}, {"Light", s.LightColor},
+            {"Highlight", s.HighlightColor}, {"Shadow", s.ButtonShadowColor}, {"Dark", s.DarkShadowColor},
+            {"Text", s.TextColor}, {"TextOver", s.TextOverColor}, {"SelectBorder", s.SelectBorderColor},
+            {"SelectFill", s.SelectFillColor}, {"Mask", s.MaskRgb}, {"GradientBase", s.GradientBase}};
+}
+
+QPixmap picture(const QColor& color)
+{
+    QPixmap pixmap(6, 5);
+    pixmap.fill(color);
+    return pixmap;
+}
+
+// Every stored key in order: its stored type, what it reads as when absent
+// (null for no picture), and a value other than that.
+struct StoredKey
+{
+    const char* key;
+    int type;
+    QVariant absent;
+    QVariant other;
+};
+
+QList<StoredKey> storedKeys(const QFont& current)
+{
+    QFont other(QStringLiteral("DejaVu Sans"), 13);
+    other.setItalic(true);
+    const auto pointer = [](int n) { return QVariant::fromValue(qint16(n)); };
+    return {{"BTYPE", QMetaType::Int, 2, 9}, {"TX", QMetaType::QString, QString(), QStringLiteral("&Print")},
+            {"ENAB", QMetaType::Bool, true, false}, {"FONT", QMetaType::QFont, current, other},
+            {"COLTYPE", QMetaType::Int, 1, 2}, {"FOCUSR", QMetaType::Bool, true, false},
+            {"BCOL", QMetaType::UInt, OleColor::ButtonFace, 0x00102030u},
+            {"BCOLO", QMetaType::UInt, OleColor::ButtonFace, 0x00405060u},
+            {"FCOL", QMetaType::UInt, OleColor::ButtonText, OleColor::WindowText},
+            {"FCOLO", QMetaType::UInt, OleColor::ButtonText, 0x00708090u},
+            {"MCOL", QMetaType::UInt, 0xC0C0C0u, 0x00FF00FFu}, {"MPTR", QMetaType::Short, pointer(0), pointer(3)},
+            {"MICON", QMetaType::QPixmap, {}, picture(Qt::blue)}, {"PICN", QMetaType::QPixmap, {}, picture(Qt::red)},
+            {"PICH", QMetaType::QPixmap, {}, picture(Qt::green)}, {"UMCOL", QMetaType::Bool, true, false},
+            {"SOFT", QMetaType::Bool, false, true}, {"PICPOS", QMetaType::Int, 0, 3},
+            {"NGREY", QMetaType::Bool, false, true}, {"FX", QMetaType::Int, 0, 2},
+            {"HAND", QMetaType::Bool, false, false}, {"CHECK", QMetaType::Bool, false, true},
+            {"VALUE", QMetaType::Bool, false, true}};
+}
+
+} // namespace
 
 class TestChameleonButtonLogic : public QObject
 {
@@ -18,22 +72,23 @@ class TestChameleonButtonLogic : public QObject
 private slots:
     void shiftColor_data();
     void shiftColor();
-    void softBevelHalvesTheAmount();
     void blendToWhite_data();
     void blendToWhite();
-    void setColorsPerScheme();
-    void setColorsCustomAndContainer();
-    void regions_data();
-    void regions();
+    void setColors_data();
+    void setColors();
     void focusRects_data();
     void focusRects();
     void captionIsCentred();
     void picturePlacement_data();
     void picturePlacement();
-    void blankCaptionCentresThePicture();
     void accessKeys_data();
     void accessKeys();
-    void plainCaption();
+    void absentKeysWriteBackTheirDefaultsInOrder();
+    void everyKeyRoundTrips();
+    void newButtonProperties();
+    void propertiesMarkTheirKeys();
+    void designTimeCopies();
+    void pointers();
 };
 
 void TestChameleonButtonLogic::shiftColor_data()
@@ -41,13 +96,16 @@ void TestChameleonButtonLogic::shiftColor_data()
     QTest::addColumn<quint32>("color");
     QTest::addColumn<int>("amount");
     QTest::addColumn<bool>("proportional");
+    QTest::addColumn<bool>("soft");
     QTest::addColumn<quint32>("expected");
-    QTest::newRow("clamps at 255") << rgb(255, 250, 10) << 20 << false << rgb(255, 255, 30);
-    QTest::newRow("clamps at 0") << rgb(5, 5, 5) << -20 << false << rgb(0, 0, 0);
-    QTest::newRow("proportional blue") << rgb(100, 100, 96) << 48 << true << rgb(148, 148, 120);
-    QTest::newRow("proportional down") << rgb(240, 240, 240) << -12 << true << rgb(228, 228, 225);
-    QTest::newRow("zero clamps nothing") << rgb(1, 2, 3) << 0 << false << rgb(1, 2, 3);
-    QTest::newRow("gradient base of grey") << rgb(192, 192, 192) << 48 << true << rgb(240, 240, 240);
+    QTest::newRow("clamps at 255") << rgb(255, 250, 10) << 20 << false << false << rgb(255, 255, 30);
+    QTest::newRow("clamps at 0") << rgb(5, 5, 5) << -20 << false << false << rgb(0, 0, 0);
+    QTest::newRow("proportional blue") << rgb(100, 100, 96) << 48 << true << false << rgb(148, 148, 120);
+    QTest::newRow("proportional down") << rgb(240, 240, 240) << -12 << true << false << rgb(228, 228, 225);
+    QTest::newRow("gradient base of grey") << rgb(192, 192, 192) << 48 << true << false << rgb(240, 240, 240);
+    QTest::newRow("soft bevel halves up") << rgb(100, 100, 100) << 31 << false << true << rgb(115, 115, 115);
+    QTest::newRow("soft bevel halves down") << rgb(100, 100, 100) << -31 << false << true << rgb(85, 85, 85);
+    QTest::newRow("soft bevel, proportional") << rgb(100, 100, 96) << 48 << true << true << rgb(124, 124, 108);
 }
 
 void TestChameleonButtonLogic::shiftColor()
@@ -55,15 +113,9 @@ void TestChameleonButtonLogic::shiftColor()
     QFETCH(quint32, color);
     QFETCH(int, amount);
     QFETCH(bool, proportional);
+    QFETCH(bool, soft);
     QFETCH(quint32, expected);
-    QCOMPARE(ShiftColor(color, amount, proportional), expected);
-}
-
-void TestChameleonButtonLogic::softBevelHalvesTheAmount()
-{
-    QCOMPARE(ShiftColor(rgb(100, 100, 100), 31, false, true), rgb(115, 115, 115));
-    QCOMPARE(ShiftColor(rgb(100, 100, 100), -31, false, true), rgb(85, 85, 85));
-    QCOMPARE(ShiftColor(rgb(100, 100, 96), 48, true, true), rgb(124, 124, 108));
+    QCOMPARE(ShiftColor(color, amount, proportional, soft), expected);
 }
 
 void TestChameleonButtonLogic::blendToWhite_data()
@@ -72,9 +124,9 @@ void TestChameleonButtonLogic::blendToWhite_data()
     QTest::addColumn<int>("amount");
     QTest::addColumn<quint32>("expected");
     QTest::newRow("select fill example") << rgb(0, 0, 128) << 176 << rgb(176, 176, 215);
+    QTest::newRow("half of select border") << rgb(0, 0, 128) << 128 << rgb(128, 128, 191);
     QTest::newRow("none") << rgb(10, 20, 30) << 0 << rgb(10, 20, 30);
     QTest::newRow("all") << rgb(10, 20, 30) << 255 << rgb(255, 255, 255);
-    QTest::newRow("half of select border") << rgb(0, 0, 128) << 128 << rgb(128, 128, 191);
 }
 
 void TestChameleonButtonLogic::blendToWhite()
@@ -85,119 +137,58 @@ void TestChameleonButtonLogic::blendToWhite()
     QCOMPARE(BlendToWhite(color, amount), expected);
 }
 
-void TestChameleonButtonLogic::setColorsPerScheme()
+void TestChameleonButtonLogic::setColors_data()
 {
-    chameleonButtonColorInputs in;
-    in.ColorScheme = 3;
-    in.ButtonType = 3;
-    chameleonButtonColorSet set = chameleonButtonSetColors(in);
-    QCOMPARE(set.ButtonFaceColor, rgb(192, 192, 192));
-    QCOMPARE(set.FaceOverColor, rgb(192, 192, 192));
-    QCOMPARE(set.LightColor, rgb(223, 223, 223));
-    QCOMPARE(set.HighlightColor, rgb(255, 255, 255));
-    QCOMPARE(set.ButtonShadowColor, rgb(128, 128, 128));
-    QCOMPARE(set.DarkShadowColor, 0u);
-    QCOMPARE(set.TextColor, 0u);
-    QCOMPARE(set.SelectBorderColor, rgb(0, 0, 128));
-    QCOMPARE(set.SelectFillColor, rgb(173, 173, 209));
-    QCOMPARE(set.MaskRgb, rgb(192, 192, 192));
-    QCOMPARE(set.GradientBase, rgb(240, 240, 240)); // proportional for type 3
-    in.ButtonType = 2;
-    QCOMPARE(chameleonButtonSetColors(in).GradientBase, rgb(240, 240, 240));
-    in.SoftBevel = true;
-    QCOMPARE(chameleonButtonSetColors(in).GradientBase, rgb(216, 216, 216));
-
-    // Scheme 1 (and any unknown scheme) reads the system colours through the
-    // palette; Backcolor has no effect.
-    QPalette palette;
-    palette.setColor(QPalette::Button, QColor(10, 20, 30));
-    palette.setColor(QPalette::ButtonText, QColor(1, 2, 3));
-    palette.setColor(QPalette::Highlight, QColor(0, 0, 128));
-    palette.setColor(QPalette::Light, QColor(250, 251, 252));
-    palette.setColor(QPalette::Dark, QColor(100, 101, 102));
-    in = chameleonButtonColorInputs();
-    in.palette = palette;
-    in.Backcolor = rgb(255, 0, 0);
-    for (int scheme : {1, 0, 7}) {
-        in.ColorScheme = scheme;
-        set = chameleonButtonSetColors(in);
-        QCOMPARE(set.ButtonFaceColor, rgb(10, 20, 30));
-        QCOMPARE(set.TextColor, rgb(1, 2, 3));
-        QCOMPARE(set.HighlightColor, rgb(250, 251, 252));
-        QCOMPARE(set.ButtonShadowColor, rgb(100, 101, 102));
-        QCOMPARE(set.SelectBorderColor, rgb(0, 0, 128));
-        QCOMPARE(set.SelectFillColor, rgb(176, 176, 215));
-    }
+    QTest::addColumn<int>("scheme");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("soft");
+    QTest::addColumn<Colours>("expected");
+    const Colours system{{"Face", rgb(10, 20, 30)}, {"Text", rgb(1, 2, 3)}, {"Highlight", rgb(250, 251, 252)},
+                         {"Shadow", rgb(100, 101, 102)}, {"SelectBorder", rgb(0, 0, 128)},
+                         {"SelectFill", rgb(176, 176, 215)}};
+    QTest::newRow("1 system colours, Backcolor ignored") << 1 << 2 << false << system;
+    QTest::newRow("unknown scheme as 1") << 7 << 2 << false << system;
+    QTest::newRow("2 custom") << 2 << 2 << false << Colours{
+        {"Face", rgb(100, 100, 100)}, {"FaceOver", rgb(1, 1, 1)}, {"Light", rgb(131, 131, 131)},
+        {"Highlight", rgb(147, 147, 147)}, {"Shadow", rgb(36, 36, 36)}, {"Dark", 0}, {"Text", rgb(7, 8, 9)},
+        {"TextOver", rgb(9, 8, 7)}, {"SelectBorder", 0}, {"SelectFill", rgb(100, 100, 100)},
+        {"Mask", rgb(255, 0, 255)}, {"GradientBase", rgb(148, 148, 148)}};
+    QTest::newRow("3 classic palette") << 3 << 3 << false << Colours{
+        {"Face", rgb(192, 192, 192)}, {"FaceOver", rgb(192, 192, 192)}, {"Light", rgb(223, 223, 223)},
+        {"Highlight", rgb(255, 255, 255)}, {"Shadow", rgb(128, 128, 128)}, {"Dark", 0}, {"Text", 0},
+        {"SelectBorder", rgb(0, 0, 128)}, {"SelectFill", rgb(173, 173, 209)}, {"GradientBase", rgb(240, 240, 240)}};
+    QTest::newRow("3 soft bevel gradient base") << 3 << 2 << true << Colours{{"GradientBase", rgb(216, 216, 216)}};
+    QTest::newRow("4 container") << 4 << 2 << false << Colours{
+        {"Face", rgb(200, 100, 50)}, {"FaceOver", rgb(200, 100, 50)}, {"Light", rgb(231, 131, 81)},
+        {"Text", rgb(5, 6, 7)}, {"TextOver", rgb(5, 6, 7)}};
 }
 
-void TestChameleonButtonLogic::setColorsCustomAndContainer()
+void TestChameleonButtonLogic::setColors()
 {
+    QFETCH(int, scheme);
+    QFETCH(int, type);
+    QFETCH(bool, soft);
+    QFETCH(Colours, expected);
     chameleonButtonColorInputs in;
-    in.ColorScheme = 2;
+    in.ColorScheme = scheme;
+    in.ButtonType = type;
+    in.SoftBevel = soft;
     in.Backcolor = rgb(100, 100, 100);
     in.BackOver = rgb(1, 1, 1);
     in.ForeColor = rgb(7, 8, 9);
     in.ForeOver = rgb(9, 8, 7);
     in.MaskColor = rgb(255, 0, 255);
-    chameleonButtonColorSet set = chameleonButtonSetColors(in);
-    QCOMPARE(set.ButtonFaceColor, rgb(100, 100, 100));
-    QCOMPARE(set.FaceOverColor, rgb(1, 1, 1));
-    QCOMPARE(set.LightColor, rgb(131, 131, 131));
-    QCOMPARE(set.HighlightColor, rgb(147, 147, 147));
-    QCOMPARE(set.ButtonShadowColor, rgb(36, 36, 36));
-    QCOMPARE(set.DarkShadowColor, rgb(0, 0, 0));
-    QCOMPARE(set.TextColor, rgb(7, 8, 9));
-    QCOMPARE(set.TextOverColor, rgb(9, 8, 7));
-    QCOMPARE(set.SelectBorderColor, rgb(0, 0, 0));
-    QCOMPARE(set.SelectFillColor, rgb(100, 100, 100));
-    QCOMPARE(set.MaskRgb, rgb(255, 0, 255));
-    QCOMPARE(set.GradientBase, rgb(148, 148, 148));
-
-    in.ColorScheme = 4;
+    in.palette.setColor(QPalette::Button, QColor(10, 20, 30));
+    in.palette.setColor(QPalette::ButtonText, QColor(1, 2, 3));
+    in.palette.setColor(QPalette::Highlight, QColor(0, 0, 128));
+    in.palette.setColor(QPalette::Light, QColor(250, 251, 252));
+    in.palette.setColor(QPalette::Dark, QColor(100, 101, 102));
     in.containerBackground = QColor(200, 100, 50);
     in.containerText = QColor(5, 6, 7);
-    set = chameleonButtonSetColors(in);
-    QCOMPARE(set.ButtonFaceColor, rgb(200, 100, 50));
-    QCOMPARE(set.FaceOverColor, rgb(200, 100, 50));
-    QCOMPARE(set.LightColor, rgb(231, 131, 81));
-    QCOMPARE(set.TextColor, rgb(5, 6, 7));
-    QCOMPARE(set.TextOverColor, rgb(5, 6, 7));
-}
-
-void TestChameleonButtonLogic::regions_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QList<QPoint>>("removed");
-    QTest::addColumn<QList<QPoint>>("kept");
-    const int w = 120;
-    const int h = 32;
-    const QList<QPoint> corners{{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}};
-    QTest::newRow("1 classic") << 1 << corners << QList<QPoint>{{1, 0}, {0, 1}, {w - 2, h - 1}};
-    QTest::newRow("14 banded") << 14 << corners << QList<QPoint>{{1, 0}, {0, 1}, {w - 1, h - 2}};
-    QTest::newRow("5 beveled") << 5 << QList<QPoint>{{0, h - 1}, {w - 1, 0}}
-                               << QList<QPoint>{{0, 0}, {w - 1, h - 1}};
-    const QList<QPoint> rounded{{0, 0}, {1, 0}, {0, 1}, {w - 2, 0}, {w - 1, 0}, {w - 1, 1},
-                                {0, h - 1}, {1, h - 1}, {0, h - 2}, {w - 2, h - 1}, {w - 1, h - 1},
-                                {w - 1, h - 2}};
-    const QList<QPoint> roundedKept{{1, 1}, {2, 0}, {0, 2}, {w - 3, 0}, {w - 2, 1}, {1, h - 2},
-                                    {w - 2, h - 2}, {w - 3, h - 1}};
-    QTest::newRow("3 gradient") << 3 << rounded << roundedKept;
-    QTest::newRow("4 rounded") << 4 << rounded << roundedKept;
-    QTest::newRow("13 oval") << 13 << QList<QPoint>{{0, 0}, {w - 1, 0}, {3, 3}, {w - 1, h - 1}}
-                             << QList<QPoint>{{w / 2, 0}, {w / 2, h - 1}, {0, h / 2}, {w / 2, h / 2}};
-}
-
-void TestChameleonButtonLogic::regions()
-{
-    QFETCH(int, type);
-    QFETCH(QList<QPoint>, removed);
-    QFETCH(QList<QPoint>, kept);
-    const QRegion region = chameleonButtonRegion(type, 120, 32);
-    for (const QPoint& point : removed)
-        QVERIFY2(!region.contains(point), qPrintable(QStringLiteral("%1,%2").arg(point.x()).arg(point.y())));
-    for (const QPoint& point : kept)
-        QVERIFY2(region.contains(point), qPrintable(QStringLiteral("%1,%2").arg(point.x()).arg(point.y())));
-    QVERIFY(!region.contains(QPoint(120, 5)));
+    const Colours actual = named(chameleonButtonSetColors(in));
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+        QCOMPARE(it.key() + ' ' + QString::number(actual.value(it.key()), 16),
+                 it.key() + ' ' + QString::number(it.value(), 16));
 }
 
 void TestChameleonButtonLogic::focusRects_data()
@@ -205,7 +196,6 @@ void TestChameleonButtonLogic::focusRects_data()
     QTest::addColumn<int>("type");
     QTest::addColumn<QRect>("expected");
     QTest::newRow("2: by 4") << 2 << QRect(4, 4, 112, 24);
-    QTest::newRow("3: by 4") << 3 << QRect(4, 4, 112, 24);
     QTest::newRow("7: by 3") << 7 << QRect(3, 3, 114, 26);
     QTest::newRow("13: by 3") << 13 << QRect(3, 3, 114, 26);
     QTest::newRow("14: by 5, moved") << 14 << QRect(6, 6, 110, 22);
@@ -228,16 +218,23 @@ void TestChameleonButtonLogic::captionIsCentred()
     in.caption = QStringLiteral("&Save");
     in.width = 120;
     in.height = 32;
-    const QFontMetrics metrics(in.font);
-    const QRect bounds = metrics.boundingRect(QRect(1, 1, 117, 29),
-                                              Qt::TextWordWrap | Qt::TextShowMnemonic, in.caption);
+    const QRect bounds = QFontMetrics(in.font).boundingRect(QRect(1, 1, 117, 29),
+                                                           Qt::TextWordWrap | Qt::TextShowMnemonic, in.caption);
     const chameleonButtonLayout layout = chameleonButtonCalcLayout(in);
-    QCOMPARE(layout.TextRect.size(), bounds.size());
     // Measured from (1, 1), moved by ((W - right) \ 2, (H - bottom) \ 2).
-    QCOMPARE(layout.TextRect.left(), 1 + (120 - (1 + bounds.width())) / 2);
-    QCOMPARE(layout.TextRect.top(), 1 + (32 - (1 + bounds.height())) / 2);
+    QCOMPARE(layout.TextRect, QRect(1 + (120 - (1 + bounds.width())) / 2, 1 + (32 - (1 + bounds.height())) / 2,
+                                    bounds.width(), bounds.height()));
     QCOMPARE(layout.TextRectDown, layout.TextRect.translated(1, 1));
     QVERIFY(layout.PicRect.isNull());
+    // A blank caption centres the picture alone.
+    in.caption = QStringLiteral("   ");
+    in.pictureSize = QSize(20, 10);
+    in.hasPicture = true;
+    QCOMPARE(chameleonButtonCalcLayout(in).PicRect, QRect(50, 11, 20, 10));
+    QPixmap picture(32, 24);
+    picture.setDevicePixelRatio(2);
+    QCOMPARE(chameleonButtonPictureSize(picture), QSize(16, 12));
+    QCOMPARE(chameleonButtonPictureSize(QPixmap()), QSize(0, 0));
 }
 
 void TestChameleonButtonLogic::picturePlacement_data()
@@ -265,9 +262,8 @@ void TestChameleonButtonLogic::picturePlacement()
     const QRect p = layout.PicRect;
     QCOMPARE(p.size(), QSize(16, 12));
     switch (position) {
-    case 0:
+    case 0: // text and picture together are centred
         QCOMPARE(p.topLeft(), QPoint(t.left() - 16 - 4, (60 - 12) / 2));
-        // Text and picture together are centred.
         QCOMPARE(t.left(), 17 + (140 - (17 + t.width())) / 2);
         break;
     case 1:
@@ -287,50 +283,167 @@ void TestChameleonButtonLogic::picturePlacement()
     }
 }
 
-void TestChameleonButtonLogic::blankCaptionCentresThePicture()
-{
-    chameleonButtonLayoutInput in;
-    in.caption = QStringLiteral("   ");
-    in.width = 100;
-    in.height = 40;
-    in.pictureSize = QSize(20, 10);
-    in.hasPicture = true;
-    QCOMPARE(chameleonButtonCalcLayout(in).PicRect, QRect(40, 15, 20, 10));
-    QCOMPARE(chameleonButtonPictureSize(QPixmap()), QSize(0, 0));
-    QPixmap picture(32, 24);
-    picture.setDevicePixelRatio(2);
-    QCOMPARE(chameleonButtonPictureSize(picture), QSize(16, 12));
-}
-
 void TestChameleonButtonLogic::accessKeys_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("key");
-    QTest::newRow("single ampersand before C") << "&Cancel" << "c";
-    QTest::newRow("in the middle") << "Save &As" << "a";
-    QTest::newRow("only an escaped pair") << "Save && Close" << "";
-    QTest::newRow("escaped pair, then &N") << "&&Save &Now" << "n";
-    QTest::newRow("two characters ending in &") << "A&" << "";
-    QTest::newRow("shorter than 2") << "&" << "";
-    QTest::newRow("no ampersand") << "Save" << "";
-    QTest::newRow("ends in &") << "Save&" << "";
-    QTest::newRow("second is a pair too") << "A&&B&&C&D" << "";
-    QTest::newRow("pair, then & at the end") << "&&x&" << "";
+    QTest::addColumn<QString>("plain");
+    QTest::newRow("single ampersand before C") << "&Cancel" << "c" << "Cancel";
+    QTest::newRow("in the middle") << "Save &As" << "a" << "Save As";
+    QTest::newRow("only an escaped pair") << "Save && Close" << "" << "Save & Close";
+    QTest::newRow("escaped pair, then &N") << "&&Save &Now" << "n" << "&Save Now";
+    QTest::newRow("two characters ending in &") << "A&" << "" << "A";
+    QTest::newRow("shorter than 2") << "&" << "" << "";
+    QTest::newRow("no ampersand") << "Save" << "" << "Save";
+    QTest::newRow("ends in &") << "Save&" << "" << "Save";
+    QTest::newRow("second is a pair too") << "A&&B&&C&D" << "" << "A&B&CD";
+    QTest::newRow("pair, then & at the end") << "&&x&" << "" << "&x";
 }
 
 void TestChameleonButtonLogic::accessKeys()
 {
     QFETCH(QString, caption);
     QFETCH(QString, key);
+    QFETCH(QString, plain);
     const QChar found = chameleonButtonAccessKey(caption);
     QCOMPARE(found.isNull() ? QString() : QString(found), key);
+    QCOMPARE(chameleonButtonPlainCaption(caption), plain);
 }
 
-void TestChameleonButtonLogic::plainCaption()
+void TestChameleonButtonLogic::absentKeysWriteBackTheirDefaultsInOrder()
 {
-    QCOMPARE(chameleonButtonPlainCaption(QStringLiteral("&Save")), QStringLiteral("Save"));
-    QCOMPARE(chameleonButtonPlainCaption(QStringLiteral("Save && &Close")), QStringLiteral("Save & Close"));
-    QCOMPARE(chameleonButtonPlainCaption(QStringLiteral("End&")), QStringLiteral("End"));
+    chameleonButton button;
+    const QFont current(QStringLiteral("DejaVu Serif"), 10);
+    button.setFont(current);
+    button.setButtonType(7);
+    button.setCaption(QStringLiteral("&Old"));
+    button.setEnabled(false);
+    button.setMousePointer(5);
+    button.setSpecialEffect(3);
+    button.setBackcolor(1);
+    button.setMouseIcon(picture(Qt::blue));
+    button.ReadProperties(PropertyBag());
+    QVERIFY(button.accessKey().isNull());
+    QVERIFY(button.isEnabled());
+    PropertyBag bag;
+    button.WriteProperties(bag);
+    QStringList keys;
+    for (const StoredKey& s : storedKeys(current)) {
+        keys << s.key;
+        const QVariant value = bag.read(s.key);
+        QVERIFY2(value.typeId() == s.type, s.key);
+        if (s.type == QMetaType::QPixmap)
+            QVERIFY2(value.value<QPixmap>().isNull(), s.key);
+        else
+            QVERIFY2(value == s.absent, s.key);
+    }
+    QCOMPARE(bag.keys(), keys);
+    PropertyBag colours;
+    colours.write(QStringLiteral("BCOL"), quint32(0x00123456));
+    colours.write(QStringLiteral("FCOL"), quint32(0x00654321));
+    button.ReadProperties(colours);
+    QCOMPARE(button.BackOver(), 0x00123456u); // "BCOLO" absent: Backcolor
+    QCOMPARE(button.ForeOver(), 0x00654321u);
+}
+
+void TestChameleonButtonLogic::everyKeyRoundTrips()
+{
+    PropertyBag bag;
+    for (const StoredKey& s : storedKeys(QFont()))
+        bag.write(s.key, s.other);
+    const std::optional<PropertyBag> loaded = PropertyBag::fromJson(bag.toJson());
+    QVERIFY(loaded);
+    chameleonButton button;
+    button.ReadProperties(*loaded);
+    PropertyBag again;
+    button.WriteProperties(again);
+    QVERIFY(again == bag);
+    QCOMPARE(button.PictureOver().toImage().pixelColor(1, 1), QColor(Qt::green));
+    // What follows from the loaded design: access key, pointer, picture size, colours.
+    QCOMPARE(button.accessKey(), QChar('p'));
+    QVERIFY(!button.isEnabled());
+    QCOMPARE(button.cursor().shape(), Qt::IBeamCursor);
+    QCOMPARE(button.layout().PicRect.size(), QSize(6, 5));
+    QCOMPARE(button.colors().ButtonFaceColor, 0x00102030u);
+}
+
+void TestChameleonButtonLogic::newButtonProperties()
+{
+    chameleonButton button;
+    button.setButtonType(5);
+    button.setBackcolor(1);
+    button.InitProperties(QStringLiteral("chameleonButton1"));
+    QCOMPARE(button.Caption(), QStringLiteral("chameleonButton1"));
+    QCOMPARE(button.ButtonType(), 2);
+    QCOMPARE(button.Backcolor(), button.colors().ButtonFaceColor);
+    QCOMPARE(button.BackOver(), button.colors().ButtonFaceColor);
+    QCOMPARE(button.ForeColor(), button.colors().TextColor);
+    QCOMPARE(button.ForeOver(), button.colors().TextColor);
+}
+
+void TestChameleonButtonLogic::propertiesMarkTheirKeys()
+{
+    chameleonButton button;
+    QSignalSpy marks(&button, &chameleonButton::PropertyChanged);
+    // Every writable property in its declared order, set to another value.
+    const QMetaObject& meta = chameleonButton::staticMetaObject;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+        const QMetaProperty property = meta.property(i);
+        const QVariant value = property.read(&button);
+        const QVariant other = value.typeId() == QMetaType::Bool      ? QVariant(!value.toBool())
+                               : value.typeId() == QMetaType::QString ? QVariant(value.toString() + 'x')
+                                                                      : QVariant(value.toInt() + 1);
+        QVERIFY2(!property.isWritable() || property.write(&button, other), property.name());
+    }
+    button.setEnabled(false);
+    button.setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
+    button.setMouseIcon(QPixmap());
+    button.setPictureNormal(QPixmap());
+    button.setPictureOver(QPixmap());
+    QStringList keys;
+    for (const QList<QVariant>& mark : marks)
+        keys << mark.at(0).toString();
+    QCOMPARE(keys, QStringList({"BCOL", "BCOLO", "FCOL", "FCOLO", "MCOL", "BTYPE", "TX", "COLTYPE", "FOCUSR", "MPTR",
+                                "HAND", "SOFT", "PICPOS", "UMCOL", "NGREY", "FX", "CHECK", "VALUE", "ENAB", "FONT",
+                                "MICON", "PICN", "PICO"}));
+    QCOMPARE(button.Version(), QStringLiteral("2.0.6"));
+}
+
+void TestChameleonButtonLogic::designTimeCopies()
+{
+    chameleonButton button;
+    button.setBackcolor(0x112233);
+    QVERIFY(button.BackOver() != 0x112233u); // run time: no copy
+    button.setButtonType(5);
+    QVERIFY(!button.FontBold());
+    button.setDesignMode(true);
+    button.setBackcolor(0x445566);
+    QCOMPARE(button.BackOver(), 0x445566u);
+    button.setForeColor(0x778899);
+    QCOMPARE(button.ForeOver(), 0x778899u);
+    button.setButtonType(5);
+    QVERIFY(button.FontBold());
+}
+
+void TestChameleonButtonLogic::pointers()
+{
+    chameleonButton button;
+    button.setMouseIcon(picture(Qt::blue));
+    button.setHandPointer(true);
+    QCOMPARE(button.MousePointer(), 99);
+    QCOMPARE(button.cursor().shape(), Qt::PointingHandCursor);
+    button.setHandPointer(false); // clears the custom pointer too
+    QCOMPARE(button.MousePointer(), 1);
+    QVERIFY(button.MouseIcon().isNull());
+    QCOMPARE(button.cursor().shape(), Qt::ArrowCursor);
+    button.setMousePointer(11);
+    QCOMPARE(button.cursor().shape(), Qt::WaitCursor);
+    PropertyBag stored; // a stored hand wins over the stored pointer
+    stored.write(QStringLiteral("MPTR"), QVariant::fromValue(qint16(2)));
+    stored.write(QStringLiteral("HAND"), true);
+    button.ReadProperties(stored);
+    QCOMPARE(button.MousePointer(), 99);
+    QCOMPARE(button.cursor().shape(), Qt::PointingHandCursor);
 }
 
 QTEST_MAIN(TestChameleonButtonLogic)
