@@ -62,13 +62,7 @@ struct PaintedBox
         box.resize(kWidth, kHeight);
     }
 
-    QImage render()
-    {
-        QImage image(box.size(), QImage::Format_RGB32);
-        image.fill(Qt::magenta);
-        box.render(&image);
-        return image;
-    }
+    QImage render() { return box.grab().toImage(); }
 
     GroupBox box;
 };
