@@ -15,16 +15,10 @@
 
 namespace {
 
+// The forms' button codes 1 left, 2 right and 4 middle are Qt's own values.
 short buttonCode(Qt::MouseButtons buttons)
 {
-    short code = 0;
-    if (buttons & Qt::LeftButton)
-        code |= 1;
-    if (buttons & Qt::RightButton)
-        code |= 2;
-    if (buttons & Qt::MiddleButton)
-        code |= 4;
-    return code;
+    return short(buttons & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
 }
 
 QPoint pixelAt(const QMouseEvent* event)
@@ -119,31 +113,29 @@ void Pie::paintEvent(QPaintEvent*)
 void Pie::mouseMoveEvent(QMouseEvent* event)
 {
     const int slice = hitTest(pixelAt(event));
-    const short button = buttonCode(event->buttons());
-    const float x = float(event->position().x());
-    const float y = float(event->position().y());
-    if (slice > -1)
-        emit MouseOverPiePiece(slice, button, x, y);
-    else
-        emit MouseOutPiePiece(-1, button, x, y);
+    emitPiece(slice > -1 ? &Pie::MouseOverPiePiece : &Pie::MouseOutPiePiece, slice,
+              event->buttons(), event);
 }
 
 void Pie::mousePressEvent(QMouseEvent* event)
 {
     const int slice = hitTest(pixelAt(event));
-    if (slice > -1) {
-        emit MouseDownPiePiece(slice, buttonCode(event->button()), float(event->position().x()),
-                               float(event->position().y()));
-    }
+    if (slice > -1)
+        emitPiece(&Pie::MouseDownPiePiece, slice, event->button(), event);
 }
 
 void Pie::mouseReleaseEvent(QMouseEvent* event)
 {
     const int slice = hitTest(pixelAt(event));
-    if (slice > -1) {
-        emit MouseUpPiePiece(slice, buttonCode(event->button()), float(event->position().x()),
-                             float(event->position().y()));
-    }
+    if (slice > -1)
+        emitPiece(&Pie::MouseUpPiePiece, slice, event->button(), event);
+}
+
+void Pie::emitPiece(PieceSignal signal, int slice, Qt::MouseButtons buttons,
+                    const QMouseEvent* event)
+{
+    emit (this->*signal)(slice, buttonCode(buttons), float(event->position().x()),
+                         float(event->position().y()));
 }
 
 // A system background colour follows the desktop's theme.

@@ -81,6 +81,11 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    using PieceSignal = void (Pie::*)(int, short, float, float);
+
+    // Emits a mouse event's signal for a slice, or -1, with its button code.
+    void emitPiece(PieceSignal signal, int slice, Qt::MouseButtons buttons,
+                   const QMouseEvent* event);
     QRgb backgroundRgb() const;
     void drawChart();
     void clearChart();

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "FakeDialogs.h"
+#include "OleColor.h"
+#include "Pie.h"
+#include "PieGeometry.h"
+
+#include <QVariantList>
+
+// A chart on a white background, with the points of its picture that the
+// chart tests look at.
+namespace PieTest {
+
+constexpr QRgb White = qRgb(255, 255, 255);
+constexpr QRgb Black = qRgb(0, 0, 0);
+// The six built-in colour pairs.
+constexpr QRgb Faces[] = {qRgb(168, 223, 11), qRgb(0, 155, 225), qRgb(1, 169, 44),
+                          qRgb(210, 44, 2),   qRgb(250, 206, 1), qRgb(193, 2, 170)};
+constexpr QRgb Shadows[] = {qRgb(156, 198, 82), qRgb(0, 115, 165), qRgb(1, 122, 32),
+                            qRgb(155, 33, 2),   qRgb(205, 169, 1), qRgb(135, 1, 122)};
+
+// The seed point of the face at a percentage.
+inline QPoint facePoint(const PieGeometry& g, double percent)
+{
+    return g.seedPoint(PieGeometry::angle(percent));
+}
+
+// The side wall halfway down, below a percentage of the front half.
+inline QPoint wallPoint(const PieGeometry& g, double percent)
+{
+    const int x = g.boundaryPoint(PieGeometry::angle(percent)).x();
+    return QPoint(x, g.frontRow(x) + g.length() / 2);
+}
+
+struct Chart
+{
+    FakeDialogs dialogs;
+    Pie pie;
+
+    explicit Chart(const QVariantList& values, QSize size = QSize(1, 1), int length = 1)
+    {
+        pie.setDialogs(&dialogs);
+        pie.setBackcolor(OleColor::rgb(255, 255, 255));
+        pie.CreatePie(values, size.width(), size.height(), length);
+    }
+
+    PieGeometry geometry() const
+    {
+        return PieGeometry(pie.pieChartWidth(), pie.pieChartHeight(), pie.pieChartLength());
+    }
+    QRgb at(QPoint point) const { return pie.picture().pixel(point); }
+    QRgb faceAt(double percent) const { return at(facePoint(geometry(), percent)); }
+    QRgb wallAt(double percent) const { return at(wallPoint(geometry(), percent)); }
+    // Whether every pixel of the picture has this colour.
+    bool only(QRgb color) const
+    {
+        return count(color) == pie.picture().width() * pie.picture().height();
+    }
+    int count(QRgb color) const
+    {
+        int found = 0;
+        for (int y = 0; y < pie.picture().height(); ++y)
+            for (int x = 0; x < pie.picture().width(); ++x)
+                found += at(QPoint(x, y)) == color;
+        return found;
+    }
+};
+
+} // namespace PieTest
