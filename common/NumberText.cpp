@@ -117,17 +117,24 @@ double leadingNumber(QStringView text)
     return value;
 }
 
-double numberFromText(QStringView text)
+std::optional<double> tryNumberFromText(QStringView text)
 {
     const QStringView trimmed = text.trimmed();
     if (trimmed.isEmpty())
-        return 0;
+        return std::nullopt;
 
     bool ok = false;
     double value = QLocale::c().toDouble(trimmed, &ok);
     if (!ok)
         value = QLocale().toDouble(trimmed, &ok);
-    return ok && std::isfinite(value) ? value : 0;
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double numberFromText(QStringView text)
+{
+    return tryNumberFromText(text).value_or(0);
 }
 
 double numberFromUtf8(const char* data, qsizetype size)

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 // Reading and writing numbers as text, the same way everywhere.
 
 // The leading number of a text: leading blanks skipped, an optional sign,
@@ -14,6 +16,8 @@ double leadingNumber(QStringView text);
 // first, the default locale's own form second. A text that does not convert
 // (or does not give a finite number) gives 0.
 double numberFromText(QStringView text);
+// The same, telling a text that does not convert apart from 0.
+std::optional<double> tryNumberFromText(QStringView text);
 
 // The same for text stored as UTF-8, without building a QString when the
 // text is a plain number (the list rebuild reads a million of them).

@@ -3,7 +3,6 @@
 #include "NumberText.h"
 #include "OleColor.h"
 
-#include <QLocale>
 #include <QStringList>
 
 #include <cmath>
@@ -37,14 +36,8 @@ bool isEmptyEntry(const QVariant& value)
 
 std::optional<double> numberOf(const QVariant& value)
 {
-    if (value.typeId() == QMetaType::QString) {
-        const QString text = value.toString().trimmed();
-        bool ok = false;
-        QLocale::c().toDouble(text, &ok);
-        if (!ok)
-            QLocale().toDouble(text, &ok);
-        return ok ? std::optional<double>(numberFromText(text)) : std::nullopt;
-    }
+    if (value.typeId() == QMetaType::QString)
+        return tryNumberFromText(value.toString());
     bool ok = false;
     const double number = value.toDouble(&ok);
     return ok && std::isfinite(number) ? std::optional<double>(number) : std::nullopt;
