@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
+
 namespace OleColor {
 
 namespace {
@@ -62,6 +64,17 @@ QColor toColor(quint32 value)
 quint32 fromColor(const QColor& color)
 {
     return rgb(color.red(), color.green(), color.blue());
+}
+
+QColor BlendToWhite(const QColor& color, int amount)
+{
+    auto blend = [amount](int channel) { return std::min(255, channel * (255 - amount) / 255 + amount); };
+    return QColor(blend(color.red()), blend(color.green()), blend(color.blue()));
+}
+
+quint32 BlendToWhite(quint32 color, int amount)
+{
+    return fromColor(BlendToWhite(toColor(color & 0x00ffffffu, QPalette()), amount));
 }
 
 } // namespace OleColor

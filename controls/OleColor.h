@@ -36,4 +36,10 @@ inline constexpr quint32 rgb(int red, int green, int blue)
     return quint32(red) | (quint32(green) << 8) | (quint32(blue) << 16);
 }
 
+// Moves each channel towards white, in integer arithmetic:
+// c * (255 - amount) / 255 + amount, at most 255. 0 keeps the colour,
+// 255 gives white.
+QColor BlendToWhite(const QColor& color, int amount);
+quint32 BlendToWhite(quint32 color, int amount); // a plain 0x00BBGGRR colour
+
 } // namespace OleColor

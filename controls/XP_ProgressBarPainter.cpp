@@ -11,12 +11,6 @@
 
 namespace ProgressBarPaint {
 
-QColor BlendToWhite(const QColor& color, int amount)
-{
-    auto blend = [amount](int channel) { return std::min(255, channel * (255 - amount) / 255 + amount); };
-    return QColor(blend(color.red()), blend(color.green()), blend(color.blue()));
-}
-
 QColor BlendColors(const QColor& first, const QColor& second, int weight)
 {
     auto blend = [weight](int channel1, int channel2) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OleColor.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
@@ -24,9 +26,7 @@ struct ProgressBarLook
 // The colour arithmetic and primitives the looks are made of.
 namespace ProgressBarPaint {
 
-// Each channel becomes min(255, channel * (255 - amount) / 255 + amount),
-// in integer arithmetic: 0 keeps the colour, 255 gives white.
-QColor BlendToWhite(const QColor& color, int amount);
+using OleColor::BlendToWhite;
 
 // Each channel becomes round(channel2 * (255 - weight) / 255 + channel1 * weight / 255).
 QColor BlendColors(const QColor& first, const QColor& second, int weight);

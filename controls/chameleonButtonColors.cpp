@@ -26,15 +26,6 @@ quint32 ShiftColor(quint32 color, int amount, bool proportional, bool softBevel)
     return quint32(red) + 256u * quint32(green) + 65536u * quint32(blue);
 }
 
-quint32 BlendToWhite(quint32 color, int amount)
-{
-    auto channel = [amount](int value) { return std::min(255, value * (255 - amount) / 255 + amount); };
-    const int red = channel(int(color & 0xff));
-    const int green = channel(int((color >> 8) & 0xff));
-    const int blue = channel(int((color >> 16) & 0xff));
-    return OleColor::rgb(red, green, blue);
-}
-
 } // namespace chameleonButtonColors
 
 bool chameleonButtonColorSet::operator==(const chameleonButtonColorSet& other) const

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPalette>
 
+#include "OleColor.h"
+
 // The colour arithmetic of chameleonButton. Every colour here is
 // a 24-bit RGB value in the platform's order 0x00BBGGRR; system colour
 // references are resolved before they reach these functions.
@@ -13,8 +15,7 @@ namespace chameleonButtonColors {
 // of the shift. With `softBevel` the amount is halved first.
 quint32 ShiftColor(quint32 color, int amount, bool proportional = false, bool softBevel = false);
 
-// Moves each channel towards white: c * (255 - a) / 255 + a, at most 255.
-quint32 BlendToWhite(quint32 color, int amount);
+using OleColor::BlendToWhite;
 
 inline QColor toQColor(quint32 color)
 {
