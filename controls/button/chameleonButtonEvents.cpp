@@ -1,6 +1,7 @@
 // chameleonButton: the host's notifications as Qt events.
 #include "chameleonButton.h"
 
+#include "FormsCodes.h"
 #include "chameleonButtonPainter.h"
 
 #include <QApplication>
@@ -8,61 +9,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace {
-
-// The forms' codes of three flags: 1 for the first, 2 the second, 4 the third.
-int formsCode(int flags, int first, int second, int third)
-{
-    return ((flags & first) ? 1 : 0) | ((flags & second) ? 2 : 0) | ((flags & third) ? 4 : 0);
-}
-
-// Buttons: 1 left, 2 right, 4 middle.
-int buttonCode(Qt::MouseButtons buttons)
-{
-    return formsCode(buttons.toInt(), Qt::LeftButton, Qt::RightButton, Qt::MiddleButton);
-}
-
-// Shift: 1 Shift, 2 Ctrl, 4 Alt.
-int shiftCode(Qt::KeyboardModifiers modifiers)
-{
-    return formsCode(modifiers.toInt(), Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier);
-}
-
-// The platform's virtual-key code of a Qt key.
-int keyCode(int key)
-{
-    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
-        return key;
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return 112 + (key - Qt::Key_F1);
-    switch (key) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Pause: return 19;
-    case Qt::Key_CapsLock: return 20;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    default: return key & 0xff;
-    }
-}
-
-} // namespace
+using FormsCodes::buttonCode;
+using FormsCodes::keyCode;
+using FormsCodes::shiftCode;
 
 bool chameleonButton::event(QEvent* event)
 {
