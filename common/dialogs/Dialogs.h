@@ -47,4 +47,11 @@ public:
     {
         return showMessage(text, title, MessageIcon::Information, MessageButtons::Ok);
     }
+
+    // The service the program hands out once at start, for controls that
+    // were given none of their own. Until one is set, every call is a
+    // fault: it warns (which fails a test that forgot to set one) and is
+    // answered as cancelled, never with a real dialog.
+    static void setShared(Dialogs* dialogs);
+    static Dialogs& shared();
 };
