@@ -18,7 +18,7 @@ void progressBarPaint()
     look.showText = true;
     QImage target(look.size, QImage::Format_RGB32);
     for (int scrolling = 0; scrolling <= 9; ++scrolling) {
-        look.scrolling = scrolling;
+        look.look = ProgressLook(scrolling);
         const double ms = medianMs(501, [&] {
             QPainter painter(&target);
             paintProgressBar(painter, look);

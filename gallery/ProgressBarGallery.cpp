@@ -20,7 +20,7 @@ GallerySample bar(const QString& name, int look, int value, bool text, int orien
     return {name, [=] {
         auto* progress = new XP_ProgressBar;
         progress->resize(orientation ? QSize(30, 120) : QSize(200, 22));
-        progress->setScrolling(look);
+        progress->setScrolling(ProgressLook(look));
         progress->setOrientation(orientation);
         progress->setShowText(text);
         progress->setImage(stripes());

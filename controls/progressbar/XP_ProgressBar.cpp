@@ -1,11 +1,11 @@
 #include "XP_ProgressBar.h"
 
 #include "NumberText.h"
-#include "OleColor.h"
 #include "PropertyBag.h"
 #include "XP_ProgressBarAccessible.h"
 
 #include <QAccessible>
+#include <QEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -19,6 +19,13 @@ int clampToInt(double value)
     if (!std::isfinite(value))
         return 0;
     return int(std::clamp(value, double(INT_MIN), double(INT_MAX)));
+}
+
+// percentFor solved for the value, for a percentage assigned under
+// another range.
+int valueShowing(int percent, int min, int max)
+{
+    return clampToInt(roundHalfToEven((double(percent) - min) * max / 100));
 }
 
 } // namespace
@@ -39,7 +46,6 @@ int XP_ProgressBar::valueFor(int percent, int min, int max)
 XP_ProgressBar::XP_ProgressBar(QWidget* parent) : QWidget(parent)
 {
     installProgressBarAccessibility();
-    m_look.color = OleColor::toColor(OleColor::Highlight);
     m_look.font = QWidget::font();
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -51,31 +57,29 @@ int XP_ProgressBar::Value() const
 
 void XP_ProgressBar::setValue(int value)
 {
+    m_value = value;
     const int percent = percentFor(value, m_min, m_max);
     if (percent == m_look.percent)
         return;
     m_look.percent = percent;
     DrawProgressBar();
-    QAccessibleValueChangeEvent event(this, m_look.percent);
+    QAccessibleValueChangeEvent event(this, qMin(m_look.percent, 100));
     QAccessible::updateAccessibility(&event);
-}
-
-quint32 XP_ProgressBar::Color() const
-{
-    return OleColor::fromColor(m_look.color);
 }
 
 void XP_ProgressBar::setColor(quint32 color)
 {
-    m_look.color = OleColor::toColor(color);
+    if (color == m_color)
+        return;
+    m_color = color;
     DrawProgressBar();
 }
 
-void XP_ProgressBar::setScrolling(int look)
+void XP_ProgressBar::setScrolling(ProgressLook look)
 {
-    if (look == m_look.scrolling)
+    if (look == m_look.look)
         return;
-    m_look.scrolling = look;
+    m_look.look = look;
     DrawProgressBar();
 }
 
@@ -108,17 +112,28 @@ void XP_ProgressBar::setFont(const QFont& font)
 
 QString XP_ProgressBar::text() const
 {
-    return m_look.scrolling == 2 ? QStringLiteral("Searching..")
-                                 : QString::number(qMin(m_look.percent, 100)) + QStringLiteral(" %");
+    return ProgressBarPaint::text(m_look);
+}
+
+// The value saved is one that gives the shown percentage back on loading:
+// the value last assigned while it still does (Min or Max may have changed
+// since), otherwise the one the arithmetic leads back to. The value read
+// back (Value) is no such value: with Min 10 and Max 200, 50 shows 35 %
+// and reads back as 7, which would load as 14 %.
+int XP_ProgressBar::storedValue() const
+{
+    if (percentFor(m_value, m_min, m_max) == m_look.percent)
+        return m_value;
+    return valueShowing(m_look.percent, m_min, m_max);
 }
 
 void XP_ProgressBar::writeProperties(PropertyBag& bag) const
 {
-    bag.write(QStringLiteral("Value"), Value());
+    bag.write(QStringLiteral("Value"), storedValue());
     bag.write(QStringLiteral("Min"), m_min);
     bag.write(QStringLiteral("Max"), m_max);
-    bag.write(QStringLiteral("Color"), Color());
-    bag.write(QStringLiteral("Scrolling"), m_look.scrolling);
+    bag.write(QStringLiteral("Color"), m_color);
+    bag.write(QStringLiteral("Scrolling"), int(m_look.look));
     bag.write(QStringLiteral("Orientation"), Orientation());
     bag.write(QStringLiteral("ShowText"), m_look.showText);
     bag.write(QStringLiteral("BrushStyle"), m_look.brushStyle);
@@ -131,9 +146,10 @@ void XP_ProgressBar::readProperties(const PropertyBag& bag)
     // The range first: the stored value is only meaningful within it.
     m_min = bag.readInt(QStringLiteral("Min"), 0);
     m_max = bag.readInt(QStringLiteral("Max"), 100);
-    m_look.percent = percentFor(bag.readInt(QStringLiteral("Value"), 0), m_min, m_max);
-    m_look.color = OleColor::toColor(bag.readColor(QStringLiteral("Color"), OleColor::Highlight));
-    m_look.scrolling = bag.readInt(QStringLiteral("Scrolling"), 0);
+    m_value = bag.readInt(QStringLiteral("Value"), 0);
+    m_look.percent = percentFor(m_value, m_min, m_max);
+    m_color = bag.readColor(QStringLiteral("Color"), OleColor::Highlight);
+    m_look.look = ProgressLook(bag.readInt(QStringLiteral("Scrolling"), 0));
     m_look.vertical = bag.readInt(QStringLiteral("Orientation"), 0) != 0;
     m_look.showText = bag.readBool(QStringLiteral("ShowText"), false);
     m_look.brushStyle = bag.readInt(QStringLiteral("BrushStyle"), 4);
@@ -156,6 +172,8 @@ void XP_ProgressBar::DrawProgressBar()
     m_look.size = size();
     if (m_look.size.isEmpty())
         return;
+    m_look.palette = palette();
+    m_look.color = OleColor::toColor(m_color, m_look.palette);
     ensureBuffer();
     QPainter painter(&m_buffer);
     paintProgressBar(painter, m_look);
@@ -178,4 +196,11 @@ void XP_ProgressBar::paintEvent(QPaintEvent*)
 void XP_ProgressBar::resizeEvent(QResizeEvent*)
 {
     DrawProgressBar();
+}
+
+void XP_ProgressBar::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        DrawProgressBar();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OleColor.h"
 #include "XP_ProgressBarPainter.h"
 
 #include <QImage>
@@ -32,12 +33,12 @@ public:
     int Max() const { return m_max; }
     void setMax(int max) { m_max = max; }
 
-    // Stored as a plain colour: a system colour is resolved at once.
-    quint32 Color() const;
+    // Kept as given: a system colour follows the palette at every paint.
+    quint32 Color() const { return m_color; }
     void setColor(quint32 color);
 
-    int Scrolling() const { return m_look.scrolling; }
-    void setScrolling(int look);
+    ProgressLook Scrolling() const { return m_look.look; }
+    void setScrolling(ProgressLook look);
     int Orientation() const { return m_look.vertical ? 1 : 0; }
     void setOrientation(int orientation);
     bool ShowText() const { return m_look.showText; }
@@ -61,11 +62,15 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    int storedValue() const;
     void ensureBuffer();
 
     ProgressBarLook m_look;
+    quint32 m_color = OleColor::Highlight;
+    int m_value = 0;
     int m_min = 0;
     int m_max = 100;
     QImage m_buffer;

@@ -2,12 +2,16 @@
 
 #include "NumberText.h"
 #include "OleColor.h"
+#include "WinGradient.h"
 #include "WinPaint.h"
 
 #include <QBrush>
 #include <QPainter>
 
 #include <algorithm>
+
+using OleColor::BlendToWhite;
+using WinGradient::Direction;
 
 namespace ProgressBarPaint {
 
@@ -20,29 +24,11 @@ QColor BlendColors(const QColor& first, const QColor& second, int weight)
                   blend(first.blue(), second.blue()));
 }
 
-void DrawLine(QPainter& painter, int x, int y, int x2, int y2, const QColor& color)
+QString text(const ProgressBarLook& look)
 {
-    WinPaint::line(painter, x, y, x2, y2, color);
-}
-
-void DrawGradient(QPainter& painter, const QColor& from, const QColor& to, int x, int y,
-                  int width, int height, bool horizontal)
-{
-    const int steps = horizontal ? width : height;
-    if (steps == 0)
-        return;
-    const double red = double(to.red() - from.red()) / steps;
-    const double green = double(to.green() - from.green()) / steps;
-    const double blue = double(to.blue() - from.blue()) / steps;
-    for (int i = 0; i <= steps; ++i) {
-        const QColor color(int(roundHalfToEven(from.red() + red * i)),
-                           int(roundHalfToEven(from.green() + green * i)),
-                           int(roundHalfToEven(from.blue() + blue * i)));
-        if (horizontal)
-            DrawLine(painter, x + i, y, x + i, height, color);
-        else
-            DrawLine(painter, x, y + i, width, y + i, color);
-    }
+    if (look.look == ProgressLook::XpMarquee)
+        return QStringLiteral("Searching..");
+    return QString::number(std::clamp(look.percent, 0, 100)) + QStringLiteral(" %");
 }
 
 } // namespace ProgressBarPaint
@@ -54,7 +40,9 @@ namespace {
 const QColor kWhite(255, 255, 255);
 const QColor kSilver(192, 192, 192);
 constexpr int kXpGap = 2;
-constexpr int kXpGradientRows = 7;
+constexpr int kXpBlock = 6;
+// The shaded rows of the XP bar: a gradient of 7 steps, so 8 lines.
+constexpr int kXpShadeLines = 7 + 1;
 
 int percentShown(const ProgressBarLook& look)
 {
@@ -68,15 +56,15 @@ int shareOf(double fraction, int width)
 }
 
 // A two-line edge round the whole rectangle: outer and inner lines, each
-// with a top-left and a bottom-right colour.
-void drawEdge(QPainter& painter, const QSize& size, quint32 outerTopLeft, quint32 outerBottomRight,
-              quint32 innerTopLeft, quint32 innerBottomRight)
+// with a top-left and a bottom-right system colour.
+void drawEdge(QPainter& painter, const ProgressBarLook& look, quint32 outerTopLeft,
+              quint32 outerBottomRight, quint32 innerTopLeft, quint32 innerBottomRight)
 {
-    const int right = size.width() - 1;
-    const int bottom = size.height() - 1;
+    const int right = look.size.width() - 1;
+    const int bottom = look.size.height() - 1;
     auto ring = [&](int inset, quint32 topLeft, quint32 bottomRight) {
-        const QColor light = OleColor::toColor(topLeft);
-        const QColor dark = OleColor::toColor(bottomRight);
+        const QColor light = OleColor::toColor(topLeft, look.palette);
+        const QColor dark = OleColor::toColor(bottomRight, look.palette);
         WinPaint::line(painter, inset, inset, right - inset, inset, light);
         WinPaint::line(painter, inset, inset, inset, bottom - inset, light);
         WinPaint::line(painter, inset, bottom - inset, right - inset + 1, bottom - inset, dark);
@@ -88,17 +76,17 @@ void drawEdge(QPainter& painter, const QSize& size, quint32 outerTopLeft, quint3
 
 void drawXpFrame(QPainter& painter, const QSize& size)
 {
-    const int w = size.width();
-    const int h = size.height();
+    const int width = size.width();
+    const int height = size.height();
     WinPaint::frame(painter, QRect(QPoint(0, 0), size), QColor(104, 104, 104));
     const QColor soft(190, 190, 190);
     const QColor pale(239, 239, 239);
-    WinPaint::line(painter, 1, 1, w - 1, 1, soft);
-    WinPaint::line(painter, 1, 1, 1, h - 1, soft);
-    WinPaint::line(painter, 2, 2, w - 2, 2, pale);
-    WinPaint::line(painter, 2, 2, 2, h - 2, pale);
-    WinPaint::line(painter, 1, h - 2, w - 1, h - 2, pale);
-    WinPaint::line(painter, w - 2, 1, w - 2, h - 1, pale);
+    WinPaint::line(painter, 1, 1, width - 1, 1, soft);
+    WinPaint::line(painter, 1, 1, 1, height - 1, soft);
+    WinPaint::line(painter, 2, 2, width - 2, 2, pale);
+    WinPaint::line(painter, 2, 2, 2, height - 2, pale);
+    WinPaint::line(painter, 1, height - 2, width - 1, height - 2, pale);
+    WinPaint::line(painter, width - 2, 1, width - 2, height - 1, pale);
 
     // Softened corners: the same pixels mirrored into each corner.
     struct CornerPixel { int x, y; QColor color; };
@@ -108,9 +96,9 @@ void drawXpFrame(QPainter& painter, const QSize& size)
     };
     for (const CornerPixel& pixel : corner) {
         WinPaint::pixel(painter, pixel.x, pixel.y, pixel.color);
-        WinPaint::pixel(painter, w - 1 - pixel.x, pixel.y, pixel.color);
-        WinPaint::pixel(painter, pixel.x, h - 1 - pixel.y, pixel.color);
-        WinPaint::pixel(painter, w - 1 - pixel.x, h - 1 - pixel.y, pixel.color);
+        WinPaint::pixel(painter, width - 1 - pixel.x, pixel.y, pixel.color);
+        WinPaint::pixel(painter, pixel.x, height - 1 - pixel.y, pixel.color);
+        WinPaint::pixel(painter, width - 1 - pixel.x, height - 1 - pixel.y, pixel.color);
     }
     WinPaint::pixel(painter, 2, 2, soft);
 }
@@ -121,8 +109,10 @@ void drawXpBody(QPainter& painter, const QColor& color, int end, int height)
 {
     const QColor shade = BlendToWhite(color, 150);
     WinPaint::fill(painter, QRect(4, 3, end - 4, height - 6), color);
-    DrawGradient(painter, shade, color, 4, 3, end, kXpGradientRows, false);
-    DrawGradient(painter, color, shade, 4, height - 3 - kXpGradientRows, end, kXpGradientRows, false);
+    WinGradient::fill(painter, QRect(4, 3, end - 4, kXpShadeLines), shade, color,
+                      Direction::TopToBottom);
+    WinGradient::fill(painter, QRect(4, height - 2 - kXpShadeLines, end - 4, kXpShadeLines), color, shade,
+                      Direction::TopToBottom);
 }
 
 void drawXpVerticalBody(QPainter& painter, const QColor& color, int top, const QSize& size)
@@ -130,9 +120,10 @@ void drawXpVerticalBody(QPainter& painter, const QColor& color, int top, const Q
     const QColor shade = BlendToWhite(color, 150);
     const int bottom = size.height() - 3;
     WinPaint::fill(painter, QRect(3, top, size.width() - 6, bottom - top), color);
-    DrawGradient(painter, shade, color, 3, top, kXpGradientRows, bottom, true);
-    DrawGradient(painter, color, shade, size.width() - 3 - kXpGradientRows, top, kXpGradientRows,
-                 bottom, true);
+    WinGradient::fill(painter, QRect(3, top, kXpShadeLines, bottom - top), shade, color,
+                      Direction::LeftToRight);
+    WinGradient::fill(painter, QRect(size.width() - 2 - kXpShadeLines, top, kXpShadeLines, bottom - top), color,
+                      shade, Direction::LeftToRight);
 }
 
 void drawMarquee(QPainter& painter, const ProgressBarLook& look)
@@ -148,30 +139,30 @@ void drawMarquee(QPainter& painter, const ProgressBarLook& look)
 
 void drawXp(QPainter& painter, const ProgressBarLook& look)
 {
-    const int w = look.size.width();
-    const int h = look.size.height();
+    const int width = look.size.width();
+    const int height = look.size.height();
     const int left = 3;
-    const int block = look.scrolling == 0 ? 6 : 0;
+    const int block = look.look == ProgressLook::XpBlocks ? kXpBlock : 0;
     const int pitch = block + kXpGap;
     const double fraction = std::max(0.0, percentShown(look) / 98.0);
 
     painter.save();
-    painter.setClipRect(QRect(3, 3, w - 5, h - 5));
-    if (look.scrolling == 2) {
+    painter.setClipRect(QRect(3, 3, width - 5, height - 5));
+    if (look.look == ProgressLook::XpMarquee) {
         drawMarquee(painter, look);
     } else if (look.vertical) {
-        const int length = int((h - left) * fraction) / pitch * pitch;
-        drawXpVerticalBody(painter, look.color, h - 3 - length, look.size);
-        for (int y = h - 3 - block - kXpGap; block > 0 && y > h - 3 - length - kXpGap; y -= pitch)
-            WinPaint::fill(painter, QRect(3, y, w - 6, kXpGap), kWhite);
+        const int length = int((height - left) * fraction) / pitch * pitch;
+        drawXpVerticalBody(painter, look.color, height - 3 - length, look.size);
+        for (int y = height - 3 - block - kXpGap; block > 0 && y > height - 3 - length - kXpGap; y -= pitch)
+            WinPaint::fill(painter, QRect(3, y, width - 6, kXpGap), kWhite);
     } else {
-        int end = left + int((w - left) * fraction);
+        int end = left + int((width - left) * fraction);
         end = std::max(left, left + (end - left) / pitch * pitch);
         if (end < 15)
             end = 12;
-        drawXpBody(painter, look.color, end, h);
+        drawXpBody(painter, look.color, end, height);
         for (int x = 4 + block; block > 0 && x < end; x += pitch)
-            WinPaint::fill(painter, QRect(x, 3, kXpGap, h - 6), kWhite);
+            WinPaint::fill(painter, QRect(x, 3, kXpGap, height - 6), kWhite);
     }
     painter.restore();
     drawXpFrame(painter, look.size);
@@ -184,24 +175,30 @@ void drawFlat(QPainter& painter, const ProgressBarLook& look)
     WinPaint::fill(painter, QRect(1, 1, end - 1, look.size.height() - 2), BlendToWhite(look.color, 180));
 }
 
+// The bar's gradient has `end` steps, so end + 1 columns from x = 2; a
+// bar of no steps is not drawn.
 void drawEtched(QPainter& painter, const ProgressBarLook& look)
 {
-    drawEdge(painter, look.size, OleColor::ButtonShadow, OleColor::ButtonHighlight,
+    drawEdge(painter, look, OleColor::ButtonShadow, OleColor::ButtonHighlight,
              OleColor::ButtonHighlight, OleColor::ButtonShadow);
     const int end = shareOf(percentShown(look) / 100.0, look.size.width() - 4);
-    DrawGradient(painter, BlendToWhite(look.color, 140), BlendToWhite(look.color, 200), 2, 2, end,
-                 look.size.height() - 3, true);
+    if (end > 0)
+        WinGradient::fill(painter, QRect(2, 2, end + 1, look.size.height() - 5),
+                          BlendToWhite(look.color, 140), BlendToWhite(look.color, 200),
+                          Direction::LeftToRight);
 }
 
 void drawTrack(QPainter& painter, const ProgressBarLook& look)
 {
-    const int w = look.size.width();
-    const int h = look.size.height();
-    const int end = shareOf(percentShown(look) / 101.0, w);
-    WinPaint::frame(painter, QRect(0, 0, w, h), BlendToWhite(look.color, 10));
-    DrawGradient(painter, look.color, BlendToWhite(look.color, 100), 2, 2, w - 2, h - 5, false);
-    DrawGradient(painter, BlendToWhite(look.color, 250), look.color, 3, 3, end, h - 6, false);
-    DrawLine(painter, end, 2, end, h - 2, BlendToWhite(look.color, 25));
+    const int width = look.size.width();
+    const int height = look.size.height();
+    const int end = shareOf(percentShown(look) / 101.0, width);
+    WinPaint::frame(painter, QRect(0, 0, width, height), BlendToWhite(look.color, 10));
+    WinGradient::fill(painter, QRect(2, 2, width - 4, height - 4), look.color,
+                      BlendToWhite(look.color, 100), Direction::TopToBottom);
+    WinGradient::fill(painter, QRect(3, 3, end - 3, height - 5), BlendToWhite(look.color, 250),
+                      look.color, Direction::TopToBottom);
+    WinPaint::line(painter, end, 2, end, height - 2, BlendToWhite(look.color, 25));
 }
 
 Qt::BrushStyle hatchStyle(int brushStyle)
@@ -219,7 +216,7 @@ Qt::BrushStyle hatchStyle(int brushStyle)
 
 void drawHatched(QPainter& painter, const ProgressBarLook& look)
 {
-    drawEdge(painter, look.size, OleColor::Light, OleColor::DarkShadow, OleColor::DarkShadow,
+    drawEdge(painter, look, OleColor::Light, OleColor::DarkShadow, OleColor::DarkShadow,
              OleColor::Light);
     const int end = shareOf(percentShown(look) / 101.0, look.size.width());
     const QRect bar(2, 2, end - 2, look.size.height() - 4);
@@ -231,38 +228,34 @@ void drawHatched(QPainter& painter, const ProgressBarLook& look)
 
 void drawPattern(QPainter& painter, const ProgressBarLook& look)
 {
-    drawEdge(painter, look.size, OleColor::ButtonShadow, OleColor::ButtonHighlight,
+    drawEdge(painter, look, OleColor::ButtonShadow, OleColor::ButtonHighlight,
              OleColor::DarkShadow, OleColor::Light);
     const int width = shareOf(percentShown(look) / 101.0, look.size.width());
     if (!look.image.isNull() && width > 0)
         painter.fillRect(QRect(2, 2, width, look.size.height() - 4), QBrush(look.image));
 }
 
-// Looks 6 and 9: a silver-and-white bar on black or white, whose text
-// changes colour where the bar ends.
-void drawSplit(QPainter& painter, const ProgressBarLook& look)
+// A silver-and-white bar on black or white, whose text changes colour
+// where the bar ends. Its gradient has `end` steps, as the etched bar's.
+void drawSilver(QPainter& painter, const ProgressBarLook& look)
 {
-    const bool dark = look.scrolling == 6;
+    const bool dark = look.look == ProgressLook::SilverOnBlack;
     const int end = shareOf(percentShown(look) / 100.0, look.size.width() - 2);
     if (!dark)
         WinPaint::frame(painter, QRect(QPoint(0, 0), look.size), kSilver);
-    DrawGradient(painter, BlendColors(kWhite, kSilver, dark ? 64 : 192), kSilver, 1, 1, end,
-                 look.size.height() - 1, true);
-}
-
-QString textOf(const ProgressBarLook& look)
-{
-    return look.scrolling == 2 ? QStringLiteral("Searching..")
-                               : QString::number(percentShown(look)) + QStringLiteral(" %");
+    if (end > 0)
+        WinGradient::fill(painter, QRect(1, 1, end + 1, look.size.height() - 2),
+                          BlendColors(kWhite, kSilver, dark ? 64 : 192), kSilver,
+                          Direction::LeftToRight);
 }
 
 void drawText(QPainter& painter, const ProgressBarLook& look)
 {
     const QRect area(QPoint(0, 0), look.size);
     painter.setFont(look.font);
-    if (look.scrolling != 6) {
+    if (look.look != ProgressLook::SilverOnBlack) {
         painter.setPen(Qt::black);
-        painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, textOf(look));
+        painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text(look));
         return;
     }
     // Silver on the black track, black where it stands on the bar.
@@ -270,11 +263,25 @@ void drawText(QPainter& painter, const ProgressBarLook& look)
     painter.save();
     painter.setClipRect(QRect(0, 0, end, look.size.height()));
     painter.setPen(Qt::black);
-    painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, textOf(look));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text(look));
     painter.setClipRect(QRect(end, 0, look.size.width() - end, look.size.height()));
     painter.setPen(kSilver);
-    painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, textOf(look));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text(look));
     painter.restore();
+}
+
+void drawLook(QPainter& painter, const ProgressBarLook& look)
+{
+    switch (look.look) {
+    case ProgressLook::Flat: drawFlat(painter, look); break;
+    case ProgressLook::Etched: drawEtched(painter, look); break;
+    case ProgressLook::Track: drawTrack(painter, look); break;
+    case ProgressLook::SilverOnBlack:
+    case ProgressLook::SilverOnWhite: drawSilver(painter, look); break;
+    case ProgressLook::Hatched: drawHatched(painter, look); break;
+    case ProgressLook::Pattern: drawPattern(painter, look); break;
+    default: drawXp(painter, look); break;
+    }
 }
 
 } // namespace
@@ -284,17 +291,9 @@ void paintProgressBar(QPainter& painter, const ProgressBarLook& look)
     if (look.size.isEmpty())
         return;
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(QRect(QPoint(0, 0), look.size), look.scrolling == 6 ? Qt::black : Qt::white);
-    switch (look.scrolling) {
-    case 3: drawFlat(painter, look); break;
-    case 4: drawEtched(painter, look); break;
-    case 5: drawTrack(painter, look); break;
-    case 6:
-    case 9: drawSplit(painter, look); break;
-    case 7: drawHatched(painter, look); break;
-    case 8: drawPattern(painter, look); break;
-    default: drawXp(painter, look); break;
-    }
+    const bool dark = look.look == ProgressLook::SilverOnBlack;
+    painter.fillRect(QRect(QPoint(0, 0), look.size), dark ? Qt::black : Qt::white);
+    drawLook(painter, look);
     if (look.showText)
         drawText(painter, look);
 }

@@ -4,9 +4,11 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
 
-using namespace ProgressBarPaint;
+using OleColor::BlendToWhite;
+using ProgressBarPaint::BlendColors;
 
 class TestXpProgressBar : public QObject
 {
@@ -14,16 +16,19 @@ class TestXpProgressBar : public QObject
 
 private slots:
     void initTestCase();
+    void init();
 
     void valueArithmetic_data();
     void valueArithmetic();
+    void savedBarLoadsBackTheSame_data();
+    void savedBarLoadsBackTheSame();
     void colourArithmetic();
-    void gradientDrawsOneLineMoreThanItsSteps();
     void lookPixels_data();
     void lookPixels();
     void xpBlocksAndGaps();
     void hatchedLook();
     void percentAbove100IsDrawnFull();
+    void systemColourFollowsThePalette();
     void textAndAccessibility();
     void persistence();
 
@@ -34,13 +39,20 @@ private:
 
 void TestXpProgressBar::initTestCase()
 {
+    // The classic desktop's colours: 3D light between the face and Light.
     QPalette palette;
+    palette.setColor(QPalette::Button, QColor(192, 192, 192));
     palette.setColor(QPalette::Dark, QColor(128, 128, 128));
     palette.setColor(QPalette::Light, QColor(255, 255, 255));
     palette.setColor(QPalette::Midlight, QColor(223, 223, 223));
     palette.setColor(QPalette::Shadow, QColor(0, 0, 0));
     palette.setColor(QPalette::Highlight, QColor(0, 84, 227));
     QApplication::setPalette(palette);
+}
+
+void TestXpProgressBar::init()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("QPainter")));
 }
 
 QImage TestXpProgressBar::render(XP_ProgressBar& bar)
@@ -79,6 +91,59 @@ void TestXpProgressBar::valueArithmetic()
     QTEST(bar.Value(), "readBack");
 }
 
+void TestXpProgressBar::savedBarLoadsBackTheSame_data()
+{
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("rangeAfterValue");
+    QTest::addColumn<int>("percent");
+    QTest::newRow("the default range") << 0 << 100 << 50 << false << 50;
+    QTest::newRow("min 10, max 200") << 10 << 200 << 50 << false << 35;
+    QTest::newRow("max 200") << 0 << 200 << 50 << false << 25;
+    QTest::newRow("min 5, max 1000") << 5 << 1000 << 333 << false << 38;
+    QTest::newRow("negative min") << -20 << 300 << 77 << false << 6;
+    QTest::newRow("max below 100") << 0 << 40 << 1 << false << 2;
+    QTest::newRow("value 0 with min 10") << 10 << 200 << 0 << false << 10;
+    QTest::newRow("never assigned, min 10") << 10 << 200 << -1 << false << 0;
+    QTest::newRow("range changed after the value") << 10 << 200 << 50 << true << 50;
+    QTest::newRow("max changed after the value") << 0 << 1000 << 37 << true << 37;
+}
+
+// What a saved bar shows it shows again once loaded, and saves the same,
+// while the value it reads back keeps its own arithmetic.
+void TestXpProgressBar::savedBarLoadsBackTheSame()
+{
+    QFETCH(int, min);
+    QFETCH(int, max);
+    QFETCH(int, value);
+    QFETCH(bool, rangeAfterValue);
+    QFETCH(int, percent);
+    XP_ProgressBar bar;
+    bar.resize(150, 22);
+    bar.setScrolling(ProgressLook::XpSmooth);
+    bar.setShowText(true);
+    if (rangeAfterValue)
+        bar.setValue(value);
+    bar.setMin(min);
+    bar.setMax(max);
+    if (!rangeAfterValue && value >= 0)
+        bar.setValue(value);
+    QCOMPARE(bar.percent(), percent);
+
+    PropertyBag saved;
+    bar.writeProperties(saved);
+    XP_ProgressBar loaded;
+    loaded.resize(bar.size());
+    loaded.readProperties(*PropertyBag::fromJson(saved.toJson()));
+    QCOMPARE(loaded.percent(), percent);
+    QCOMPARE(loaded.Value(), bar.Value());
+    QCOMPARE(render(loaded), render(bar));
+    PropertyBag savedAgain;
+    loaded.writeProperties(savedAgain);
+    QVERIFY(savedAgain == saved);
+}
+
 void TestXpProgressBar::colourArithmetic()
 {
     QCOMPARE(BlendToWhite(QColor(0, 0, 0), 255), QColor(255, 255, 255));
@@ -87,23 +152,6 @@ void TestXpProgressBar::colourArithmetic()
     QCOMPARE(BlendColors(QColor(255, 255, 255), QColor(0, 0, 0), 255), QColor(255, 255, 255));
     QCOMPARE(BlendColors(QColor(255, 255, 255), QColor(0, 0, 0), 0), QColor(0, 0, 0));
     QCOMPARE(BlendColors(QColor(200, 0, 100), QColor(0, 200, 100), 51), QColor(40, 160, 100));
-}
-
-void TestXpProgressBar::gradientDrawsOneLineMoreThanItsSteps()
-{
-    QImage image(20, 5, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        DrawGradient(painter, QColor(0, 0, 0), QColor(0, 0, 200), 2, 0, 10, 5, true);
-    }
-    int lines = 0;
-    for (int x = 0; x < image.width(); ++x)
-        lines += image.pixelColor(x, 2) != QColor(Qt::white);
-    QCOMPARE(lines, 11);
-    QCOMPARE(image.pixelColor(2, 0), QColor(0, 0, 0));
-    QCOMPARE(image.pixelColor(12, 4), QColor(0, 0, 200));
-    QCOMPARE(image.pixelColor(7, 2), QColor(0, 0, 100));
 }
 
 using Pixels = QList<QPair<QPoint, QColor>>;
@@ -136,9 +184,22 @@ void TestXpProgressBar::lookPixels_data()
         {{0, 0}, QColor(128, 128, 128)}, {{103, 19}, Qt::white}, {{1, 1}, Qt::white},
         {{102, 18}, QColor(128, 128, 128)}, {{2, 2}, BlendToWhite(c, 140)},
         {{52, 16}, BlendToWhite(c, 200)}, {{53, 10}, Qt::white}, {{20, 17}, Qt::white}};
+    // A gradient of 10 steps draws 11 columns; one of no steps draws none.
+    QTest::newRow("etched 10 steps") << 4 << QSize(104, 20) << 10 << Pixels{
+        {{2, 10}, BlendToWhite(c, 140)}, {{12, 10}, BlendToWhite(c, 200)}, {{13, 10}, Qt::white}};
+    QTest::newRow("etched at 0 %") << 4 << QSize(104, 20) << 0 << Pixels{
+        {{2, 10}, Qt::white}, {{3, 10}, Qt::white}};
     QTest::newRow("track") << 5 << QSize(101, 20) << 50 << Pixels{
         {{0, 0}, BlendToWhite(c, 10)}, {{80, 2}, c}, {{3, 3}, BlendToWhite(c, 250)},
         {{50, 10}, BlendToWhite(c, 25)}};
+    // The bar would end left of where it starts: nothing but its end line.
+    QTest::newRow("track at 0 %") << 5 << QSize(101, 20) << 0 << Pixels{
+        {{0, 10}, BlendToWhite(c, 25)}, {{1, 10}, Qt::white}, {{3, 2}, c}};
+    QTest::newRow("silver on white at 0 %") << 9 << QSize(100, 20) << 0 << Pixels{
+        {{0, 0}, QColor(192, 192, 192)}, {{1, 10}, Qt::white}};
+    QTest::newRow("silver on black") << 6 << QSize(100, 20) << 50 << Pixels{
+        {{1, 1}, BlendColors(Qt::white, QColor(192, 192, 192), 64)}, {{50, 18}, QColor(192, 192, 192)},
+        {{51, 10}, Qt::black}, {{0, 0}, Qt::black}};
 }
 
 void TestXpProgressBar::lookPixels()
@@ -149,7 +210,7 @@ void TestXpProgressBar::lookPixels()
     QFETCH(Pixels, pixels);
     XP_ProgressBar bar;
     bar.resize(size);
-    bar.setScrolling(look);
+    bar.setScrolling(ProgressLook(look));
     bar.setValue(value);
     const QImage image = render(bar);
     for (const auto& [point, colour] : pixels)
@@ -184,7 +245,7 @@ void TestXpProgressBar::hatchedLook()
 {
     XP_ProgressBar bar;
     bar.resize(101, 20);
-    bar.setScrolling(7);
+    bar.setScrolling(ProgressLook::Hatched);
     bar.setBrushStyle(0);
     bar.setValue(100);
     const QImage image = render(bar);
@@ -202,13 +263,28 @@ void TestXpProgressBar::percentAbove100IsDrawnFull()
     XP_ProgressBar over;
     for (XP_ProgressBar* bar : {&full, &over}) {
         bar->resize(120, 24);
-        bar->setScrolling(3);
+        bar->setScrolling(ProgressLook::Flat);
         bar->setShowText(true);
     }
     full.setValue(100);
     over.setValue(250);
     QCOMPARE(over.text(), QStringLiteral("100 %"));
     QCOMPARE(render(over), render(full));
+}
+
+// The default bar colour is the system highlight, taken at every paint.
+void TestXpProgressBar::systemColourFollowsThePalette()
+{
+    XP_ProgressBar bar;
+    bar.resize(150, 30);
+    bar.setScrolling(ProgressLook::XpSmooth);
+    bar.setValue(100);
+    QCOMPARE(bar.Color(), OleColor::Highlight);
+    QCOMPARE(render(bar).pixelColor(20, 15), m_color);
+    QPalette palette = bar.palette();
+    palette.setColor(QPalette::Highlight, QColor(200, 30, 40));
+    bar.setPalette(palette);
+    QCOMPARE(render(bar).pixelColor(20, 15), QColor(200, 30, 40));
 }
 
 void TestXpProgressBar::textAndAccessibility()
@@ -226,7 +302,7 @@ void TestXpProgressBar::textAndAccessibility()
     QCOMPARE(accessible->valueInterface()->currentValue().toInt(), 42);
     QCOMPARE(accessible->valueInterface()->maximumValue().toInt(), 100);
 
-    bar.setScrolling(2);
+    bar.setScrolling(ProgressLook::XpMarquee);
     QCOMPARE(bar.text(), QStringLiteral("Searching.."));
 }
 
@@ -236,7 +312,7 @@ void TestXpProgressBar::persistence()
     bar.setMax(200);
     bar.setValue(50);
     bar.setColor(0x000000ff);
-    bar.setScrolling(7);
+    bar.setScrolling(ProgressLook::Hatched);
     bar.setOrientation(1);
     bar.setShowText(true);
     bar.setBrushStyle(2);
@@ -250,7 +326,7 @@ void TestXpProgressBar::persistence()
     QCOMPARE(loaded.percent(), 25);
     QCOMPARE(loaded.Value(), 50);
     QCOMPARE(loaded.Color(), 0x000000ffu);
-    QCOMPARE(loaded.Scrolling(), 7);
+    QCOMPARE(loaded.Scrolling(), ProgressLook::Hatched);
     QCOMPARE(loaded.Orientation(), 1);
     QVERIFY(loaded.ShowText());
     QCOMPARE(loaded.BrushStyle(), 2);
@@ -259,7 +335,16 @@ void TestXpProgressBar::persistence()
     defaults.readProperties(PropertyBag());
     QCOMPARE(defaults.BrushStyle(), 4);
     QCOMPARE(defaults.Max(), 100);
-    QCOMPARE(defaults.Color(), 0x00e35400u);
+    QCOMPARE(defaults.Color(), OleColor::Highlight);
+
+    // A look stored outside the ten is drawn as the smooth XP bar and kept.
+    PropertyBag unknownLook;
+    unknownLook.write(QStringLiteral("Scrolling"), 12);
+    XP_ProgressBar unknown;
+    unknown.readProperties(unknownLook);
+    PropertyBag savedAgain;
+    unknown.writeProperties(savedAgain);
+    QCOMPARE(savedAgain.readInt(QStringLiteral("Scrolling"), 0), 12);
 }
 
 QTEST_MAIN(TestXpProgressBar)
