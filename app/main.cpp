@@ -1,34 +1,44 @@
-#include "CustomerList.h"
+#include "FrmMain.h"
+#include "QtDialogs.h"
+#include "SettingsStore.h"
 #include "SqliteCustomerStore.h"
 
-#include <QCoreApplication>
-#include <QTextStream>
+#include <QApplication>
+#include <QDir>
 
-// Until the windows exist, the program opens the customer database and
-// reports what it holds.
+namespace {
+
+void reportUnopenedDatabase(Dialogs& dialogs, const QString& file, const Result& failure)
+{
+    dialogs.showMessage(QStringLiteral("Tallyvane cannot open its customer database:\n\n%1\n\n%2\n\n"
+                                       "The file has not been changed.")
+                            .arg(QDir::toNativeSeparators(file), failure.message()),
+                        QStringLiteral("Tallyvane"), MessageIcon::Critical, MessageButtons::Ok);
+}
+
+} // namespace
+
+// Until the log-on exists, the program opens its main window directly for
+// the administrator on the database below the program folder.
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("Tallyvane"));
+    QtDialogs dialogs;
+    Dialogs::setShared(&dialogs);
 
-    SqliteCustomerStore store(SqliteCustomerStore::defaultPath());
-    Result opened = store.open();
-    if (!opened.ok()) {
-        err << opened.message() << Qt::endl;
+    const QString databaseFile = SqliteCustomerStore::defaultPath();
+    SqliteCustomerStore store(databaseFile);
+    SettingsStore settings;
+    FrmMain window(FrmMainServices{store, settings, dialogs, QCoreApplication::applicationDirPath()});
+    dialogs.setParentWindow(&window);
+    if (const Result loaded = window.load(); !loaded.ok()) {
+        reportUnopenedDatabase(dialogs, databaseFile, loaded);
         return 1;
     }
-    CustomerList list(store);
-    Result refreshed = list.RefreshList();
-    if (!refreshed.ok()) {
-        err << refreshed.message() << Qt::endl;
-        return 1;
-    }
-    out << "Database: " << store.path() << " (SQLite " << store.version() << ")\n"
-        << "Records Stored : " << list.count() << " Records\n"
-        << "Total Products Sold : " << list.productsSoldText() << " Products Sold\n"
-        << "Earnings From Sales : " << list.earningsText() << '\n'
-        << "Male customers: " << list.maleCountText() << '\n'
-        << "Female customers: " << list.femaleCountText() << Qt::endl;
-    return 0;
+    window.setRole(Session::administrator());
+    window.applyRoleRules();
+    QObject::connect(&window, &FrmMain::loggedOut, &application, &QApplication::quit);
+    window.show();
+    return application.exec();
 }

@@ -30,3 +30,9 @@ bool FileDialog::remember(const std::optional<QString>& chosen)
     m_fileTitle = QFileInfo(*chosen).fileName();
     return true;
 }
+
+void FileDialog::setFileName(const QString& path)
+{
+    m_fileName = path;
+    m_fileTitle = path.isEmpty() ? QString() : QFileInfo(path).fileName();
+}

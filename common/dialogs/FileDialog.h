@@ -19,6 +19,8 @@ public:
     const QString& title() const { return m_title; }
     const QString& defaultExtension() const { return m_defaultExtension; }
     const QString& fileName() const { return m_fileName; }
+    // Starts the dialog from a path chosen in an earlier session.
+    void setFileName(const QString& path);
     const QString& fileTitle() const { return m_fileTitle; }
 
 private:

@@ -1,12 +1,13 @@
 #include "QtDialogs.h"
 
-#include <QDesktopServices>
+#include "HelpWindow.h"
+
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QUrl>
 
 namespace {
 
@@ -95,10 +96,16 @@ std::optional<int> QtDialogs::choosePrinter(QPrinter& printer)
     return printer.copyCount();
 }
 
+// No viewer on this desktop reads the old help format, so the user guide
+// of the same name beside the help file stands in for it.
 void QtDialogs::showHelp(const QString& helpFile)
 {
-    if (QFileInfo::exists(helpFile) && QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile)))
+    const QString guide = HelpWindow::guideFor(helpFile);
+    auto* window = new HelpWindow(m_parentWindow);
+    if (window->open(guide))
         return;
-    showMessage(QStringLiteral("The help file could not be opened:\n\n%1").arg(helpFile),
+    delete window;
+    showMessage(QStringLiteral("The help could not be shown, because its file is missing:\n\n%1")
+                    .arg(QDir::toNativeSeparators(guide)),
                 QStringLiteral("Help"), MessageIcon::Warning, MessageButtons::Ok);
 }

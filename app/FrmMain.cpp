@@ -1,0 +1,227 @@
+#include "FrmMain.h"
+
+#include "CustomerListModel.h"
+#include "CustomerStore.h"
+#include "DateTimeText.h"
+#include "Dialogs.h"
+#include "NumberText.h"
+#include "SettingsStore.h"
+#include "ToolPicture.h"
+#include "xpWellsTab.h"
+
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+
+namespace {
+
+constexpr int kClientWidth = 8880 / 15;
+constexpr int kClientHeight = 8385 / 15;
+constexpr int kQuickStartTab = 5;
+constexpr int kRoleRulesInterval = 10;
+constexpr int kRefreshInterval = 200;
+
+} // namespace
+
+FrmMain::FrmMain(const FrmMainServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint),
+      m_store(services.store),
+      m_settings(services.settings),
+      m_dialogs(services.dialogs),
+      m_programFolder(services.programFolder),
+      m_clock(services.clock),
+      m_customers(services.store),
+      m_model(new CustomerListModel(m_customers, this)),
+      ui(buildFrmMainControls(this)),
+      cd(services.dialogs, QStringLiteral("Select Location Of Database"), QStringLiteral("mdb")),
+      cd2(services.dialogs, QStringLiteral("Please Select File To Restore Database From"),
+          QStringLiteral("mdb"))
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(QStringLiteral("Tallyvane"));
+    setFixedSize(kClientWidth, kClientHeight);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    ui.List->setModel(m_model);
+    ui.List->installEventFilter(this);
+    connectControls();
+    connectShortcuts();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::setClerkPermissions(const QString& deleteAllowed, const QString& addAllowed,
+                                  const QString& editAllowed)
+{
+    Text2 = deleteAllowed;
+    Text5 = addAllowed;
+    Text6 = editAllowed;
+}
+
+QString FrmMain::databaseFile() const
+{
+    return m_programFolder + QStringLiteral("/Other/Tallyvane DB.mdb");
+}
+
+Result FrmMain::load()
+{
+    if (Result opened = m_store.open(); !opened.ok())
+        return opened;
+    RefreshList();
+    readSettings();
+    ui.xpWellsTab1->setSelectedTab(kQuickStartTab);
+    ui.GroupBox15->Calendar1->setSelectedDate(m_clock().date());
+    showDatabaseSize();
+    switchPage();
+    startTimers();
+    return Result::success();
+}
+
+void FrmMain::readSettings()
+{
+    const auto read = [this](const SettingKey& key, const QString& current) {
+        return m_settings.GetSetting(QLatin1String(key.section), QLatin1String(key.key), current);
+    };
+    Text1 = read(Settings::FirstTimeRun, Text1);
+    Text2 = read(Settings::DeleteAllowed, Text2);
+    Text5 = read(Settings::AddAllowed, Text5);
+    Text6 = read(Settings::EditAllowed, Text6);
+    ui.GroupBox5->Label18->setText(read(Settings::Currency1, ui.GroupBox5->Label18->text()));
+    ui.GroupBox5->Label19->setText(read(Settings::Currency2, ui.GroupBox5->Label19->text()));
+    ui.Label11->setValue(read(Settings::HistoryUser, ui.Label11->value()));
+    ui.Label13->setValue(read(Settings::Name, ui.Label13->value()));
+    ui.Label15->setValue(read(Settings::History, ui.Label15->value()));
+    ui.GroupBox15->Text26->setPlainText(read(Settings::Schedule, ui.GroupBox15->Text26->toPlainText()));
+    // The path fields show what the dialogs last chose, so the dialogs start
+    // from the stored paths rather than losing them on the first refresh.
+    cd.setFileName(read(Settings::Backup, QString()));
+    cd2.setFileName(read(Settings::Restore, QString()));
+    refreshPathFields();
+}
+
+void FrmMain::showDatabaseSize()
+{
+    const double kilobytes = double(QFileInfo(databaseFile()).size()) / 1024.0;
+    QString size = generalNumberText(kilobytes);
+    size.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    ui.GroupBox9->Label65->setValue(size + QStringLiteral(" KB"));
+}
+
+void FrmMain::startTimers()
+{
+    const std::pair<QTimer*, void (FrmMain::*)()> timers[] = {
+        {&Timer1, &FrmMain::applyRoleRules},         {&Timer5, &FrmMain::refreshCompanyStatus},
+        {&Timer6, &FrmMain::switchPage},             {&Timer7, &FrmMain::refreshQuickStart},
+        {&Timer8, &FrmMain::updateSearchTool},       {&Timer9, &FrmMain::refreshPathFields},
+        {&Timer11, &FrmMain::updatePieButton},       {&Timer12, &FrmMain::refreshPaymentStatus},
+        {&Timer13, &FrmMain::refreshScheduleAndClock},
+    };
+    for (const auto& [timer, work] : timers) {
+        timer->setInterval(timer == &Timer1 ? kRoleRulesInterval : kRefreshInterval);
+        connect(timer, &QTimer::timeout, this, work, Qt::UniqueConnection);
+        timer->start();
+    }
+}
+
+void FrmMain::RefreshList()
+{
+    m_model->beginRebuild();
+    const Result rebuilt = m_customers.RefreshList();
+    m_model->endRebuild();
+    if (!rebuilt.ok())
+        reportFailure(rebuilt, QStringLiteral("Customer List"));
+    afterListChange();
+}
+
+void FrmMain::afterListChange()
+{
+    showDetails();
+    showSelectionInList();
+}
+
+bool FrmMain::AddUser(const CustomerRecord& record)
+{
+    const Result added = m_customers.AddUser(record);
+    if (!added.ok())
+        reportFailure(added, QStringLiteral("Add Customer"));
+    return added.ok();
+}
+
+bool FrmMain::EditUser(const CustomerRecord& record)
+{
+    const Result edited = m_customers.EditUser(m_customers.selectedRow(), record);
+    if (!edited.ok())
+        reportFailure(edited, QStringLiteral("Update Customer"));
+    return edited.ok();
+}
+
+void FrmMain::selectPosition(int position)
+{
+    const Result selected = m_customers.select(position);
+    if (!selected.ok())
+        reportFailure(selected, QStringLiteral("Customer List"));
+    afterListChange();
+}
+
+void FrmMain::showDetails()
+{
+    const CustomerList::DetailPanel& details = m_customers.details();
+    for (std::size_t element = 0; element < details.size(); ++element)
+        ui.LblDbInfo[element]->setValue(details[element]);
+}
+
+// Keeps the list's highlighted entry on the customer the panel shows, also
+// after a selection that failed or a rebuild that cleared it.
+void FrmMain::showSelectionInList()
+{
+    m_syncingList = true;
+    const int position = m_customers.selectedPosition();
+    QItemSelectionModel* selection = ui.List->selectionModel();
+    if (position < 0) {
+        selection->clear();
+    } else {
+        const QModelIndex index = m_model->index(position);
+        selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        ui.List->scrollTo(index);
+    }
+    m_syncingList = false;
+}
+
+void FrmMain::reportFailure(const Result& result, const QString& title)
+{
+    m_dialogs.showMessage(result.message(), title, MessageIcon::Warning, MessageButtons::Ok);
+}
+
+void FrmMain::closeEvent(QCloseEvent* event)
+{
+    unload();
+    QWidget::closeEvent(event);
+}
+
+void FrmMain::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    const QString operatorName = session().roleName();
+    if (!operatorName.isEmpty())
+        ui.Label11->setValue(operatorName);
+    const QDateTime now = m_clock();
+    ui.Label15->setValue(QStringLiteral("Date: ") + shortDateText(now.date()) + QStringLiteral(" At: ")
+                         + longTimeText(now.time()));
+    keepSetting(Settings::History, ui.Label15->value());
+    keepSetting(Settings::HistoryUser, ui.Label11->value());
+    for (QTimer* timer : {&Timer1, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9, &Timer11, &Timer12,
+                          &Timer13})
+        timer->stop();
+    emit unloaded();
+}

@@ -1,0 +1,164 @@
+#pragma once
+
+#include "CustomerList.h"
+#include "FileDialog.h"
+#include "FrmMainControls.h"
+#include "RoleRules.h"
+
+#include <QDateTime>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+class CustomerListModel;
+class CustomerStore;
+class Dialogs;
+class SettingsStore;
+struct SettingKey;
+
+// What the main window works with, handed in by whoever starts it.
+struct FrmMainServices
+{
+    CustomerStore& store;
+    SettingsStore& settings;
+    Dialogs& dialogs;
+    QString programFolder;
+    // The current moment; tests set a fixed one.
+    std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
+};
+
+// The operator's working window: the customer list, the tabbed detail
+// panel with the shop's figures, the tools and the function keys. It owns
+// the open customer store from load() to its close, keeps its derived
+// state up to date with timers, and asks for the other windows through its
+// signals.
+class FrmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FrmMain(const FrmMainServices& services, QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    // Opens the store, fills the list and reads the settings; the timers
+    // start when it succeeds. A failure leaves the database file untouched.
+    Result load();
+
+    // The public procedures the entry forms call. Each reports its own
+    // failure to the operator and returns whether it succeeded.
+    bool AddUser(const CustomerRecord& record);
+    bool EditUser(const CustomerRecord& record);
+    void RefreshList();
+
+    // The session, as the log-on and the setup window set it.
+    Session session() const { return Session{Text3, Text2, Text5, Text6}; }
+    void setRole(const QString& role) { Text3 = role; }
+    void setClerkPermissions(const QString& deleteAllowed, const QString& addAllowed,
+                             const QString& editAllowed);
+    const QString& firstRunFlag() const { return Text1; }
+    void setFirstRunFlag(const QString& flag) { Text1 = flag; }
+
+    const FrmMainControls& controls() const { return ui; }
+    const CustomerList& customers() const { return m_customers; }
+    FileDialog& backupDialog() { return cd; }
+    FileDialog& restoreDialog() { return cd2; }
+
+    // Runs when the first-run flag is not "1": the setup takes over.
+    void setFirstRunHandler(std::function<void()> handler) { m_firstRunHandler = std::move(handler); }
+
+    // Each timer's work; public so that tests drive the timers directly.
+    void applyRoleRules();      // Timer1, every 10 ms
+    void refreshCompanyStatus(); // Timer5
+    void switchPage();          // Timer6
+    void refreshQuickStart();   // Timer7
+    void updateSearchTool();    // Timer8
+    void refreshPathFields();   // Timer9
+    void updatePieButton();     // Timer11
+    void refreshPaymentStatus(); // Timer12
+    void refreshScheduleAndClock(); // Timer13
+    bool pageTimerRunning() const { return Timer6.isActive(); }
+
+    // The tools and keys, as a click or key press runs them.
+    void addCustomer();
+    void updateCustomer();
+    void deleteFromTool();
+    void deleteFromKey();
+    void search();
+    void logOut();
+    void showHelp();
+    void showToolPage(PanelGroup* page);
+    void clearSchedules();
+    void selectPosition(int position);
+
+signals:
+    void addCustomerRequested();
+    void updateCustomerRequested();
+    void setupRequested();
+    void scheduleRequested();
+    void creditsRequested();
+    void reportRequested();
+    void earningsChartRequested();
+    void genderChartRequested();
+    void pieChartRequested();
+    void quickNoteRequested();
+    void loggedOut();
+    void unloaded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connectControls();
+    void connectShortcuts();
+    void startTimers();
+    void readSettings();
+    void showDatabaseSize();
+    void showDetails();
+    void showSelectionInList();
+    void afterListChange();
+    void deleteSelectedAfterConfirm();
+    void keepSetting(const SettingKey& key, const QString& value);
+    bool clerkLocked(const ToolPicture* tool) const;
+    void showPanel(const PanelGroup* shown);
+    void unload();
+    void reportFailure(const Result& result, const QString& title);
+    QString databaseFile() const;
+
+    CustomerStore& m_store;
+    SettingsStore& m_settings;
+    Dialogs& m_dialogs;
+    QString m_programFolder;
+    std::function<QDateTime()> m_clock;
+    std::function<void()> m_firstRunHandler;
+
+    CustomerList m_customers;
+    CustomerListModel* m_model;
+    FrmMainControls ui;
+    bool m_syncingList = false;
+    bool m_unloaded = false;
+    bool m_settingsFailureShown = false;
+
+    // Session fields kept outside the visible area.
+    QString Text1 = QStringLiteral("0"); // first-run flag
+    QString Text3 = QStringLiteral("0"); // role value
+    QString Text2 = QStringLiteral("0"); // clerk may delete
+    QString Text5 = QStringLiteral("0"); // clerk may add
+    QString Text6 = QStringLiteral("0"); // clerk may edit
+    QString Label9 = QStringLiteral(".");
+    QString Text25;
+
+    FileDialog cd;
+    FileDialog cd2;
+
+    QTimer Timer1;
+    QTimer Timer5;
+    QTimer Timer6;
+    QTimer Timer7;
+    QTimer Timer8;
+    QTimer Timer9;
+    QTimer Timer11;
+    QTimer Timer12;
+    QTimer Timer13;
+};

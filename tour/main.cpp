@@ -1,0 +1,134 @@
+// tallyvane-tour DIR [--scale N]: renders every page of the program's
+// windows, on a sample database, into PNGs named after what they show.
+#include "FrmMain.h"
+#include "SettingsStore.h"
+#include "SqliteCustomerStore.h"
+#include "ToolPicture.h"
+#include "TourSample.h"
+#include "xpWellsTab.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+// The tour answers every question as a cancel and shows nothing.
+class SilentDialogs : public Dialogs
+{
+public:
+    MessageAnswer showMessage(const QString&, const QString&, MessageIcon, MessageButtons) override
+    {
+        return MessageAnswer::Cancel;
+    }
+    std::optional<QString> chooseSaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> chooseOpenFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<int> choosePrinter(QPrinter&) override { return std::nullopt; }
+    void showHelp(const QString&) override {}
+};
+
+class Tour
+{
+public:
+    Tour(FrmMain& window, const QString& folder) : m_window(window), m_folder(folder) {}
+
+    void shoot(const QString& name)
+    {
+        m_window.switchPage();
+        m_window.applyRoleRules();
+        for (auto tick : {&FrmMain::refreshCompanyStatus, &FrmMain::refreshQuickStart,
+                          &FrmMain::updateSearchTool, &FrmMain::refreshPathFields,
+                          &FrmMain::updatePieButton, &FrmMain::refreshPaymentStatus,
+                          &FrmMain::refreshScheduleAndClock})
+            (m_window.*tick)();
+        QApplication::processEvents();
+        const QString file = QDir(m_folder).filePath(name + QStringLiteral(".png"));
+        m_window.grab().save(file);
+        QTextStream(stdout) << file << Qt::endl;
+    }
+
+    void onTab(int tab, const QString& name)
+    {
+        m_window.controls().xpWellsTab1->setSelectedTab(tab);
+        shoot(name);
+    }
+
+private:
+    FrmMain& m_window;
+    QString m_folder;
+};
+
+void tourMainWindow(FrmMain& window, Tour& tour)
+{
+    const FrmMainControls& ui = window.controls();
+    tour.onTab(5, QStringLiteral("main-quick-start"));
+    tour.onTab(1, QStringLiteral("main-personal-details-nothing-selected"));
+    tour.onTab(2, QStringLiteral("main-purchase-details-nothing-selected"));
+    window.selectPosition(2);
+    tour.onTab(1, QStringLiteral("main-personal-details"));
+    tour.onTab(2, QStringLiteral("main-purchase-details-pending"));
+    window.selectPosition(0);
+    tour.onTab(2, QStringLiteral("main-purchase-details-paid"));
+    tour.onTab(3, QStringLiteral("main-company-status"));
+    tour.onTab(4, QStringLiteral("main-backup"));
+    const std::pair<ToolPicture*, const char*> tools[] = {
+        {ui.Image5, "main-report-preview"},      {ui.Image21, "main-earnings-chart"},
+        {ui.Image24, "main-gender-chart"},       {ui.Image26, "main-quick-note-creator"},
+        {ui.Image27, "main-my-scheduler"},
+    };
+    for (const auto& [tool, name] : tools) {
+        tool->click();
+        tour.shoot(QLatin1String(name));
+    }
+    ui.xpWellsTab1->setSelectedTab(1);
+    window.setRole(Session::clerk());
+    window.setClerkPermissions(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"));
+    tour.shoot(QStringLiteral("main-clerk-locked"));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const QStringList arguments = [&] {
+        QStringList list;
+        for (int i = 1; i < argc; ++i)
+            list << QString::fromLocal8Bit(argv[i]);
+        return list;
+    }();
+    const int scaleAt = int(arguments.indexOf(QStringLiteral("--scale")));
+    if (scaleAt >= 0 && scaleAt + 1 < arguments.size())
+        qputenv("QT_SCALE_FACTOR", arguments.at(scaleAt + 1).toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    if (arguments.isEmpty() || arguments.first().startsWith(QLatin1String("--"))) {
+        QTextStream(stderr) << "usage: tallyvane-tour DIR [--scale N]" << Qt::endl;
+        return 2;
+    }
+    const QString outputFolder = arguments.first();
+    QDir().mkpath(outputFolder);
+
+    QTemporaryDir programFolder;
+    SilentDialogs dialogs;
+    Dialogs::setShared(&dialogs);
+    SqliteCustomerStore store(programFolder.filePath(QStringLiteral("Other/Tallyvane DB.mdb")));
+    SettingsStore settings(programFolder.filePath(QStringLiteral("settings.ini")));
+    if (const Result seeded = TourSample::seed(store, settings); !seeded.ok()) {
+        QTextStream(stderr) << seeded.message() << Qt::endl;
+        return 1;
+    }
+    const QDateTime moment(QDate(2026, 12, 6), QTime(10, 30, 15));
+    FrmMain window(FrmMainServices{store, settings, dialogs, programFolder.path(),
+                                   [moment] { return moment; }});
+    if (const Result loaded = window.load(); !loaded.ok()) {
+        QTextStream(stderr) << loaded.message() << Qt::endl;
+        return 1;
+    }
+    window.setRole(Session::administrator());
+    window.show();
+    Tour tour(window, outputFolder);
+    tourMainWindow(window, tour);
+    return 0;
+}
