@@ -83,7 +83,7 @@ void buildCustomerColumn(QWidget* window, FrmMainControls& ui)
     const auto addDetail = [&](const QString& heading, const QString& initial, int top, int lines) {
         auto* label = new QLabel(heading, details);
         QFont small = label->font();
-        small.setPointSizeF(small.pointSizeF() - 1);
+        small.setPixelSize(10);
         label->setFont(small);
         QPalette muted = label->palette();
         muted.setColor(QPalette::WindowText, QColor(0x4A, 0x5A, 0x62));

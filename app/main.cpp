@@ -1,22 +1,10 @@
 #include "FrmMain.h"
+#include "MainWindowStart.h"
 #include "QtDialogs.h"
 #include "SettingsStore.h"
 #include "SqliteCustomerStore.h"
 
 #include <QApplication>
-#include <QDir>
-
-namespace {
-
-void reportUnopenedDatabase(Dialogs& dialogs, const QString& file, const Result& failure)
-{
-    dialogs.showMessage(QStringLiteral("Tallyvane cannot open its customer database:\n\n%1\n\n%2\n\n"
-                                       "The file has not been changed.")
-                            .arg(QDir::toNativeSeparators(file), failure.message()),
-                        QStringLiteral("Tallyvane"), MessageIcon::Critical, MessageButtons::Ok);
-}
-
-} // namespace
 
 // Until the log-on exists, the program opens its main window directly for
 // the administrator on the database below the program folder.
@@ -32,10 +20,8 @@ int main(int argc, char* argv[])
     SettingsStore settings;
     FrmMain window(FrmMainServices{store, settings, dialogs, QCoreApplication::applicationDirPath()});
     dialogs.setParentWindow(&window);
-    if (const Result loaded = window.load(); !loaded.ok()) {
-        reportUnopenedDatabase(dialogs, databaseFile, loaded);
+    if (!loadMainWindow(window, dialogs, databaseFile))
         return 1;
-    }
     window.setRole(Session::administrator());
     window.applyRoleRules();
     QObject::connect(&window, &FrmMain::loggedOut, &application, &QApplication::quit);

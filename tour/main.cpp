@@ -35,7 +35,6 @@ public:
 
     void shoot(const QString& name)
     {
-        m_window.switchPage();
         m_window.applyRoleRules();
         for (auto tick : {&FrmMain::refreshCompanyStatus, &FrmMain::refreshQuickStart,
                           &FrmMain::updateSearchTool, &FrmMain::refreshPathFields,
@@ -51,6 +50,7 @@ public:
     void onTab(int tab, const QString& name)
     {
         m_window.controls().xpWellsTab1->setSelectedTab(tab);
+        m_window.switchPage();
         shoot(name);
     }
 
@@ -81,10 +81,9 @@ void tourMainWindow(FrmMain& window, Tour& tour)
         tool->click();
         tour.shoot(QLatin1String(name));
     }
-    ui.xpWellsTab1->setSelectedTab(1);
     window.setRole(Session::clerk());
     window.setClerkPermissions(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"));
-    tour.shoot(QStringLiteral("main-clerk-locked"));
+    tour.onTab(1, QStringLiteral("main-clerk-locked"));
 }
 
 } // namespace

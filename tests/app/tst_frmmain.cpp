@@ -1,6 +1,7 @@
 // The main window's roles, keys, pages, timers, log-out and unload, driven
 // through its real controls with scripted dialogs.
 #include "MainWindowFixture.h"
+#include "MainWindowStart.h"
 #include "ToolPicture.h"
 #include "Picture.h"
 #include "chameleonButton.h"
@@ -8,6 +9,9 @@
 
 #include <QAccessible>
 #include <QCalendarWidget>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -57,6 +61,30 @@ private slots:
         window.refreshPathFields();
         QCOMPARE(ui.GroupBox8->Text17->text(), QStringLiteral("/media/usb/shop.mdb"));
         QCOMPARE(fixture.settings.GetSetting(Settings::Restore), QStringLiteral("/media/usb/shop.mdb"));
+    }
+
+    void aFileThatIsNoCustomerDatabaseIsRefusedUntouched()
+    {
+        MainWindowFixture fixture;
+        const QString file = fixture.folder.filePath(QStringLiteral("Other/Tallyvane DB.mdb"));
+        QDir().mkpath(QFileInfo(file).path());
+        const QByteArray foreign("Quarterly figures, not a database\n");
+        QFile writer(file);
+        QVERIFY(writer.open(QIODevice::WriteOnly));
+        writer.write(foreign);
+        writer.close();
+
+        FrmMain window(FrmMainServices{fixture.store, fixture.settings, fixture.dialogs,
+                                       fixture.folder.path()});
+        QVERIFY(!loadMainWindow(window, fixture.dialogs, file));
+        QCOMPARE(fixture.dialogs.messages().size(), 1);
+        const FakeDialogs::Message& message = fixture.dialogs.messages().constFirst();
+        QVERIFY(message.text.contains(QDir::toNativeSeparators(file)));
+        QVERIFY(message.text.contains(QLatin1String("has not been changed")));
+        QCOMPARE(message.icon, MessageIcon::Critical);
+        QFile reader(file);
+        QVERIFY(reader.open(QIODevice::ReadOnly));
+        QCOMPARE(reader.readAll(), foreign);
     }
 
     void quickStartWithAnEmptyDatabase()
