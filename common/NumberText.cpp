@@ -1,6 +1,7 @@
 #include "NumberText.h"
 
 #include "DecimalDigits.h"
+#include "Utf8Text.h"
 
 #include <QLocale>
 
@@ -123,8 +124,15 @@ std::optional<double> tryNumberFromText(QStringView text)
     if (trimmed.isEmpty())
         return std::nullopt;
 
+    // The stored form first, strictly: "2,500" is no plain number, so a
+    // locale whose point is "," reads it as 2.5 rather than as 2500.
+    static const QLocale plain = [] {
+        QLocale c = QLocale::c();
+        c.setNumberOptions(QLocale::RejectGroupSeparator);
+        return c;
+    }();
     bool ok = false;
-    double value = QLocale::c().toDouble(trimmed, &ok);
+    double value = plain.toDouble(trimmed, &ok);
     if (!ok)
         value = QLocale().toDouble(trimmed, &ok);
     if (!ok || !std::isfinite(value))
@@ -151,7 +159,7 @@ double numberFromUtf8(const char* data, qsizetype size)
         return value;
     if (begin == end)
         return 0;
-    return numberFromText(QString::fromUtf8(begin, end - begin));
+    return numberFromText(textFromUtf8(begin, end - begin));
 }
 
 QString generalNumberText(double value)

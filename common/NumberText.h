@@ -12,9 +12,11 @@
 // first character that cannot continue the number. No number gives 0.
 double leadingNumber(QStringView text);
 
-// A whole text converted by the system's number rules: "." as the point
-// first, the default locale's own form second. A text that does not convert
-// (or does not give a finite number) gives 0.
+// A whole text converted by the system's number rules: the plain stored
+// form first ("." as the point, no thousands separators), the default
+// locale's own form second, so "2,5" and "2,500" read as 2.5 where the
+// point is "," and "2.5" reads as 2.5 everywhere. A text that does not
+// convert (or does not give a finite number) gives 0.
 double numberFromText(QStringView text);
 // The same, telling a text that does not convert apart from 0.
 std::optional<double> tryNumberFromText(QStringView text);

@@ -14,6 +14,7 @@ private slots:
     void leadingNumberReadsThePrefix();
     void wholeTextConversion_data();
     void wholeTextConversion();
+    void wholeTextUsesTheLocaleSecond_data();
     void wholeTextUsesTheLocaleSecond();
     void generalText_data();
     void generalText();
@@ -59,6 +60,7 @@ void TestNumberText::wholeTextConversion_data()
     QTest::newRow("huge") << "1e300" << 1e300;
     QTest::newRow("infinite") << "1e999" << 0.0;
     QTest::newRow("non-ASCII") << QString::fromUtf8("3\u00a0€") << 0.0;
+    QTest::newRow("byte-order mark first") << QString(QChar(0xfeff)) + "3" << 0.0;
     QTest::newRow("fifteen digits") << "1234567890.12345" << 1234567890.12345;
     QTest::newRow("sixteen digits") << "12345678901234567" << 12345678901234567.0;
     QTest::newRow("point alone") << "." << 0.0;
@@ -75,16 +77,39 @@ void TestNumberText::wholeTextConversion()
     QCOMPARE(numberFromUtf8(utf8.constData(), utf8.size()), expected);
 }
 
+void TestNumberText::wholeTextUsesTheLocaleSecond_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale french(QLocale::French, QLocale::France);
+    const QLocale american(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("German decimal comma") << german << "2,5" << 2.5;
+    QTest::newRow("German comma before three digits") << german << "2,500" << 2.5;
+    QTest::newRow("German comma before an eighth") << german << "0,125" << 0.125;
+    QTest::newRow("German stored point") << german << "2.5" << 2.5;
+    QTest::newRow("German thousands") << german << "1.234,5" << 1234.5;
+    QTest::newRow("French decimal comma") << french << "2,500" << 2.5;
+    QTest::newRow("French stored point") << french << "2.5" << 2.5;
+    QTest::newRow("French thousands")
+        << french << QString::fromUtf8("1 234,5") << 1234.5;
+    QTest::newRow("US thousands") << american << "2,500" << 2500.0;
+    QTest::newRow("US stored point") << american << "2.5" << 2.5;
+    QTest::newRow("US comma is no point") << american << "2,5" << 0.0;
+}
+
+// A shop whose locale writes "2,5" types it so; the "2.5" the program
+// stored stays 2.5.
 void TestNumberText::wholeTextUsesTheLocaleSecond()
 {
-    // A German shop types "2,5"; the "2.5" the program stored stays 2.5.
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QCOMPARE(numberFromText(u"2,5"), 2.5);
-    QCOMPARE(numberFromText(u"2.5"), 2.5);
-    QCOMPARE(numberFromUtf8("2,5", 3), 2.5);
-
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QCOMPARE(numberFromText(u"2,5"), 0.0);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QLocale::setDefault(locale);
+    QCOMPARE(numberFromText(text), expected);
+    const QByteArray utf8 = text.toUtf8();
+    QCOMPARE(numberFromUtf8(utf8.constData(), utf8.size()), expected);
 }
 
 void TestNumberText::generalText_data()
