@@ -1,5 +1,7 @@
 #include "SettingsStore.h"
 
+#include "Utf8Text.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,54 +17,88 @@ QString path(const QString& section, const QString& key)
     return section + QLatin1Char('/') + key;
 }
 
-// Creates the file readable by its owner only before anything is written
-// to it; the atomic rewrites that follow keep its permissions.
-void createOwnerOnlyFile(const QString& fileName)
+// QSettings' INI reader drops a byte-order mark at the start of a text
+// value. Such a value is kept as its UTF-8 bytes instead, which QSettings
+// stores escaped and reads back whole.
+QVariant storedForm(const QString& value)
 {
-    if (QFile::exists(fileName))
-        return;
-    QDir().mkpath(QFileInfo(fileName).absolutePath());
-    QFile file(fileName);
-    if (file.open(QIODevice::WriteOnly))
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    if (value.startsWith(QChar(0xfeff)))
+        return value.toUtf8();
+    return value;
+}
+
+QString textOf(const QVariant& stored)
+{
+    if (stored.typeId() != QMetaType::QByteArray)
+        return stored.toString();
+    const QByteArray utf8 = stored.toByteArray();
+    return textFromUtf8(utf8.constData(), utf8.size());
+}
+
+Result notSaved(const QString& fileName, const QString& reason)
+{
+    return Result::failure(QStringLiteral("The settings could not be saved: the file \"%1\" %2.")
+                               .arg(QDir::toNativeSeparators(fileName), reason));
+}
+
+// The file is made readable by its owner only before anything is written
+// to it, whoever made it and however; the atomic rewrite that follows
+// keeps these permissions.
+Result makeOwnerOnlyFile(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile())
+        return notSaved(fileName, QStringLiteral("is not a file"));
+    if (!info.exists()) {
+        QDir().mkpath(info.absolutePath());
+        QFile file(fileName);
+        if (!file.open(QIODevice::WriteOnly))
+            return notSaved(fileName, QStringLiteral("could not be created (%1)").arg(file.errorString()));
+    }
+    if (!QFile::setPermissions(fileName, QFile::ReadOwner | QFile::WriteOwner))
+        return notSaved(fileName, QStringLiteral("could not be made private to its owner"));
+    return Result::success();
 }
 
 } // namespace
 
 SettingsStore::SettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             kOrganization, kApplication))
+    : m_fileName(QSettings(QSettings::IniFormat, QSettings::UserScope, kOrganization, kApplication)
+                     .fileName())
 {
 }
 
-SettingsStore::SettingsStore(const QString& fileName)
-    : m_settings(std::make_unique<QSettings>(fileName, QSettings::IniFormat))
-{
-}
+SettingsStore::SettingsStore(const QString& fileName) : m_fileName(fileName) {}
 
-SettingsStore::~SettingsStore() = default;
-
+// Each call opens the file afresh: QSettings reads it again when another
+// program changed it, and its error status would otherwise outlive the
+// failure it reports.
 QString SettingsStore::GetSetting(const QString& section, const QString& key,
                                   const QString& defaultValue) const
 {
-    // Another run of the program may have written since we last looked.
-    m_settings->sync();
+    const QSettings settings(m_fileName, QSettings::IniFormat);
     const QString address = path(section, key);
-    if (!m_settings->contains(address))
+    if (!settings.contains(address))
         return defaultValue;
-    return m_settings->value(address).toString();
+    return textOf(settings.value(address));
 }
 
-void SettingsStore::SaveSetting(const QString& section, const QString& key, const QString& value)
+Result SettingsStore::SaveSetting(const QString& section, const QString& key, const QString& value)
 {
+    QSettings settings(m_fileName, QSettings::IniFormat);
     const QString address = path(section, key);
-    // Timers save the same values over and over; an unchanged value costs
-    // no write.
-    if (m_settings->contains(address) && m_settings->value(address).toString() == value)
-        return;
-    createOwnerOnlyFile(m_settings->fileName());
-    m_settings->setValue(address, value);
-    m_settings->sync();
+    // Timers save the same values over and over; what the file already
+    // holds costs no write.
+    if (settings.contains(address) && textOf(settings.value(address)) == value)
+        return Result::success();
+    if (const Result owner = makeOwnerOnlyFile(m_fileName); !owner.ok())
+        return owner;
+    settings.setValue(address, storedForm(value));
+    settings.sync();
+    // A format error only says the file was damaged before; it is rewritten whole.
+    if (settings.status() == QSettings::AccessError)
+        return notSaved(m_fileName, QStringLiteral("could not be written"));
+    return Result::success();
 }
 
 QString SettingsStore::GetSetting(const SettingKey& setting) const
@@ -71,12 +107,7 @@ QString SettingsStore::GetSetting(const SettingKey& setting) const
                       QString::fromUtf8(setting.defaultValue));
 }
 
-void SettingsStore::SaveSetting(const SettingKey& setting, const QString& value)
+Result SettingsStore::SaveSetting(const SettingKey& setting, const QString& value)
 {
-    SaveSetting(QLatin1String(setting.section), QLatin1String(setting.key), value);
-}
-
-QString SettingsStore::fileName() const
-{
-    return m_settings->fileName();
+    return SaveSetting(QLatin1String(setting.section), QLatin1String(setting.key), value);
 }

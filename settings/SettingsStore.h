@@ -1,10 +1,8 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
-
-#include <memory>
-
-class QSettings;
 
 // A setting's address and the default the program reads it with.
 struct SettingKey
@@ -40,8 +38,10 @@ inline constexpr SettingKey Schedule{"Record", "Schedule", "None"};
 
 // The per-user settings of application "Databases": text values addressed
 // by section and key. A saved empty text is a value of its own, distinct
-// from a key never saved. Every write reaches the file at once; the file is
-// readable by its owner only.
+// from a key never saved. There is no cache: every read and every
+// unchanged-value check looks at the file as it is now, since another run
+// of the program may have written it. Every write reaches the file at once
+// and makes it readable by its owner only, as it holds the password.
 class SettingsStore
 {
 public:
@@ -49,17 +49,18 @@ public:
     SettingsStore();
     // A store in the given INI file (tests use a temporary one).
     explicit SettingsStore(const QString& fileName);
-    ~SettingsStore();
 
     QString GetSetting(const QString& section, const QString& key,
                        const QString& defaultValue) const;
-    void SaveSetting(const QString& section, const QString& key, const QString& value);
+    // Saving the value already stored writes nothing. A failure says what
+    // could not be done; the stored value is then unchanged.
+    Result SaveSetting(const QString& section, const QString& key, const QString& value);
 
     QString GetSetting(const SettingKey& setting) const;
-    void SaveSetting(const SettingKey& setting, const QString& value);
+    Result SaveSetting(const SettingKey& setting, const QString& value);
 
-    QString fileName() const;
+    const QString& fileName() const { return m_fileName; }
 
 private:
-    std::unique_ptr<QSettings> m_settings;
+    QString m_fileName;
 };
