@@ -3,27 +3,38 @@
 #include "FormatMoney.h"
 #include "NumberText.h"
 
+#include <cmath>
+
 namespace {
+
+using Field = CustomerRecord::Field;
 
 // Detail elements 0 to 12 in the order they are shown; 13 and 14 are the
 // money figures.
-constexpr CustomerRecord::Field kShownFields[] = {
-    CustomerRecord::Name, CustomerRecord::Address, CustomerRecord::Country,
-    CustomerRecord::City, CustomerRecord::State, CustomerRecord::Zip,
-    CustomerRecord::Phone, CustomerRecord::FAX, CustomerRecord::Email,
-    CustomerRecord::Product, CustomerRecord::Quantity, CustomerRecord::DatePur,
-    CustomerRecord::Payment,
+constexpr Field kShownFields[] = {
+    Field::Name, Field::Address, Field::Country, Field::City, Field::State, Field::Zip,
+    Field::Phone, Field::FAX, Field::Email, Field::Product, Field::Quantity, Field::DatePur,
+    Field::Payment,
 };
-constexpr int kItemPrice = 13;
-constexpr int kTotalSpent = 14;
+static_assert(std::size(kShownFields) == CustomerList::ItemPrice);
+
+// Quantities or amounts near the largest number add up to infinity (or,
+// with signs mixed, to no number at all); either would otherwise be
+// written as "0".
+const QString kBeyondRange = QStringLiteral("Too large to show");
+
+QString totalText(double total)
+{
+    return std::isfinite(total) ? generalNumberText(total) : kBeyondRange;
+}
 
 } // namespace
 
 CustomerList::CustomerList(CustomerStore& store) : m_store(store)
 {
     clearDetails();
-    m_details[kItemPrice] = QStringLiteral("0");
-    m_details[kTotalSpent] = QStringLiteral("0");
+    m_details[ItemPrice] = QStringLiteral("0");
+    m_details[TotalSpent] = QStringLiteral("0");
 }
 
 Result CustomerList::RefreshList()
@@ -53,8 +64,13 @@ void CustomerList::clearList()
     m_earnings = 0;
     m_males = 0;
     m_females = 0;
+    clearSelection();
+}
+
+void CustomerList::clearSelection()
+{
     m_selected = -1;
-    m_selectedRow = NoRow;
+    m_selectedRow = StoredCustomer();
 }
 
 Result CustomerList::AddUser(const CustomerRecord& record)
@@ -62,38 +78,45 @@ Result CustomerList::AddUser(const CustomerRecord& record)
     return m_store.append(record);
 }
 
-Result CustomerList::EditUser(RowId row, const CustomerRecord& record)
+Result CustomerList::EditUser(const StoredCustomer& row, const CustomerRecord& record)
 {
-    if (row == NoRow)
+    if (row.row == NoRow)
         return Result::failure(QStringLiteral("No customer is selected."));
-    return m_store.update(row, record);
+    const Result updated = m_store.update(row, record);
+    // A second save of the same form then compares with what it wrote.
+    if (updated.ok() && row.row == m_selectedRow.row)
+        m_selectedRow.record = record;
+    return updated;
 }
 
 Result CustomerList::select(int position)
 {
     if (position < 0 || position >= count()) {
-        m_selected = -1;
-        m_selectedRow = NoRow;
+        clearSelection();
         return Result::success();
     }
-    m_selected = position;
-    m_selectedRow = m_rows.at(position);
-
-    CustomerRecord record;
-    const Result read = m_store.read(m_selectedRow, &record);
+    StoredCustomer chosen{m_rows.at(position), CustomerRecord()};
+    const Result read = m_store.read(chosen.row, &chosen.record);
     if (!read.ok())
         return read;
 
-    for (int element = 0; element < int(std::size(kShownFields)); ++element)
-        m_details[element] = record.value(kShownFields[element]);
-    m_paid = record.value(CustomerRecord::Paid);
-    m_sex = record.value(CustomerRecord::Sex);
-
-    const QString& price = record.value(CustomerRecord::Price);
-    const double spent = numberFromText(record.value(CustomerRecord::Quantity)) * numberFromText(price);
-    m_details[kTotalSpent] = FormatMoney(generalNumberText(spent));
-    m_details[kItemPrice] = FormatMoney(price);
+    m_selected = position;
+    m_selectedRow = std::move(chosen);
+    showDetails(m_selectedRow.record);
     return Result::success();
+}
+
+void CustomerList::showDetails(const CustomerRecord& record)
+{
+    for (int element = 0; element < ItemPrice; ++element)
+        m_details[element] = record.value(kShownFields[element]);
+    m_paid = record.value(Field::Paid);
+    m_sex = record.value(Field::Sex);
+
+    const QString& price = record.value(Field::Price);
+    const double spent = numberFromText(record.value(Field::Quantity)) * numberFromText(price);
+    m_details[TotalSpent] = std::isfinite(spent) ? FormatMoney(generalNumberText(spent)) : kBeyondRange;
+    m_details[ItemPrice] = FormatMoney(price);
 }
 
 CustomerList::SearchOutcome CustomerList::search(const QString& text)
@@ -136,12 +159,12 @@ void CustomerList::clearDetails()
 
 QString CustomerList::productsSoldText() const
 {
-    return generalNumberText(m_productsSold);
+    return totalText(m_productsSold);
 }
 
 QString CustomerList::earningsText() const
 {
-    return generalNumberText(m_earnings);
+    return totalText(m_earnings);
 }
 
 QString CustomerList::maleCountText() const
@@ -152,4 +175,11 @@ QString CustomerList::maleCountText() const
 QString CustomerList::femaleCountText() const
 {
     return QString::number(m_females);
+}
+
+std::optional<double> CustomerList::earnings() const
+{
+    if (!std::isfinite(m_earnings))
+        return std::nullopt;
+    return m_earnings;
 }

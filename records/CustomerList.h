@@ -6,16 +6,21 @@
 #include <QVector>
 
 #include <array>
+#include <optional>
 
 // The main window's customer list without the window: the names in table
 // order with the shop's totals, the selected customer's detail elements,
 // the whole-name search and the delete. Positions in the list are
-// positions in the table; each position also keeps its row's identity, so
-// an edit or delete always reaches the customer that was selected.
+// positions in the table; each position also keeps its row's identity, and
+// the selection keeps what its row held, so an edit or delete reaches the
+// customer that was selected or nobody.
 class CustomerList
 {
 public:
     static constexpr int DetailCount = 15;
+    // Elements 0 to 12 show the texts of the row; these two its money.
+    static constexpr int ItemPrice = 13;
+    static constexpr int TotalSpent = 14;
     using DetailPanel = std::array<QString, DetailCount>;
 
     struct SearchOutcome
@@ -31,13 +36,15 @@ public:
 
     // Append and overwrite whole records; callers rebuild the list after.
     Result AddUser(const CustomerRecord& record);
-    Result EditUser(RowId row, const CustomerRecord& record);
+    // Overwrites the row only while it still holds what was read.
+    Result EditUser(const StoredCustomer& row, const CustomerRecord& record);
 
     // Selects the customer at `position` and fills the detail elements and
-    // the "Paid" and "Sex" holders from its row.
+    // the "Paid" and "Sex" holders from its row. When the row cannot be
+    // read, the selection and everything shown stay as they were.
     Result select(int position);
     int selectedPosition() const { return m_selected; }
-    RowId selectedRow() const { return m_selectedRow; }
+    const StoredCustomer& selectedRow() const { return m_selectedRow; }
     bool hasSelection() const { return m_selected >= 0; }
 
     // Looks for the whole name `text`, case-insensitively, from the next
@@ -54,19 +61,24 @@ public:
     int count() const { return int(m_names.size()); }
     RowId rowAt(int position) const { return m_rows.value(position, NoRow); }
 
+    // The totals as shown; a total beyond the range of numbers shows
+    // "Too large to show", never a number.
     QString productsSoldText() const;
     QString earningsText() const;
     QString maleCountText() const;
     QString femaleCountText() const;
-    double earnings() const { return m_earnings; }
+    // The earnings total, or nothing when it is beyond the range of numbers.
+    std::optional<double> earnings() const;
 
     const DetailPanel& details() const { return m_details; }
     const QString& paid() const { return m_paid; }
     const QString& sex() const { return m_sex; }
 
 private:
+    void showDetails(const CustomerRecord& record);
     void clearDetails();
     void clearList();
+    void clearSelection();
 
     CustomerStore& m_store;
     QStringList m_names;
@@ -77,7 +89,7 @@ private:
     qint64 m_females = 0;
 
     int m_selected = -1;
-    RowId m_selectedRow = NoRow;
+    StoredCustomer m_selectedRow;
     DetailPanel m_details;
     QString m_paid = QStringLiteral("0");
     QString m_sex = QStringLiteral("0");

@@ -1,12 +1,12 @@
 #include "CustomerRecord.h"
 
-QLatin1String CustomerRecord::columnName(int field)
+QLatin1String CustomerRecord::columnName(Field field)
 {
     static const char* const names[FieldCount] = {
         "name", "Address", "Country", "City", "State", "Zip", "Phone", "FAX", "Email",
         "Product", "Quantity", "Price", "DatePur", "Payment", "Paid", "Sex",
     };
-    return QLatin1String(names[field]);
+    return QLatin1String(names[index(field)]);
 }
 
 CustomerRecord CustomerRecord::fromList(const QStringList& values)

@@ -13,14 +13,20 @@
 class CustomerRecord
 {
 public:
-    enum Field {
+    // The columns in table order; the order is the file's and never changes.
+    enum class Field {
         Name, Address, Country, City, State, Zip, Phone, FAX, Email,
         Product, Quantity, Price, DatePur, Payment, Paid, Sex,
     };
     static constexpr int FieldCount = 16;
+    static constexpr std::array<Field, FieldCount> AllFields = {
+        Field::Name, Field::Address, Field::Country, Field::City, Field::State, Field::Zip,
+        Field::Phone, Field::FAX, Field::Email, Field::Product, Field::Quantity, Field::Price,
+        Field::DatePur, Field::Payment, Field::Paid, Field::Sex,
+    };
 
     // The column name in table Info, spelled exactly ("name", "FAX", ...).
-    static QLatin1String columnName(int field);
+    static QLatin1String columnName(Field field);
 
     CustomerRecord() = default;
 
@@ -28,12 +34,14 @@ public:
     static CustomerRecord fromList(const QStringList& values);
     QStringList toList() const;
 
-    const QString& value(int field) const { return m_values[field]; }
-    void setValue(int field, const QString& text) { m_values[field] = text; }
+    const QString& value(Field field) const { return m_values[index(field)]; }
+    void setValue(Field field, const QString& text) { m_values[index(field)] = text; }
 
     bool operator==(const CustomerRecord& other) const { return m_values == other.m_values; }
     bool operator!=(const CustomerRecord& other) const { return !(*this == other); }
 
 private:
+    static constexpr std::size_t index(Field field) { return std::size_t(field); }
+
     std::array<QString, FieldCount> m_values;
 };

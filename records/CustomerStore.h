@@ -7,10 +7,20 @@
 
 #include <functional>
 
-// A stable identity of a stored customer row; positions change when rows
-// before it are deleted, the identity does not.
+// The identity of a stored customer row; positions change when rows before
+// it are deleted, the identity does not. Another writer can hand a freed
+// identity to a new customer, so a write never trusts it alone.
 using RowId = qint64;
 constexpr RowId NoRow = -1;
+
+// A row as it was read: its identity and the sixteen texts it held then.
+// A write through it goes through only while the row still holds exactly
+// those texts, so it never reaches a customer that took the row's place.
+struct StoredCustomer
+{
+    RowId row = NoRow;
+    CustomerRecord record;
+};
 
 // What the customer list needs of each row: its name and the figures that
 // make up the shop's totals.
@@ -27,8 +37,9 @@ struct CustomerSummary
 
 // The customer table: rows of sixteen texts kept in a stable insertion
 // order. Every failure comes back as a Result with a message for the
-// operator; a store never shows anything itself. Texts are stored exactly
-// as given; a missing value reads back as the empty text.
+// operator; a store never shows anything itself, and a failed write
+// changes nothing. Texts are stored exactly as given; a missing value
+// reads back as the empty text.
 class CustomerStore
 {
 public:
@@ -37,7 +48,8 @@ public:
 
     virtual ~CustomerStore() = default;
 
-    // Opens the table, creating it (and its file) when absent.
+    // Opens the table, creating it (and its file) when absent. A file that
+    // is not a customer database is refused and left as it was.
     virtual Result open() = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
@@ -53,8 +65,10 @@ public:
     virtual Result read(RowId row, CustomerRecord* record) = 0;
     // Appends a row at the end of the natural order.
     virtual Result append(const CustomerRecord& record, RowId* row = nullptr) = 0;
-    // Overwrites all sixteen texts of the row; an error if it no longer exists.
-    virtual Result update(RowId row, const CustomerRecord& record) = 0;
-    // Removes the row; an error if it no longer exists.
-    virtual Result remove(RowId row) = 0;
+    // Overwrites all sixteen texts of the row; an error, writing nothing,
+    // when the row no longer holds what was read.
+    virtual Result update(const StoredCustomer& stored, const CustomerRecord& record) = 0;
+    // Removes the row; an error, removing nothing, when the row no longer
+    // holds what was read.
+    virtual Result remove(const StoredCustomer& stored) = 0;
 };

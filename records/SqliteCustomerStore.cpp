@@ -1,11 +1,12 @@
 #include "SqliteCustomerStore.h"
 
+#include "InfoTableCheck.h"
 #include "NumberText.h"
+#include "Utf8Text.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
 
 #include <sqlite3.h>
 
@@ -17,8 +18,8 @@ constexpr int kBusyTimeoutMs = 2000;
 QByteArray columnList(const char* suffix = "")
 {
     QByteArray list;
-    for (int field = 0; field < CustomerRecord::FieldCount; ++field) {
-        if (field > 0)
+    for (CustomerRecord::Field field : CustomerRecord::AllFields) {
+        if (!list.isEmpty())
             list += ", ";
         list += '"' + QByteArray(CustomerRecord::columnName(field).data()) + '"' + suffix;
     }
@@ -27,14 +28,17 @@ QByteArray columnList(const char* suffix = "")
 
 QByteArray createTableSql()
 {
-    return "CREATE TABLE IF NOT EXISTS Info (" + columnList(" TEXT") + ")";
+    return "CREATE TABLE Info (" + columnList(" TEXT") + ")";
 }
 
+// A row at the largest row number would make SQLite put the next one at a
+// random free number, in the middle of the list; then nothing is added.
 QByteArray insertSql()
 {
     QByteArray placeholders = "?";
     placeholders += QByteArray(", ?").repeated(CustomerRecord::FieldCount - 1);
-    return "INSERT INTO Info (" + columnList() + ") VALUES (" + placeholders + ")";
+    return "INSERT INTO Info (" + columnList() + ") SELECT " + placeholders
+        + " WHERE coalesce((SELECT max(rowid) FROM Info), 0) < 9223372036854775807";
 }
 
 QByteArray updateSql()
@@ -83,6 +87,11 @@ CustomerSummary::Sex columnSex(sqlite3_stmt* statement, int column, bool utf8Dat
     return CustomerSummary::Sex::Other;
 }
 
+Result goneMessage()
+{
+    return Result::failure(QStringLiteral("This customer is no longer in the database."));
+}
+
 } // namespace
 
 SqliteCustomerStore::SqliteCustomerStore(const QString& path) : m_path(path) {}
@@ -97,12 +106,19 @@ QString SqliteCustomerStore::defaultPath()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/Other/Tallyvane DB.mdb");
 }
 
+// The file is looked at before anything in it changes: a refused file
+// stays exactly as it was, its journal mode included.
 Result SqliteCustomerStore::open()
 {
     close();
+    bool tableMissing = false;
     Result result = openFile();
     if (result.ok())
-        result = ensureTable();
+        result = InfoTableCheck(m_db, m_path).run(&tableMissing);
+    if (result.ok())
+        result = configure();
+    if (result.ok() && tableMissing)
+        result = createTable();
     if (result.ok())
         result = prepareStatements();
     if (!result.ok())
@@ -112,12 +128,19 @@ Result SqliteCustomerStore::open()
 
 Result SqliteCustomerStore::openFile()
 {
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
-    const int code = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &m_db,
-                                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (code != SQLITE_OK)
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+    if (!QFileInfo::exists(m_path)) {
+        QDir().mkpath(QFileInfo(m_path).absolutePath());
+        flags |= SQLITE_OPEN_CREATE;
+    }
+    if (sqlite3_open_v2(QFile::encodeName(m_path).constData(), &m_db, flags, nullptr) != SQLITE_OK)
         return engineFailure(QStringLiteral("could not be opened"));
     sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    return Result::success();
+}
+
+Result SqliteCustomerStore::configure()
+{
     // A rollback journal keeps the database one file; FULL makes each
     // saved customer survive a power cut.
     if (sqlite3_exec(m_db, "PRAGMA journal_mode = DELETE; PRAGMA synchronous = FULL",
@@ -132,24 +155,10 @@ Result SqliteCustomerStore::openFile()
     return Result::success();
 }
 
-Result SqliteCustomerStore::ensureTable()
+Result SqliteCustomerStore::createTable()
 {
     if (sqlite3_exec(m_db, createTableSql().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-        return engineFailure(QStringLiteral("has no usable customer table"));
-
-    SqliteStatement columns;
-    if (columns.prepare(m_db, "SELECT name FROM pragma_table_info('Info')") != SQLITE_OK)
-        return engineFailure(QStringLiteral("has no usable customer table"));
-    QSet<QString> present;
-    while (sqlite3_step(columns.handle()) == SQLITE_ROW)
-        present.insert(columns.text(0).toLower());
-    for (int field = 0; field < CustomerRecord::FieldCount; ++field) {
-        const QString column = CustomerRecord::columnName(field);
-        if (!present.contains(column.toLower()))
-            return Result::failure(
-                QStringLiteral("The customer database \"%1\" cannot be used: its table Info "
-                               "has no column \"%2\".").arg(QDir::toNativeSeparators(m_path), column));
-    }
+        return engineFailure(QStringLiteral("could not make its customer table"));
     return Result::success();
 }
 
@@ -203,7 +212,7 @@ Result SqliteCustomerStore::scanSummaries(const SummaryVisitor& visit)
     while ((code = sqlite3_step(statement)) == SQLITE_ROW) {
         summary.rowId = sqlite3_column_int64(statement, 0);
         const QByteArrayView name = columnUtf8(statement, 1, m_utf8);
-        summary.name = QString::fromUtf8(name.data(), name.size());
+        summary.name = textFromUtf8(name.data(), name.size());
         summary.quantity = columnNumber(statement, 2, m_utf8);
         summary.price = columnNumber(statement, 3, m_utf8);
         summary.sex = columnSex(statement, 4, m_utf8);
@@ -218,44 +227,97 @@ Result SqliteCustomerStore::read(RowId row, CustomerRecord* record)
 {
     if (!isOpen())
         return notOpen();
+    const int code = readRow(row, record);
+    if (code == SQLITE_DONE)
+        return goneMessage();
+    if (code != SQLITE_ROW)
+        return engineFailure(QStringLiteral("could not be read"));
+    return Result::success();
+}
+
+// SQLITE_ROW with the record filled, SQLITE_DONE when the row is gone, or
+// the engine's error code.
+int SqliteCustomerStore::readRow(RowId row, CustomerRecord* record)
+{
     sqlite3_stmt* statement = m_read.fresh();
     m_read.bindRowId(1, row);
     const int code = sqlite3_step(statement);
-    if (code == SQLITE_DONE)
-        return Result::failure(QStringLiteral("This customer is no longer in the database."));
-    if (code != SQLITE_ROW)
-        return engineFailure(QStringLiteral("could not be read"));
-    for (int field = 0; field < CustomerRecord::FieldCount; ++field)
-        record->setValue(field, m_read.text(field));
+    if (code == SQLITE_ROW) {
+        for (CustomerRecord::Field field : CustomerRecord::AllFields)
+            record->setValue(field, m_read.text(int(field)));
+    }
     sqlite3_reset(statement);
-    return Result::success();
+    return code;
 }
 
 Result SqliteCustomerStore::append(const CustomerRecord& record, RowId* row)
 {
+    if (!isOpen())
+        return notOpen();
     Result result = runWrite(m_insert, NoRow, &record);
+    if (result.ok() && sqlite3_changes(m_db) == 0)
+        return Result::failure(
+            QStringLiteral("The customer database \"%1\" cannot take another customer: its last "
+                           "customer already has the largest row number there is, so a new one "
+                           "could not go to the end of the list. Nothing has been saved.")
+                .arg(QDir::toNativeSeparators(m_path)));
     if (result.ok() && row)
         *row = sqlite3_last_insert_rowid(m_db);
     return result;
 }
 
-Result SqliteCustomerStore::update(RowId row, const CustomerRecord& record)
+Result SqliteCustomerStore::update(const StoredCustomer& stored, const CustomerRecord& record)
 {
-    return runWrite(m_update, row, &record);
+    return writeIfUnchanged(stored, Write::Update, &record);
 }
 
-Result SqliteCustomerStore::remove(RowId row)
+Result SqliteCustomerStore::remove(const StoredCustomer& stored)
 {
-    return runWrite(m_delete, row, nullptr);
+    return writeIfUnchanged(stored, Write::Remove, nullptr);
 }
 
-// Binds the record's texts (if any) and then the row (if any) and runs one
-// write; a write that touched no row means the row is gone.
-Result SqliteCustomerStore::runWrite(SqliteStatement& statement, RowId row,
-                                     const CustomerRecord* record)
+// The check and the write share one transaction that holds the write
+// lock, so no other program can change the row in between.
+Result SqliteCustomerStore::writeIfUnchanged(const StoredCustomer& stored, Write write,
+                                             const CustomerRecord* record)
 {
     if (!isOpen())
         return notOpen();
+    if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return engineFailure(QStringLiteral("could not be saved"));
+    Result result = checkUnchanged(stored, write);
+    if (result.ok())
+        result = runWrite(write == Write::Update ? m_update : m_delete, stored.row, record);
+    if (result.ok() && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        result = engineFailure(QStringLiteral("could not be saved"));
+    if (!result.ok())
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    return result;
+}
+
+// Another copy of the program may have removed the row, changed it, or
+// removed it and given its number to a new customer since it was read.
+Result SqliteCustomerStore::checkUnchanged(const StoredCustomer& stored, Write write)
+{
+    CustomerRecord current;
+    const int code = readRow(stored.row, &current);
+    if (code != SQLITE_ROW && code != SQLITE_DONE)
+        return engineFailure(QStringLiteral("could not be read"));
+    if (code == SQLITE_ROW && current == stored.record)
+        return Result::success();
+    const QString nothingDone = write == Write::Update ? QStringLiteral("Nothing has been saved")
+                                                       : QStringLiteral("Nothing has been deleted");
+    return Result::failure(
+        QStringLiteral("This customer was changed or removed elsewhere since it was selected, "
+                       "perhaps in another copy of Tallyvane. %1; select the customer again to "
+                       "see what the database holds now.").arg(nothingDone));
+}
+
+// Binds the record's texts (if any) and then the row (if any) and runs one
+// write.
+Result SqliteCustomerStore::runWrite(SqliteStatement& statement, RowId row,
+                                     const CustomerRecord* record)
+{
     statement.fresh();
     if (record) {
         Result bound = bindRecord(statement, *record);
@@ -269,15 +331,13 @@ Result SqliteCustomerStore::runWrite(SqliteStatement& statement, RowId row,
     sqlite3_reset(statement.handle());
     if (code != SQLITE_DONE)
         return engineFailure(QStringLiteral("could not be saved"));
-    if (row != NoRow && sqlite3_changes(m_db) == 0)
-        return Result::failure(QStringLiteral("This customer is no longer in the database."));
     return Result::success();
 }
 
 Result SqliteCustomerStore::bindRecord(SqliteStatement& statement, const CustomerRecord& record)
 {
-    for (int field = 0; field < CustomerRecord::FieldCount; ++field) {
-        if (statement.bindText(field + 1, record.value(field)) != SQLITE_OK)
+    for (CustomerRecord::Field field : CustomerRecord::AllFields) {
+        if (statement.bindText(int(field) + 1, record.value(field)) != SQLITE_OK)
             return engineFailure(QStringLiteral("could not be saved"));
     }
     return Result::success();

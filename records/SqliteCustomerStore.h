@@ -7,7 +7,9 @@ struct sqlite3;
 
 // The customer table in one SQLite file. Each write is its own durable
 // transaction (synchronous=FULL) with a rollback journal, so the database
-// stays one file that a copy takes whole.
+// stays one file that a copy takes whole. Another program may write the
+// same file: an edit or delete checks, in the same transaction, that the
+// row still holds what was read.
 class SqliteCustomerStore : public CustomerStore
 {
 public:
@@ -28,13 +30,19 @@ public:
     Result scanSummaries(const SummaryVisitor& visit) override;
     Result read(RowId row, CustomerRecord* record) override;
     Result append(const CustomerRecord& record, RowId* row = nullptr) override;
-    Result update(RowId row, const CustomerRecord& record) override;
-    Result remove(RowId row) override;
+    Result update(const StoredCustomer& stored, const CustomerRecord& record) override;
+    Result remove(const StoredCustomer& stored) override;
 
 private:
+    enum class Write { Update, Remove };
+
     Result openFile();
-    Result ensureTable();
+    Result configure();
+    Result createTable();
     Result prepareStatements();
+    int readRow(RowId row, CustomerRecord* record);
+    Result writeIfUnchanged(const StoredCustomer& stored, Write write, const CustomerRecord* record);
+    Result checkUnchanged(const StoredCustomer& stored, Write write);
     Result runWrite(SqliteStatement& statement, RowId row, const CustomerRecord* record);
     Result bindRecord(SqliteStatement& statement, const CustomerRecord& record);
     Result notOpen() const;

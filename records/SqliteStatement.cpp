@@ -1,5 +1,7 @@
 #include "SqliteStatement.h"
 
+#include "Utf8Text.h"
+
 #include <sqlite3.h>
 
 SqliteStatement::~SqliteStatement()
@@ -44,5 +46,5 @@ QString SqliteStatement::text(int column) const
     const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
     if (!data)
         return QString();
-    return QString::fromUtf8(data, sqlite3_column_bytes(m_statement, column));
+    return textFromUtf8(data, sqlite3_column_bytes(m_statement, column));
 }

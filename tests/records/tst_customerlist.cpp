@@ -1,4 +1,5 @@
 #include "CustomerList.h"
+#include "FailingCustomerStore.h"
 #include "SqliteCustomerStore.h"
 #include "TestDatabase.h"
 
@@ -18,8 +19,12 @@ private slots:
     void totalsRoundEachAmount_data();
     void totalsRoundEachAmount();
     void totalsHaveNoSixteenBitLimits();
+    void totalsBeyondRangeNeverReadAsZero_data();
+    void totalsBeyondRangeNeverReadAsZero();
     void foreignRowsDoNotStopTheRebuild();
     void selectionFillsTheDetails();
+    void failedSelectionKeepsTheShownCustomer_data();
+    void failedSelectionKeepsTheShownCustomer();
     void moneyElements_data();
     void moneyElements();
     void searchFindsWholeNamesInTurn();
@@ -27,12 +32,15 @@ private slots:
     void deleteSelectedCustomer();
     void deleteWithoutSelectionDoesNothing();
     void editReachesTheSelectedRowOnly();
+    void staleSelectionWritesNothing_data();
+    void staleSelectionWritesNothing();
 
 private:
     void add(const CustomerRecord& record);
 
     std::unique_ptr<TestDatabase> m_database;
     std::unique_ptr<SqliteCustomerStore> m_store;
+    std::unique_ptr<FailingCustomerStore> m_failing;
     std::unique_ptr<CustomerList> m_list;
 };
 
@@ -41,12 +49,14 @@ void TestCustomerList::init()
     m_database = std::make_unique<TestDatabase>();
     m_store = std::make_unique<SqliteCustomerStore>(m_database->path());
     QVERIFY(m_store->open().ok());
-    m_list = std::make_unique<CustomerList>(*m_store);
+    m_failing = std::make_unique<FailingCustomerStore>(*m_store);
+    m_list = std::make_unique<CustomerList>(*m_failing);
 }
 
 void TestCustomerList::cleanup()
 {
     m_list.reset();
+    m_failing.reset();
     m_store.reset();
     m_database.reset();
 }
@@ -66,8 +76,9 @@ void TestCustomerList::emptyTableGivesZeroTotals()
     QCOMPARE(m_list->maleCountText(), QStringLiteral("0"));
     QCOMPARE(m_list->femaleCountText(), QStringLiteral("0"));
     QCOMPARE(m_list->details()[0], QStringLiteral("."));
-    QCOMPARE(m_list->details()[13], QStringLiteral("0"));
+    QCOMPARE(m_list->details()[CustomerList::ItemPrice], QStringLiteral("0"));
     QCOMPARE(m_list->paid(), QStringLiteral("0"));
+    QCOMPARE(m_list->earnings(), 0.0);
 }
 
 void TestCustomerList::totalsRoundEachAmount_data()
@@ -120,7 +131,40 @@ void TestCustomerList::totalsHaveNoSixteenBitLimits()
 
     QVERIFY(m_list->select(39999).ok());
     QCOMPARE(m_list->details()[0], QStringLiteral("Customer 40000"));
-    QCOMPARE(m_list->details()[14], QStringLiteral("50000.00"));
+    QCOMPARE(m_list->details()[CustomerList::TotalSpent], QStringLiteral("50000.00"));
+}
+
+void TestCustomerList::totalsBeyondRangeNeverReadAsZero_data()
+{
+    QTest::addColumn<QStringList>("quantities");
+    QTest::addColumn<QStringList>("prices");
+    QTest::addColumn<QString>("productsSold");
+    QTest::addColumn<QString>("earnings");
+    QTest::addColumn<QString>("firstTotalSpent");
+    const QString beyond = QStringLiteral("Too large to show");
+    QTest::newRow("products sold") << QStringList{"1e308", "1e308"} << QStringList{"0", "0"}
+                                   << beyond << "0" << "0.00";
+    QTest::newRow("one customer's amount") << QStringList{"1e308", "1"} << QStringList{"10", "2"}
+                                           << "1E+308" << beyond << beyond;
+    QTest::newRow("amounts of both signs") << QStringList{"1e308", "1e308"} << QStringList{"10", "-10"}
+                                           << beyond << beyond << beyond;
+}
+
+void TestCustomerList::totalsBeyondRangeNeverReadAsZero()
+{
+    QFETCH(QStringList, quantities);
+    QFETCH(QStringList, prices);
+    QFETCH(QString, earnings);
+    for (int i = 0; i < quantities.size(); ++i)
+        add(customer(QString::number(i), quantities[i], prices[i]));
+    QVERIFY(m_list->RefreshList().ok());
+
+    QTEST(m_list->productsSoldText(), "productsSold");
+    QCOMPARE(m_list->earningsText(), earnings);
+    // The charts divide by the earnings: they get no number rather than infinity.
+    QCOMPARE(m_list->earnings().has_value(), earnings == QLatin1String("0"));
+    QVERIFY(m_list->select(0).ok());
+    QTEST(m_list->details()[CustomerList::TotalSpent], "firstTotalSpent");
 }
 
 void TestCustomerList::foreignRowsDoNotStopTheRebuild()
@@ -137,8 +181,8 @@ void TestCustomerList::foreignRowsDoNotStopTheRebuild()
 
     QVERIFY(m_list->select(1).ok());
     QCOMPARE(m_list->details()[0], QString());
-    QCOMPARE(m_list->details()[13], QStringLiteral("0.00"));
-    QCOMPARE(m_list->details()[14], QStringLiteral("0.00"));
+    QCOMPARE(m_list->details()[CustomerList::ItemPrice], QStringLiteral("0.00"));
+    QCOMPARE(m_list->details()[CustomerList::TotalSpent], QStringLiteral("0.00"));
 }
 
 void TestCustomerList::selectionFillsTheDetails()
@@ -150,19 +194,61 @@ void TestCustomerList::selectionFillsTheDetails()
 
     const CustomerRecord bob = customer("Bob", "3", "2.5", "f", "1");
     const CustomerList::DetailPanel& details = m_list->details();
-    const int shown[] = {
-        CustomerRecord::Name, CustomerRecord::Address, CustomerRecord::Country,
-        CustomerRecord::City, CustomerRecord::State, CustomerRecord::Zip, CustomerRecord::Phone,
-        CustomerRecord::FAX, CustomerRecord::Email, CustomerRecord::Product,
-        CustomerRecord::Quantity, CustomerRecord::DatePur, CustomerRecord::Payment,
+    using Field = CustomerRecord::Field;
+    const Field shown[] = {
+        Field::Name, Field::Address, Field::Country, Field::City, Field::State, Field::Zip,
+        Field::Phone, Field::FAX, Field::Email, Field::Product, Field::Quantity, Field::DatePur,
+        Field::Payment,
     };
-    for (int element = 0; element < 13; ++element)
+    for (int element = 0; element < CustomerList::ItemPrice; ++element)
         QCOMPARE(details[element], bob.value(shown[element]));
-    QCOMPARE(details[13], QStringLiteral("2.50"));
-    QCOMPARE(details[14], QStringLiteral("7.50"));
+    QCOMPARE(details[CustomerList::ItemPrice], QStringLiteral("2.50"));
+    QCOMPARE(details[CustomerList::TotalSpent], QStringLiteral("7.50"));
     QCOMPARE(m_list->paid(), QStringLiteral("1"));
     QCOMPARE(m_list->sex(), QStringLiteral("f"));
     QCOMPARE(m_list->selectedPosition(), 1);
+}
+
+void TestCustomerList::failedSelectionKeepsTheShownCustomer_data()
+{
+    QTest::addColumn<bool>("removedElsewhere");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("read fails")
+        << false << FailingCustomerStore::failureMessage(FailingCustomerStore::Operation::Read);
+    QTest::newRow("row removed elsewhere") << true << "This customer is no longer in the database.";
+}
+
+// Delete and edit act on the selection: after a failed read it must still be
+// the customer the panel shows, not the one the operator tried to reach.
+void TestCustomerList::failedSelectionKeepsTheShownCustomer()
+{
+    QFETCH(bool, removedElsewhere);
+    for (const char* name : {"Ann", "Bob", "Cid"})
+        add(customer(name, "2", "3", "f", "1"));
+    QVERIFY(m_list->RefreshList().ok());
+    QVERIFY(m_list->select(0).ok());
+    const CustomerList::DetailPanel shown = m_list->details();
+
+    if (removedElsewhere) {
+        SqliteCustomerStore other(m_database->path());
+        QVERIFY(other.open().ok());
+        StoredCustomer cid{m_list->rowAt(2), customer("Cid", "2", "3", "f", "1")};
+        QVERIFY(other.remove(cid).ok());
+    } else {
+        m_failing->setFailing(FailingCustomerStore::Operation::Read);
+    }
+    const Result selected = m_list->select(2);
+    QVERIFY(!selected.ok());
+    QTEST(selected.message(), "reason");
+    QCOMPARE(m_list->selectedPosition(), 0);
+    QCOMPARE(m_list->selectedRow().row, m_list->rowAt(0));
+    QCOMPARE(m_list->details(), shown);
+    QCOMPARE(m_list->paid(), QStringLiteral("1"));
+    QCOMPARE(m_list->sex(), QStringLiteral("f"));
+
+    m_failing->setFailing(FailingCustomerStore::Operation::Read, false);
+    QVERIFY(m_list->deleteSelected().ok());
+    QCOMPARE(m_list->names(), removedElsewhere ? QStringList({"Bob"}) : QStringList({"Bob", "Cid"}));
 }
 
 void TestCustomerList::moneyElements_data()
@@ -184,8 +270,8 @@ void TestCustomerList::moneyElements()
     add(customer("Ann", quantity, price));
     QVERIFY(m_list->RefreshList().ok());
     QVERIFY(m_list->select(0).ok());
-    QTEST(m_list->details()[13], "itemPrice");
-    QTEST(m_list->details()[14], "totalSpent");
+    QTEST(m_list->details()[CustomerList::ItemPrice], "itemPrice");
+    QTEST(m_list->details()[CustomerList::TotalSpent], "totalSpent");
 }
 
 void TestCustomerList::searchFindsWholeNamesInTurn()
@@ -267,19 +353,54 @@ void TestCustomerList::editReachesTheSelectedRowOnly()
         add(customer(name));
     QVERIFY(m_list->RefreshList().ok());
     QVERIFY(m_list->select(2).ok());
-    const RowId cid = m_list->selectedRow();
+    const StoredCustomer cid = m_list->selectedRow();
 
     // Ann goes while Cid's edit form is open: Cid moves to position 1.
     QVERIFY(m_list->select(0).ok());
-    const RowId ann = m_list->selectedRow();
+    const StoredCustomer ann = m_list->selectedRow();
     QVERIFY(m_list->deleteSelected().ok());
 
     QVERIFY(m_list->EditUser(cid, customer("Cyd", "2", "3")).ok());
     // Ann's row is gone: editing it is an error, never a write elsewhere.
-    QVERIFY(!m_list->EditUser(ann, customer("Eve")).ok());
-    QVERIFY(!m_list->EditUser(NoRow, customer("Eve")).ok());
+    QVERIFY(m_list->EditUser(ann, customer("Eve")).message().contains(
+        QStringLiteral("changed or removed elsewhere")));
+    QCOMPARE(m_list->EditUser(StoredCustomer(), customer("Eve")).message(),
+             QStringLiteral("No customer is selected."));
     QVERIFY(m_list->RefreshList().ok());
     QCOMPARE(m_list->names(), QStringList({"Bob", "Cyd"}));
+}
+
+void TestCustomerList::staleSelectionWritesNothing_data()
+{
+    QTest::addColumn<bool>("edit");
+    QTest::newRow("edit") << true;
+    QTest::newRow("delete") << false;
+}
+
+// Another copy of the program deletes the last customer and adds a new one,
+// who takes the freed row number; this copy still shows the old customer.
+void TestCustomerList::staleSelectionWritesNothing()
+{
+    QFETCH(bool, edit);
+    add(customer("Ann"));
+    add(customer("Bob"));
+    QVERIFY(m_list->RefreshList().ok());
+    QVERIFY(m_list->select(1).ok());
+
+    SqliteCustomerStore other(m_database->path());
+    QVERIFY(other.open().ok());
+    QVERIFY(other.remove(m_list->selectedRow()).ok());
+    QVERIFY(other.append(customer("Newcomer")).ok());
+
+    const Result result = edit ? m_list->EditUser(m_list->selectedRow(), customer("Eve"))
+                               : m_list->deleteSelected();
+    QVERIFY2(result.message().contains(QStringLiteral("changed or removed elsewhere")),
+             qPrintable(result.message()));
+    CustomerRecord newcomer;
+    QVERIFY(other.read(m_list->rowAt(1), &newcomer).ok());
+    QCOMPARE(newcomer, customer("Newcomer"));
+    QVERIFY(m_list->RefreshList().ok());
+    QCOMPARE(m_list->names(), QStringList({"Ann", "Newcomer"}));
 }
 
 QTEST_GUILESS_MAIN(TestCustomerList)

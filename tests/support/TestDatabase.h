@@ -2,6 +2,9 @@
 
 #include "CustomerRecord.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,11 +19,27 @@ public:
     // Runs SQL on the file directly, as another program could.
     bool execute(const QString& sql) const
     {
+        QDir().mkpath(QFileInfo(path()).absolutePath());
         sqlite3* db = nullptr;
-        sqlite3_open(path().toUtf8().constData(), &db);
+        sqlite3_open(QFile::encodeName(path()).constData(), &db);
         const bool ok = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
         sqlite3_close(db);
         return ok;
+    }
+
+    // Makes the file hold exactly `content`, as a damaged or foreign file would.
+    bool write(const QByteArray& content) const
+    {
+        QDir().mkpath(QFileInfo(path()).absolutePath());
+        QFile file(path());
+        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+    }
+
+    // The file's bytes, to tell whether anything changed them.
+    QByteArray bytes() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private:

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "CustomerStore.h"
+
+#include <set>
+
+// A customer store whose operations fail on demand: it hands every call on
+// to a real store, except the operations told to fail, which touch nothing
+// and report failureMessage(). Stands in for a busy lock, a vanished file
+// or a full disk.
+class FailingCustomerStore : public CustomerStore
+{
+public:
+    enum class Operation { Open, Count, Scan, Read, Append, Update, Remove };
+
+    explicit FailingCustomerStore(CustomerStore& store) : m_store(store) {}
+
+    void setFailing(Operation operation, bool failing = true);
+    static QString failureMessage(Operation operation);
+
+    Result open() override;
+    void close() override { m_store.close(); }
+    bool isOpen() const override { return m_store.isOpen(); }
+    QString version() const override { return m_store.version(); }
+    Result rowCount(qint64* count) override;
+    Result scanSummaries(const SummaryVisitor& visit) override;
+    Result read(RowId row, CustomerRecord* record) override;
+    Result append(const CustomerRecord& record, RowId* row = nullptr) override;
+    Result update(const StoredCustomer& stored, const CustomerRecord& record) override;
+    Result remove(const StoredCustomer& stored) override;
+
+private:
+    bool fails(Operation operation) const { return m_failing.count(operation) > 0; }
+
+    CustomerStore& m_store;
+    std::set<Operation> m_failing;
+};
