@@ -140,9 +140,9 @@ xpWellsTab* iconsAndEllipsis()
     return tabs;
 }
 
-xpWellsTab* alongEdge(int alignment)
+xpWellsTab* alongEdge(TabAlignment alignment)
 {
-    const bool vertical = alignment == 1 || alignment == 2;
+    const bool vertical = xpWellsTabLayout::isVertical(alignment);
     xpWellsTab* tabs = strip({QStringLiteral("&General"), QStringLiteral("&Address"),
                               QStringLiteral("&Totals")},
                              vertical ? QSize(140, 230) : QSize(300, 90));
@@ -156,7 +156,7 @@ xpWellsTab* scrollingAlongLeftEdge()
 {
     xpWellsTab* tabs = scrolling();
     tabs->resize(120, 260);
-    tabs->setAlignment(1);
+    tabs->setAlignment(TabAlignment::Left);
     tabs->setSelectedTab(2);
     hover(tabs, tabs->arrowButtonRect(false).center());
     return tabs;
@@ -185,9 +185,9 @@ QList<GallerySample> tabStripSamples()
         {QStringLiteral("tabstrip-scrolling"), [] { return scrolling(); }},
         {QStringLiteral("tabstrip-scrolled-arrow-hot"), [] { return scrolledAndHotArrow(); }},
         {QStringLiteral("tabstrip-icons-ellipsis"), [] { return iconsAndEllipsis(); }},
-        {QStringLiteral("tabstrip-left"), [] { return alongEdge(1); }},
-        {QStringLiteral("tabstrip-right"), [] { return alongEdge(2); }},
-        {QStringLiteral("tabstrip-bottom"), [] { return alongEdge(3); }},
+        {QStringLiteral("tabstrip-left"), [] { return alongEdge(TabAlignment::Left); }},
+        {QStringLiteral("tabstrip-right"), [] { return alongEdge(TabAlignment::Right); }},
+        {QStringLiteral("tabstrip-bottom"), [] { return alongEdge(TabAlignment::Bottom); }},
         {QStringLiteral("tabstrip-left-scrolling"), [] { return scrollingAlongLeftEdge(); }},
         {QStringLiteral("tabstrip-property-page"), [] { return propertyPage(); }},
     };

@@ -2,14 +2,14 @@
 
 #include <QPainter>
 
-void cImageManipulation::PaintTransparentDC(QPainter& destination, int xDest, int yDest, int width,
-                                            int height, const QImage& source, int xSrc, int ySrc,
-                                            quint32 clrMask) const
+void cImageManipulation::PaintTransparentDC(QPainter& destination, QPoint to, QSize size,
+                                            const QImage& source, QPoint from,
+                                            quint32 maskColour) const
 {
-    if (width <= 0 || height <= 0 || source.isNull())
+    if (size.isEmpty() || source.isNull())
         return;
-    QImage masked = source.copy(xSrc, ySrc, width, height).convertToFormat(QImage::Format_ARGB32);
-    const QRgb mask = OleColor::toColor(clrMask).rgb() & RGB_MASK;
+    QImage masked = source.copy(QRect(from, size)).convertToFormat(QImage::Format_ARGB32);
+    const QRgb mask = OleColor::toColor(maskColour).rgb() & RGB_MASK;
     for (int y = 0; y < masked.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(masked.scanLine(y));
         for (int x = 0; x < masked.width(); ++x) {
@@ -17,22 +17,22 @@ void cImageManipulation::PaintTransparentDC(QPainter& destination, int xDest, in
                 row[x] = 0;
         }
     }
-    destination.drawImage(xDest, yDest, masked);
+    destination.drawImage(to, masked);
 }
 
 void cImageManipulation::PaintTransparentPicture(QPainter& destination, const QPixmap& picture,
-                                                 int xDest, int yDest, int width, int height,
-                                                 int xSrc, int ySrc, quint32 clrMask) const
+                                                 QPoint to, QSize size, QPoint from,
+                                                 quint32 maskColour) const
 {
-    if (picture.isNull() || width <= 0 || height <= 0)
+    if (picture.isNull() || size.isEmpty())
         return;
     // The picture's own transparency becomes the mask colour first, so
     // both kinds of transparency end up the same.
-    QImage canvas(width, height, QImage::Format_ARGB32);
-    canvas.fill(OleColor::toColor(clrMask));
+    QImage canvas(size, QImage::Format_ARGB32);
+    canvas.fill(OleColor::toColor(maskColour));
     {
         QPainter painter(&canvas);
-        painter.drawPixmap(-xSrc, -ySrc, picture);
+        painter.drawPixmap(-from, picture);
     }
-    PaintTransparentDC(destination, xDest, yDest, width, height, canvas, 0, 0, clrMask);
+    PaintTransparentDC(destination, to, size, canvas, QPoint(), maskColour);
 }

@@ -4,6 +4,8 @@
 
 #include <QImage>
 #include <QPixmap>
+#include <QPoint>
+#include <QSize>
 
 class QPainter;
 
@@ -14,15 +16,13 @@ class cImageManipulation
 public:
     static constexpr quint32 DefaultMask = OleColor::rgb(255, 0, 255);
 
-    // Copies the `width` x `height` area of `source` at (xSrc, ySrc) to
-    // (xDest, yDest), leaving out the pixels in `clrMask`.
-    void PaintTransparentDC(QPainter& destination, int xDest, int yDest, int width, int height,
-                            const QImage& source, int xSrc = 0, int ySrc = 0,
-                            quint32 clrMask = DefaultMask) const;
+    // Copies the `size` area of `source` at `from` to `to`, leaving out the
+    // pixels in `maskColour` (a plain colour).
+    void PaintTransparentDC(QPainter& destination, QPoint to, QSize size, const QImage& source,
+                            QPoint from = QPoint(), quint32 maskColour = DefaultMask) const;
 
     // The same for a picture; its own transparent pixels stay transparent.
     // Nothing for no picture.
-    void PaintTransparentPicture(QPainter& destination, const QPixmap& picture, int xDest, int yDest,
-                                 int width, int height, int xSrc = 0, int ySrc = 0,
-                                 quint32 clrMask = DefaultMask) const;
+    void PaintTransparentPicture(QPainter& destination, const QPixmap& picture, QPoint to, QSize size,
+                                 QPoint from = QPoint(), quint32 maskColour = DefaultMask) const;
 };

@@ -8,8 +8,6 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include <cmath>
-
 namespace mXPWells {
 
 namespace {
@@ -17,11 +15,6 @@ namespace {
 int clampChannel(int value)
 {
     return qBound(0, value, 255);
-}
-
-int blend(int from, int to, int step, int steps)
-{
-    return steps <= 1 ? from : from + (to - from) * step / (steps - 1);
 }
 
 } // namespace
@@ -43,20 +36,6 @@ QColor toQColor(quint32 colour)
     return OleColor::toColor(colour);
 }
 
-void GradientFill(QPainter& painter, const QColor& from, const QColor& to, const QRect& rect,
-                  bool vertical)
-{
-    const int steps = vertical ? rect.height() : rect.width();
-    for (int step = 0; step < steps; ++step) {
-        const QColor band(blend(from.red(), to.red(), step, steps),
-                          blend(from.green(), to.green(), step, steps),
-                          blend(from.blue(), to.blue(), step, steps));
-        const QRect bandRect = vertical ? QRect(rect.left(), rect.top() + step, rect.width(), 1)
-                                        : QRect(rect.left() + step, rect.top(), 1, rect.height());
-        WinPaint::fill(painter, bandRect, band);
-    }
-}
-
 void DrawRect(QPainter& painter, const QRect& rect, quint32 colour, int amount, bool frame)
 {
     const QColor adjusted = toQColor(AdjustColor(colour, amount));
@@ -64,16 +43,6 @@ void DrawRect(QPainter& painter, const QRect& rect, quint32 colour, int amount, 
         WinPaint::frame(painter, rect, adjusted);
     else
         WinPaint::fill(painter, rect, adjusted);
-}
-
-void DrawLine(QPainter& painter, int x1, int y1, int x2, int y2, const QColor& colour)
-{
-    WinPaint::line(painter, x1, y1, x2, y2, colour);
-}
-
-void DrawPixel(QPainter& painter, int x, int y, const QColor& colour)
-{
-    WinPaint::pixel(painter, x, y, colour);
 }
 
 QSize MeasureText(const QFontMetrics& metrics, const QString& caption)
@@ -99,11 +68,6 @@ QString PlainText(const QString& caption)
 QSize GetPictureSize(const QPixmap& picture)
 {
     return picture.isNull() ? QSize(0, 0) : picture.size();
-}
-
-int roundHalfEven(double value)
-{
-    return int(std::nearbyint(value));
 }
 
 } // namespace mXPWells

@@ -28,14 +28,15 @@ xpWellsTab::xpWellsTab(QWidget* parent) : QWidget(parent), m_repeatTimer(this)
     m_repeatTimer.setObjectName(QStringLiteral("scrollRepeatTimer"));
     connect(&m_repeatTimer, &QTimer::timeout, this, &xpWellsTab::repeatScroll);
 
-    m_backColor = OleColor::fromColor(palette().color(QPalette::Window));
-    m_backColorScroll = m_backColor;
-    m_foreColor = AdjustColor(OleColor::ButtonText, 0, palette());
+    m_ambient = ambientColors(palette());
+    m_backColor = m_ambient.back;
+    m_backColorScroll = m_ambient.back;
+    m_foreColor = OleColor::ButtonText;
     m_foreColorActive = kForeColorActive;
     m_foreColorHot = kForeColorHot;
-    m_frameColor = AdjustColor(m_backColor, -40);
-    m_foreColorDisabled = m_frameColor;
-    m_scrollArrowColor = AdjustColor(m_frameColor, -20);
+    m_frameColor = m_ambient.frame;
+    m_foreColorDisabled = m_ambient.frame;
+    m_scrollArrowColor = m_ambient.scrollArrow;
     m_maskColor = cImageManipulation::DefaultMask;
     m_tabHotStripColor = kTabHotStripColor;
     updateAccessKeys();
@@ -43,6 +44,30 @@ xpWellsTab::xpWellsTab(QWidget* parent) : QWidget(parent), m_repeatTimer(this)
 }
 
 xpWellsTab::~xpWellsTab() = default;
+
+xpWellsTab::AmbientColors xpWellsTab::ambientColors(const QPalette& palette)
+{
+    const quint32 back = OleColor::fromColor(palette.color(QPalette::Window));
+    const quint32 frame = AdjustColor(back, -40);
+    return {back, frame, AdjustColor(frame, -20)};
+}
+
+// A new palette brings new surroundings: the colours still taken from the
+// old ones take the new ones, as the strip's defaults would have.
+void xpWellsTab::followAmbientColors()
+{
+    const AmbientColors next = ambientColors(palette());
+    auto follow = [](quint32& member, quint32 old, quint32 now) {
+        if (member == old)
+            member = now;
+    };
+    follow(m_backColor, m_ambient.back, next.back);
+    follow(m_backColorScroll, m_ambient.back, next.back);
+    follow(m_frameColor, m_ambient.frame, next.frame);
+    follow(m_foreColorDisabled, m_ambient.frame, next.frame);
+    follow(m_scrollArrowColor, m_ambient.scrollArrow, next.scrollArrow);
+    m_ambient = next;
+}
 
 void xpWellsTab::changed(const QString& key)
 {
@@ -58,10 +83,9 @@ void xpWellsTab::DrawTab()
 
 void xpWellsTab::setColor(quint32& member, quint32 colour, const QString& key)
 {
-    const quint32 plain = AdjustColor(colour, 0, palette());
-    if (plain == member)
+    if (colour == member)
         return;
-    member = plain;
+    member = colour;
     changed(key);
 }
 
@@ -75,9 +99,8 @@ void xpWellsTab::setTabHeight(int height)
     changed(QStringLiteral("TabHeight"));
 }
 
-void xpWellsTab::setAlignment(int alignment)
+void xpWellsTab::setAlignment(TabAlignment alignment)
 {
-    alignment = qBound(0, alignment, 3);
     if (alignment == m_alignment)
         return;
     m_alignment = alignment;
@@ -109,6 +132,27 @@ void xpWellsTab::setSelectedTab(int index)
         xpWellsTabAccessible::notifySelection(this, index);
         changed(QStringLiteral("SelectedTab"));
     }
+}
+
+void xpWellsTab::selectAndShowTab(int index)
+{
+    revealTab(index);
+    setSelectedTab(index);
+}
+
+void xpWellsTab::revealTab(int index)
+{
+    if (!m_tabs.isValidIndex(index) || m_layout.isWhollyVisible(index))
+        return;
+    if (index < m_firstVisible) {
+        m_firstVisible = index;
+        relayout();
+    }
+    while (!m_layout.isWhollyVisible(index) && m_firstVisible < index) {
+        ++m_firstVisible;
+        relayout();
+    }
+    update();
 }
 
 int xpWellsTab::TabWidth(int index) const
@@ -183,10 +227,10 @@ void xpWellsTab::setTabPicture(int index, const QPixmap& picture)
     changed(QStringLiteral("TabPicture"));
 }
 
-int xpWellsTab::AddTab(int iTabWidth, const QString& sTabText, bool bTabEn, bool bAutoSize,
-                       const QPixmap& pTabPicture)
+int xpWellsTab::AddTab(int width, const QString& caption, bool enabled, bool autoSize,
+                       const QPixmap& picture)
 {
-    const int index = m_tabs.AddTab(iTabWidth, sTabText, bTabEn, bAutoSize, pTabPicture);
+    const int index = m_tabs.AddTab(width, caption, enabled, autoSize, picture);
     updateAccessKeys();
     emit propertyChanged(QStringLiteral("TabPicture"));
     changed(QStringLiteral("NumberOfTabs"));
@@ -209,9 +253,9 @@ void xpWellsTab::DeleteTab()
         setSelectedTab(count);
 }
 
-int xpWellsTab::GetTabAccessKey(int iKey) const
+int xpWellsTab::GetTabAccessKey(int keyCode) const
 {
-    return m_tabs.GetTabAccessKey(QChar(iKey));
+    return m_tabs.GetTabAccessKey(QChar(keyCode));
 }
 
 int xpWellsTab::layoutWidth(int index) const
@@ -240,11 +284,21 @@ void xpWellsTab::relayout()
 
 QRect xpWellsTab::tabRect(int index) const
 {
-    if (!m_layout.isLaidOut(index))
+    return m_layout.isLaidOut(index) ? tabRectInRow(index) : QRect();
+}
+
+QRect xpWellsTab::tabRectInRow(int index) const
+{
+    if (!m_tabs.isValidIndex(index))
         return QRect();
     const TabBounds& bounds = m_layout.bounds(index);
     const QRect row(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
     return xpWellsTabLayout::rowToWidget(m_alignment, size()).mapRect(row);
+}
+
+int xpWellsTab::tabAt(QPoint point) const
+{
+    return rect().contains(point) ? m_layout.tabAt(toRow(point)) : 0;
 }
 
 QRect xpWellsTab::arrowButtonRect(bool left) const
@@ -265,11 +319,13 @@ xpWellsTabPaintState xpWellsTab::paintState() const
     xpWellsTabPaintState state;
     state.tabs = &m_tabs;
     state.layout = m_layout;
-    state.colors = {mXPWells::toQColor(m_backColor),       mXPWells::toQColor(m_backColorScroll),
-                    mXPWells::toQColor(m_foreColor),       mXPWells::toQColor(m_foreColorActive),
-                    mXPWells::toQColor(m_foreColorDisabled), mXPWells::toQColor(m_foreColorHot),
-                    mXPWells::toQColor(m_frameColor),      mXPWells::toQColor(m_scrollArrowColor),
-                    m_tabHotStripColor,                    m_maskColor};
+    const QPalette& colours = palette();
+    auto resolve = [&colours](quint32 colour) { return OleColor::toColor(colour, colours); };
+    auto plain = [&colours](quint32 colour) { return AdjustColor(colour, 0, colours); };
+    state.colors = {resolve(m_backColor),       resolve(m_backColorScroll), resolve(m_foreColor),
+                    resolve(m_foreColorActive), resolve(m_foreColorDisabled), resolve(m_foreColorHot),
+                    resolve(m_frameColor),      resolve(m_scrollArrowColor), plain(m_tabHotStripColor),
+                    plain(m_maskColor)};
     state.font = font();
     state.alignment = m_alignment;
     state.tabHeight = m_tabHeight;
@@ -302,6 +358,10 @@ void xpWellsTab::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         changed(QStringLiteral("Font"));
+    if (event->type() == QEvent::PaletteChange) {
+        followAmbientColors();
+        DrawTab();
+    }
 }
 
 QSize xpWellsTab::sizeHint() const
@@ -310,5 +370,5 @@ QSize xpWellsTab::sizeHint() const
     for (int index = 1; index <= m_tabs.NumberOfTabs(); ++index)
         row += layoutWidth(index) + xpWellsTabLayout::TabGap;
     const QSize hint(qMax(row, 2 * m_tabHeight + 4), m_tabHeight + 4 * fontMetrics().height());
-    return m_alignment == 1 || m_alignment == 2 ? hint.transposed() : hint;
+    return xpWellsTabLayout::isVertical(m_alignment) ? hint.transposed() : hint;
 }

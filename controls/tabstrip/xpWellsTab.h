@@ -24,9 +24,11 @@ public:
 
     int TabHeight() const { return m_tabHeight; }
     void setTabHeight(int height);
-    int Alignment() const { return m_alignment; }
-    void setAlignment(int alignment);
+    TabAlignment Alignment() const { return m_alignment; }
+    void setAlignment(TabAlignment alignment);
 
+    // Colours are kept as given; a system colour follows the palette at
+    // every paint.
     quint32 Backcolor() const { return m_backColor; }
     void setBackcolor(quint32 colour);
     quint32 BackColorScroll() const { return m_backColorScroll; }
@@ -54,6 +56,12 @@ public:
     // Raises TabPressed on every assignment, also of the selected tab.
     // An index outside the tabs is ignored.
     void setSelectedTab(int index);
+    // Selects the tab as the operator does, with a key or an assistive
+    // tool: the row first scrolls it into view.
+    void selectAndShowTab(int index);
+    // Scrolls the row until the tab is wholly in view, or first in the row
+    // when it is wider than the room.
+    void revealTab(int index);
 
     // Indexed properties: an index outside 1..NumberOfTabs reads a default
     // and assigns nothing.
@@ -68,11 +76,11 @@ public:
     QPixmap TabPicture(int index) const;
     void setTabPicture(int index, const QPixmap& picture);
 
-    int AddTab(int iTabWidth = cTabs::DefaultWidth, const QString& sTabText = QString(),
-               bool bTabEn = true, bool bAutoSize = true, const QPixmap& pTabPicture = QPixmap());
+    int AddTab(int width = cTabs::DefaultWidth, const QString& caption = QString(),
+               bool enabled = true, bool autoSize = true, const QPixmap& picture = QPixmap());
     void DeleteTab();
-    // The first tab whose access character has the code `iKey`; 0 when none.
-    int GetTabAccessKey(int iKey) const;
+    // The first tab whose access character has the code `keyCode`; 0 when none.
+    int GetTabAccessKey(int keyCode) const;
 
     // Lays the row out again and repaints the strip.
     void DrawTab();
@@ -89,16 +97,22 @@ public:
     // The tab's rectangle on the widget (its row-space bounds mapped), or
     // an empty rectangle when the tab is not laid out.
     QRect tabRect(int index) const;
+    // Where the tab lies on the widget with the row continued past the
+    // strip, for a scrolled-out tab too; empty for an index outside the tabs.
+    QRect tabRectInRow(int index) const;
+    // The laid-out tab at a point of the widget, 0 when none.
+    int tabAt(QPoint point) const;
     QRect arrowButtonRect(bool left) const;
 
     QSize sizeHint() const override;
 
 signals:
     void TabPressed(int previousTab);
-    void MouseIn(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x, double y);
-    void MouseOut(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x, double y);
-    void MouseDown(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x, double y);
-    void MouseUp(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x, double y);
+    // Buttons and modifier keys as the forms count them (FormsCodes).
+    void MouseIn(int button, int shift, double x, double y);
+    void MouseOut(int button, int shift, double x, double y);
+    void MouseDown(int button, int shift, double x, double y);
+    void MouseUp(int button, int shift, double x, double y);
     void TabDblClick(int index);
     void DblClick();
     // A stored property changed, by its key.
@@ -122,6 +136,16 @@ protected:
 private:
     enum class Scroll { None, TowardsStart, TowardsEnd };
 
+    // The colours a new strip takes from its surroundings.
+    struct AmbientColors
+    {
+        quint32 back;
+        quint32 frame;
+        quint32 scrollArrow;
+    };
+    static AmbientColors ambientColors(const QPalette& palette);
+    void followAmbientColors();
+
     void setColor(quint32& member, quint32 colour, const QString& key);
     void changed(const QString& key);
     void relayout();
@@ -141,7 +165,7 @@ private:
     xpWellsTabModel m_tabs;
     TabRowLayout m_layout;
     int m_tabHeight = xpWellsTabLayout::MinimumTabHeight;
-    int m_alignment = 0;
+    TabAlignment m_alignment = TabAlignment::Top;
     int m_selectedTab = 1;
     int m_previousTab = 1;
     int m_firstVisible = 1;
@@ -162,4 +186,5 @@ private:
     quint32 m_scrollArrowColor = 0;
     quint32 m_tabHotStripColor = 0;
     quint32 m_maskColor = 0;
+    AmbientColors m_ambient{};
 };

@@ -12,6 +12,27 @@ QAccessibleInterface* createInterface(const QString& className, QObject* object)
     return nullptr;
 }
 
+xpWellsTabAccessible::EventObserver& observer()
+{
+    static xpWellsTabAccessible::EventObserver watching;
+    return watching;
+}
+
+void raise(QAccessibleEvent& event)
+{
+    if (observer())
+        observer()(event);
+    if (QAccessible::isActive())
+        QAccessible::updateAccessibility(&event);
+}
+
+void notifyChild(xpWellsTab* strip, QAccessible::Event type, int index)
+{
+    QAccessibleEvent event(strip, type);
+    event.setChild(index - 1);
+    raise(event);
+}
+
 } // namespace
 
 xpWellsTabAccessible::xpWellsTabAccessible(xpWellsTab* strip)
@@ -28,6 +49,14 @@ xpWellsTabAccessible::~xpWellsTabAccessible()
 xpWellsTab* xpWellsTabAccessible::strip() const
 {
     return static_cast<xpWellsTab*>(widget());
+}
+
+QString xpWellsTabAccessible::text(QAccessible::Text type) const
+{
+    const QString text = QAccessibleWidget::text(type);
+    if (type == QAccessible::Name && text.isEmpty())
+        return QStringLiteral("Tabs");
+    return text;
 }
 
 int xpWellsTabAccessible::childCount() const
@@ -47,20 +76,67 @@ QAccessibleInterface* xpWellsTabAccessible::child(int index) const
     return button;
 }
 
-int xpWellsTabAccessible::indexOfChild(const QAccessibleInterface* child) const
+int xpWellsTabAccessible::tabOf(const QAccessibleInterface* child) const
 {
     const auto* button = dynamic_cast<const xpWellsTabButtonAccessible*>(child);
-    return button && button->isValid() ? button->tabIndex() - 1 : -1;
+    return button && button->isValid() && button->parent() == this ? button->tabIndex() : 0;
+}
+
+int xpWellsTabAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    return tabOf(child) - 1;
 }
 
 QAccessibleInterface* xpWellsTabAccessible::childAt(int x, int y) const
 {
-    for (int index = 0; index < childCount(); ++index) {
-        QAccessibleInterface* tab = child(index);
-        if (tab->rect().contains(x, y))
-            return tab;
-    }
-    return nullptr;
+    const int tab = strip()->tabAt(strip()->mapFromGlobal(QPoint(x, y)));
+    return tab == 0 ? nullptr : child(tab - 1);
+}
+
+QAccessibleInterface* xpWellsTabAccessible::focusChild() const
+{
+    return strip()->hasFocus() ? child(strip()->SelectedTab() - 1) : nullptr;
+}
+
+void* xpWellsTabAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (isSelectionInterface(type))
+        return static_cast<xpWellsTabSelection*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+int xpWellsTabAccessible::selectedItemCount() const
+{
+    return 1;
+}
+
+QList<QAccessibleInterface*> xpWellsTabAccessible::selectedItems() const
+{
+    return {child(strip()->SelectedTab() - 1)};
+}
+
+bool xpWellsTabAccessible::select(QAccessibleInterface* childItem)
+{
+    const int tab = tabOf(childItem);
+    if (tab == 0 || !strip()->TabEnabled(tab))
+        return false;
+    strip()->selectAndShowTab(tab);
+    return true;
+}
+
+bool xpWellsTabAccessible::unselect(QAccessibleInterface*)
+{
+    return false;
+}
+
+bool xpWellsTabAccessible::selectAll()
+{
+    return false;
+}
+
+bool xpWellsTabAccessible::clear()
+{
+    return false;
 }
 
 void xpWellsTabAccessible::install()
@@ -74,19 +150,25 @@ void xpWellsTabAccessible::install()
 
 void xpWellsTabAccessible::notifySelection(xpWellsTab* strip, int index)
 {
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent event(strip, QAccessible::Selection);
-    event.setChild(index - 1);
-    QAccessible::updateAccessibility(&event);
+    notifyChild(strip, QAccessible::Selection, index);
+    if (strip->hasFocus())
+        notifyChild(strip, QAccessible::Focus, index);
+}
+
+void xpWellsTabAccessible::notifyFocus(xpWellsTab* strip, int index)
+{
+    notifyChild(strip, QAccessible::Focus, index);
 }
 
 void xpWellsTabAccessible::notifyTabsChanged(xpWellsTab* strip)
 {
-    if (!QAccessible::isActive())
-        return;
     QAccessibleEvent event(strip, QAccessible::ObjectReorder);
-    QAccessible::updateAccessibility(&event);
+    raise(event);
+}
+
+void xpWellsTabAccessible::observeEvents(EventObserver watcher)
+{
+    observer() = std::move(watcher);
 }
 
 xpWellsTabButtonAccessible::xpWellsTabButtonAccessible(xpWellsTab* strip, int index)
@@ -110,17 +192,21 @@ QAccessibleInterface* xpWellsTabButtonAccessible::parent() const
     return m_strip ? QAccessible::queryAccessibleInterface(m_strip.data()) : nullptr;
 }
 
+QString xpWellsTabButtonAccessible::accessKey() const
+{
+    const QChar key = cTabs::accessKeyOf(m_strip->TabCaption(m_index));
+    if (key.isNull() || m_strip->GetTabAccessKey(key.unicode()) != m_index)
+        return QString();
+    return QKeySequence::mnemonic(QStringLiteral("&") + key).toString();
+}
+
 QString xpWellsTabButtonAccessible::text(QAccessible::Text type) const
 {
     if (!isValid())
         return QString();
-    const QString caption = m_strip->TabCaption(m_index);
     switch (type) {
-    case QAccessible::Name: return mXPWells::PlainText(caption);
-    case QAccessible::Accelerator: {
-        const QChar key = cTabs::accessKeyOf(caption);
-        return key.isNull() ? QString() : QKeySequence::mnemonic(QStringLiteral("&") + key).toString();
-    }
+    case QAccessible::Name: return mXPWells::PlainText(m_strip->TabCaption(m_index));
+    case QAccessible::Accelerator: return accessKey();
     default: return QString();
     }
 }
@@ -129,8 +215,7 @@ QRect xpWellsTabButtonAccessible::rect() const
 {
     if (!isValid())
         return QRect();
-    const QRect local = m_strip->tabRect(m_index);
-    return local.isEmpty() ? QRect() : local.translated(m_strip->mapToGlobal(QPoint(0, 0)));
+    return m_strip->tabRectInRow(m_index).translated(m_strip->mapToGlobal(QPoint(0, 0)));
 }
 
 QAccessible::State xpWellsTabButtonAccessible::state() const
@@ -140,10 +225,14 @@ QAccessible::State xpWellsTabButtonAccessible::state() const
         state.invalid = true;
         return state;
     }
-    state.selectable = true;
-    state.selected = m_strip->SelectedTab() == m_index;
-    state.disabled = !m_strip->TabEnabled(m_index);
-    state.invisible = m_strip->tabRect(m_index).isEmpty();
+    const bool enabled = m_strip->TabEnabled(m_index);
+    const bool selected = m_strip->SelectedTab() == m_index;
+    state.selectable = enabled;
+    state.selected = selected;
+    state.focusable = enabled;
+    state.focused = selected && m_strip->hasFocus();
+    state.disabled = !enabled;
+    state.offscreen = m_strip->tabRect(m_index).isEmpty();
     state.hotTracked = m_strip->hotTab() == m_index;
     return state;
 }
@@ -163,5 +252,13 @@ QStringList xpWellsTabButtonAccessible::actionNames() const
 void xpWellsTabButtonAccessible::doAction(const QString& actionName)
 {
     if (actionName == pressAction() && isValid() && m_strip->TabEnabled(m_index))
-        m_strip->setSelectedTab(m_index);
+        m_strip->selectAndShowTab(m_index);
+}
+
+QStringList xpWellsTabButtonAccessible::keyBindingsForAction(const QString& actionName) const
+{
+    if (actionName != pressAction() || !isValid())
+        return {};
+    const QString key = accessKey();
+    return key.isEmpty() ? QStringList() : QStringList{key};
 }

@@ -1,6 +1,10 @@
 #include "xpWellsTab.h"
 
+#include "FormsCodes.h"
+#include "xpWellsTabAccessible.h"
+
 #include <QCursor>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShortcutEvent>
@@ -13,6 +17,9 @@ constexpr int kRepeatDelayMs = 500;
 constexpr int kRepeatIntervalMs = 16;
 
 } // namespace
+
+using FormsCodes::buttonCode;
+using FormsCodes::shiftCode;
 
 void xpWellsTab::updateAccessKeys()
 {
@@ -44,7 +51,7 @@ void xpWellsTab::selectByAccessKey(QChar key)
 {
     const int index = m_tabs.GetTabAccessKey(key);
     if (index != 0 && m_tabs.tab(index).enabled())
-        setSelectedTab(index);
+        selectAndShowTab(index);
 }
 
 bool xpWellsTab::setHot(int hotTab, bool leftArrowHot, bool rightArrowHot)
@@ -71,12 +78,14 @@ void xpWellsTab::trackPointer(QPoint rowPoint)
 void xpWellsTab::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
+    const int buttons = buttonCode(event->buttons());
+    const int shift = shiftCode(event->modifiers());
     if (!rect().contains(at.toPoint())) {
-        emit MouseOut(event->buttons(), event->modifiers(), at.x(), at.y());
+        emit MouseOut(buttons, shift, at.x(), at.y());
         setHot(0, false, false);
         return;
     }
-    emit MouseIn(event->buttons(), event->modifiers(), at.x(), at.y());
+    emit MouseIn(buttons, shift, at.x(), at.y());
     trackPointer(toRow(at.toPoint()));
 }
 
@@ -84,14 +93,14 @@ void xpWellsTab::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
     const QPointF at = mapFromGlobal(QCursor::pos());
-    emit MouseOut(Qt::NoButton, Qt::NoModifier, at.x(), at.y());
+    emit MouseOut(0, shiftCode(QGuiApplication::keyboardModifiers()), at.x(), at.y());
     setHot(0, false, false);
 }
 
 void xpWellsTab::mousePressEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
-    emit MouseDown(event->buttons(), event->modifiers(), at.x(), at.y());
+    emit MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint row = toRow(at.toPoint());
@@ -110,8 +119,7 @@ void xpWellsTab::mousePressEvent(QMouseEvent* event)
 void xpWellsTab::pressTab(int index)
 {
     // A tab half hidden by the arrow box comes one step into view.
-    if (m_layout.scrolls && index > m_firstVisible
-        && m_layout.bounds(index).right >= m_layout.arrowBox.left()) {
+    if (index > m_firstVisible && !m_layout.isWhollyVisible(index)) {
         ++m_firstVisible;
         relayout();
     }
@@ -122,7 +130,7 @@ void xpWellsTab::pressTab(int index)
 void xpWellsTab::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
-    emit MouseUp(event->buttons(), event->modifiers(), at.x(), at.y());
+    emit MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
     if (event->button() == Qt::LeftButton && m_held != Scroll::None)
         releaseArrow();
 }
@@ -147,9 +155,9 @@ void xpWellsTab::keyPressEvent(QKeyEvent* event)
     const int count = m_tabs.NumberOfTabs();
     switch (event->key()) {
     case Qt::Key_Left:
-    case Qt::Key_Up: setSelectedTab(qMax(1, m_selectedTab - 1)); break;
+    case Qt::Key_Up: selectAndShowTab(qMax(1, m_selectedTab - 1)); break;
     case Qt::Key_Right:
-    case Qt::Key_Down: setSelectedTab(qMin(count, m_selectedTab + 1)); break;
+    case Qt::Key_Down: selectAndShowTab(qMin(count, m_selectedTab + 1)); break;
     case Qt::Key_PageUp:
         if (m_layout.scrolls && !event->isAutoRepeat())
             pressArrow(Scroll::TowardsStart);
@@ -178,6 +186,7 @@ void xpWellsTab::keyReleaseEvent(QKeyEvent* event)
 void xpWellsTab::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
+    xpWellsTabAccessible::notifyFocus(this, m_selectedTab);
     update();
 }
 

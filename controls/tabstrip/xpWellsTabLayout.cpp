@@ -13,6 +13,11 @@ int TabRowLayout::tabAt(QPoint point) const
     return 0;
 }
 
+bool TabRowLayout::isWhollyVisible(int index) const
+{
+    return isLaidOut(index) && (!scrolls || bounds(index).right < arrowBox.left());
+}
+
 namespace xpWellsTabLayout {
 
 namespace {
@@ -60,47 +65,64 @@ TabRowLayout layoutRow(const QVector<int>& widths, int firstVisible, int tabHeig
             layout.lastVisible = pastBox;
     }
 
+    // The first visible tab starts the row; the ones before it run back
+    // from there, the ones after it on.
+    layout.tabs.resize(count);
     int x = TabGap;
-    for (int index = layout.firstVisible; index <= layout.lastVisible; ++index) {
+    for (int index = layout.firstVisible; index <= count; ++index) {
         const int width = widths[index - 1];
-        layout.tabs.append({x, TabGap, x + width, tabHeight});
+        layout.tabs[index - 1] = {x, TabGap, x + width, tabHeight};
         x += width + TabGap;
+    }
+    x = TabGap;
+    for (int index = layout.firstVisible - 1; index >= 1; --index) {
+        x -= widths[index - 1] + TabGap;
+        layout.tabs[index - 1] = {x, TabGap, x + widths[index - 1], tabHeight};
     }
     return layout;
 }
 
-QSize rowSize(int alignment, QSize widgetSize)
+bool isVertical(TabAlignment alignment)
 {
-    return alignment == 1 || alignment == 2 ? widgetSize.transposed() : widgetSize;
+    return alignment == TabAlignment::Left || alignment == TabAlignment::Right;
 }
 
-QTransform rowToWidget(int alignment, QSize widgetSize)
+QSize rowSize(TabAlignment alignment, QSize widgetSize)
 {
-    switch (alignment) {
-    case 1: return QTransform(0, 1, 1, 0, 0, 0);
-    case 2: return QTransform(0, 1, -1, 0, widgetSize.width(), 0);
-    case 3: return QTransform(1, 0, 0, -1, 0, widgetSize.height());
-    default: return QTransform();
-    }
+    return isVertical(alignment) ? widgetSize.transposed() : widgetSize;
 }
 
-QPoint widgetToRow(int alignment, QSize widgetSize, QPoint point)
+QTransform rowToWidget(TabAlignment alignment, QSize widgetSize)
 {
     switch (alignment) {
-    case 1: return QPoint(point.y(), point.x());
-    case 2: return QPoint(point.y(), widgetSize.width() - 1 - point.x());
-    case 3: return QPoint(point.x(), widgetSize.height() - 1 - point.y());
-    default: return point;
+    case TabAlignment::Left: return QTransform(0, 1, 1, 0, 0, 0);
+    case TabAlignment::Right: return QTransform(0, 1, -1, 0, widgetSize.width(), 0);
+    case TabAlignment::Bottom: return QTransform(1, 0, 0, -1, 0, widgetSize.height());
+    case TabAlignment::Top: break;
     }
+    return QTransform();
 }
 
-int textAngle(int alignment)
+QPoint widgetToRow(TabAlignment alignment, QSize widgetSize, QPoint point)
 {
     switch (alignment) {
-    case 1: return -90;
-    case 2: return 90;
-    default: return 0;
+    case TabAlignment::Left: return QPoint(point.y(), point.x());
+    case TabAlignment::Right: return QPoint(point.y(), widgetSize.width() - 1 - point.x());
+    case TabAlignment::Bottom: return QPoint(point.x(), widgetSize.height() - 1 - point.y());
+    case TabAlignment::Top: break;
     }
+    return point;
+}
+
+int textAngle(TabAlignment alignment)
+{
+    switch (alignment) {
+    case TabAlignment::Left: return -90;
+    case TabAlignment::Right: return 90;
+    case TabAlignment::Top:
+    case TabAlignment::Bottom: break;
+    }
+    return 0;
 }
 
 } // namespace xpWellsTabLayout

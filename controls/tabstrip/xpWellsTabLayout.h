@@ -25,20 +25,32 @@ struct TabBounds
     }
 };
 
+// The edge the tabs stand along, as `Alignment` stores it.
+enum class TabAlignment : int {
+    Top = 0,
+    Left = 1,
+    Right = 2,
+    Bottom = 3,
+};
+
 struct TabRowLayout
 {
     int firstVisible = 1;
     int lastVisible = 1;
     bool atEnd = true;            // the row cannot scroll further on
     bool scrolls = false;         // the arrow box is shown
-    QVector<TabBounds> tabs;      // firstVisible..lastVisible
+    // Every tab, the row continued on both sides: the scrolled-out ones
+    // lie before the strip or from the arrow box on.
+    QVector<TabBounds> tabs;
     QRect pageArea;
     QRect arrowBox;
     QRect leftArrow;              // both in row space, inside arrowBox
     QRect rightArrow;
 
     bool isLaidOut(int index) const { return index >= firstVisible && index <= lastVisible; }
-    const TabBounds& bounds(int index) const { return tabs[index - firstVisible]; }
+    // Laid out and not even partly under the arrow box.
+    bool isWhollyVisible(int index) const;
+    const TabBounds& bounds(int index) const { return tabs[index - 1]; }
     // The laid-out tab under `point` (row space), 0 when none. The arrow
     // box lies over the tabs.
     int tabAt(QPoint point) const;
@@ -57,12 +69,12 @@ inline int arrowSide(int tabHeight) { return tabHeight - 4; }
 // tabs, and returns to 1 when every tab fits.
 TabRowLayout layoutRow(const QVector<int>& widths, int firstVisible, int tabHeight, QSize rowSize);
 
-// Alignment 0: top, 1: left, 2: right, 3: bottom.
-QSize rowSize(int alignment, QSize widgetSize);
+bool isVertical(TabAlignment alignment);
+QSize rowSize(TabAlignment alignment, QSize widgetSize);
 // Maps row-space pixels onto the widget's pixels.
-QTransform rowToWidget(int alignment, QSize widgetSize);
-QPoint widgetToRow(int alignment, QSize widgetSize, QPoint point);
+QTransform rowToWidget(TabAlignment alignment, QSize widgetSize);
+QPoint widgetToRow(TabAlignment alignment, QSize widgetSize, QPoint point);
 // Rotation of the captions, in degrees.
-int textAngle(int alignment);
+int textAngle(TabAlignment alignment);
 
 } // namespace xpWellsTabLayout

@@ -1,7 +1,9 @@
 #include "xpWellsTabPainter.h"
 
-#include "cImageManipulation.h"
+#include "NumberText.h"
+#include "WinGradient.h"
 #include "WinPaint.h"
+#include "cImageManipulation.h"
 #include "mXPWells.h"
 #include "xpWellsTabModel.h"
 
@@ -9,6 +11,8 @@
 #include <QPainter>
 
 using namespace mXPWells;
+using WinPaint::line;
+using WinPaint::pixel;
 
 namespace xpWellsTabPainter {
 
@@ -18,11 +22,11 @@ namespace {
 // two pixels in from either side, and one pixel in each cut corner.
 void drawOutline(QPainter& painter, const QColor& frame, int left, int top, int right, int bottom)
 {
-    DrawLine(painter, left, top + 2, left, bottom, frame);
-    DrawLine(painter, left + 2, top, right - 1, top, frame);
-    DrawLine(painter, right, top + 2, right, bottom, frame);
-    DrawPixel(painter, left + 1, top + 1, frame);
-    DrawPixel(painter, right - 1, top + 1, frame);
+    line(painter, left, top + 2, left, bottom, frame);
+    line(painter, left + 2, top, right - 1, top, frame);
+    line(painter, right, top + 2, right, bottom, frame);
+    pixel(painter, left + 1, top + 1, frame);
+    pixel(painter, right - 1, top + 1, frame);
 }
 
 // The hot strip inside the top of an outline drawn with the same edges:
@@ -30,29 +34,38 @@ void drawOutline(QPainter& painter, const QColor& frame, int left, int top, int 
 // reaching into the side lines' gap.
 void drawHotStrip(QPainter& painter, const xpWellsTabColors& colors, int left, int top, int right)
 {
-    DrawLine(painter, left + 2, top, right - 1, top, toQColor(colors.hotStrip));
-    DrawLine(painter, left + 2, top + 1, right - 1, top + 1, toQColor(AdjustColor(colors.hotStrip, 20)));
-    DrawLine(painter, left + 1, top + 2, right, top + 2, toQColor(AdjustColor(colors.hotStrip, 40)));
+    line(painter, left + 2, top, right - 1, top, toQColor(colors.hotStrip));
+    line(painter, left + 2, top + 1, right - 1, top + 1, toQColor(AdjustColor(colors.hotStrip, 20)));
+    line(painter, left + 1, top + 2, right, top + 2, toQColor(AdjustColor(colors.hotStrip, 40)));
 }
 
 // Gap between icon and caption, and how far the selected tab's content
 // moves up, by alignment.
-int iconGap(int alignment, bool selected)
+int iconGap(TabAlignment alignment, bool selected)
 {
     switch (alignment) {
-    case 1: return selected ? 2 : 4;
-    case 2: return selected ? 4 : 2;
-    default: return 4;
+    case TabAlignment::Left: return selected ? 2 : 4;
+    case TabAlignment::Right: return selected ? 4 : 2;
+    case TabAlignment::Top:
+    case TabAlignment::Bottom: break;
     }
+    return 4;
 }
 
-int selectedShift(int alignment)
+int selectedShift(TabAlignment alignment)
 {
     switch (alignment) {
-    case 0: return 1;
-    case 3: return -2;
-    default: return 0;
+    case TabAlignment::Top: return 1;
+    case TabAlignment::Bottom: return -2;
+    case TabAlignment::Left:
+    case TabAlignment::Right: break;
     }
+    return 0;
+}
+
+int roundedHalf(int length)
+{
+    return int(roundHalfToEven(length / 2.0));
 }
 
 QColor captionColor(const xpWellsTabPaintState& state, int index)
@@ -109,25 +122,27 @@ void drawTabContent(QPainter& painter, const xpWellsTabPaintState& state, int in
     const int shift = selected ? selectedShift(state.alignment) : 0;
 
     const bool elide = text.width() + icon.width() + 4 > width;
-    const int left = elide ? 2 : roundHalfEven((width - iconExtent - text.width()) / 2.0);
+    const int left = elide ? 2 : roundedHalf(width - iconExtent - text.width());
     const int textWidth = elide ? width - 4 - iconExtent : text.width();
-    const int textTop = roundHalfEven((height - text.height()) / 2.0) - shift;
+    const int textTop = roundedHalf(height - text.height()) - shift;
 
     painter.save();
     enterContentFrame(painter, state, bounds);
     painter.setPen(captionColor(state, index));
     drawCaption(painter, QRect(left + iconExtent, textTop, textWidth, text.height()), tab.caption(), elide);
-    const int iconTop = roundHalfEven((height - icon.height()) / 2.0) - shift;
-    cImageManipulation().PaintTransparentPicture(painter, tab.TabIcon(), left, iconTop, icon.width(),
-                                                 icon.height(), 0, 0, state.colors.mask);
+    const int iconTop = roundedHalf(height - icon.height()) - shift;
+    cImageManipulation().PaintTransparentPicture(painter, tab.TabIcon(), QPoint(left, iconTop), icon,
+                                                 QPoint(0, 0), state.colors.mask);
     painter.restore();
 }
 
-void drawUnselectedBackground(QPainter& painter, const xpWellsTabPaintState& state, const TabBounds& r)
+void drawUnselectedBackground(QPainter& painter, const xpWellsTabPaintState& state, const TabBounds& bounds)
 {
-    const QRect area(r.left + 1, r.top, r.right - r.left - 1, r.bottom - r.top - 2);
+    const QRect area(bounds.left + 1, bounds.top, bounds.right - bounds.left - 1,
+                     bounds.bottom - bounds.top - 2);
     const quint32 back = OleColor::fromColor(state.colors.back);
-    GradientFill(painter, toQColor(AdjustColor(back, 20)), toQColor(AdjustColor(back, -20)), area, true);
+    WinGradient::fill(painter, area, toQColor(AdjustColor(back, 20)), toQColor(AdjustColor(back, -20)),
+                      WinGradient::Direction::TopToBottom);
 }
 
 void paintTab(QPainter& painter, const xpWellsTabPaintState& state, int index)
@@ -149,7 +164,7 @@ void drawArrowGlyph(QPainter& painter, const QRect& button, bool towardsStart, c
     const int tipX = button.left() + (button.width() - depth) / 2 + (towardsStart ? 0 : depth - 1);
     for (int step = 0; step < depth; ++step) {
         const int x = towardsStart ? tipX + step : tipX - step;
-        DrawLine(painter, x, centreY - step, x, centreY + step + 1, colour);
+        line(painter, x, centreY - step, x, centreY + step + 1, colour);
     }
 }
 
@@ -174,21 +189,21 @@ void drawArrowBox(QPainter& painter, const xpWellsTabPaintState& state)
 
 void DrawUnSelectedTab(QPainter& painter, const xpWellsTabPaintState& state, int index)
 {
-    const TabBounds& r = state.layout.bounds(index);
-    drawOutline(painter, state.colors.frame, r.left, r.top, r.right, r.bottom);
+    const TabBounds& tab = state.layout.bounds(index);
+    drawOutline(painter, state.colors.frame, tab.left, tab.top, tab.right, tab.bottom);
     if (index == state.hotTab && state.tabHot)
-        drawHotStrip(painter, state.colors, r.left, r.top, r.right);
+        drawHotStrip(painter, state.colors, tab.left, tab.top, tab.right);
 }
 
 // Two pixels larger than the tab on three sides, with the page outline
 // opened under it.
 void DrawSelectedTab(QPainter& painter, const xpWellsTabPaintState& state, int index)
 {
-    const TabBounds& r = state.layout.bounds(index);
-    drawOutline(painter, state.colors.frame, r.left - 2, r.top - 2, r.right + 2, r.bottom);
-    DrawLine(painter, r.left - 1, r.bottom, r.right + 2, r.bottom, state.colors.back);
+    const TabBounds& tab = state.layout.bounds(index);
+    drawOutline(painter, state.colors.frame, tab.left - 2, tab.top - 2, tab.right + 2, tab.bottom);
+    line(painter, tab.left - 1, tab.bottom, tab.right + 2, tab.bottom, state.colors.back);
     if (state.hasFocus)
-        drawHotStrip(painter, state.colors, r.left - 2, r.top - 2, r.right + 2);
+        drawHotStrip(painter, state.colors, tab.left - 2, tab.top - 2, tab.right + 2);
 }
 
 void paint(QPainter& painter, const xpWellsTabPaintState& state)
@@ -200,9 +215,8 @@ void paint(QPainter& painter, const xpWellsTabPaintState& state)
     WinPaint::fill(painter, QRect(QPoint(0, 0), xpWellsTabLayout::rowSize(state.alignment, state.size)),
                    state.colors.back);
     DrawRect(painter, state.layout.pageArea, OleColor::fromColor(state.colors.frame), 0, true);
-    for (int index = state.layout.firstVisible; index <= state.layout.lastVisible; ++index) {
+    for (int index = state.layout.firstVisible; index <= state.layout.lastVisible; ++index)
         paintTab(painter, state, index);
-    }
     if (state.layout.scrolls)
         drawArrowBox(painter, state);
 }

@@ -9,6 +9,7 @@
 class QPainter;
 class xpWellsTabModel;
 
+// The strip's colours, resolved through the palette of the paint.
 struct xpWellsTabColors
 {
     QColor back;
@@ -19,8 +20,8 @@ struct xpWellsTabColors
     QColor foreHot;
     QColor frame;
     QColor scrollArrow;
-    quint32 hotStrip = 0; // shaded +20 and +40 for the inner lines
-    quint32 mask = 0;
+    quint32 hotStrip = 0; // plain; shaded +20 and +40 for the inner lines
+    quint32 mask = 0;     // plain
 };
 
 // Everything one paint of the tab strip needs.
@@ -30,7 +31,7 @@ struct xpWellsTabPaintState
     TabRowLayout layout;
     xpWellsTabColors colors;
     QFont font;
-    int alignment = 0;
+    TabAlignment alignment = TabAlignment::Top;
     int tabHeight = xpWellsTabLayout::MinimumTabHeight;
     QSize size;
     int selectedTab = 1;

@@ -14,11 +14,17 @@ QVariant color(quint32 value)
     return QVariant::fromValue(value);
 }
 
+// A stored edge outside 0..3 stands for the nearest one.
+TabAlignment storedAlignment(int value)
+{
+    return TabAlignment(qBound(int(TabAlignment::Top), value, int(TabAlignment::Bottom)));
+}
+
 } // namespace
 
 void xpWellsTab::WriteProperties(PropertyBag& bag) const
 {
-    bag.write(QStringLiteral("Alignment"), m_alignment);
+    bag.write(QStringLiteral("Alignment"), int(m_alignment));
     bag.write(QStringLiteral("TabHeight"), m_tabHeight);
     bag.write(QStringLiteral("BackColor"), color(m_backColor));
     bag.write(QStringLiteral("BackColorScroll"), color(m_backColorScroll));
@@ -46,7 +52,7 @@ void xpWellsTab::WriteProperties(PropertyBag& bag) const
 void xpWellsTab::ReadProperties(const PropertyBag& bag)
 {
     setFont(bag.readFont(QStringLiteral("Font"), font()));
-    setAlignment(bag.readInt(QStringLiteral("Alignment"), m_alignment));
+    setAlignment(storedAlignment(bag.readInt(QStringLiteral("Alignment"), int(m_alignment))));
     setTabHeight(bag.readInt(QStringLiteral("TabHeight"), xpWellsTabLayout::MinimumTabHeight));
     setBackcolor(bag.readColor(QStringLiteral("BackColor"), OleColor::rgb(240, 240, 224)));
     setBackColorScroll(bag.readColor(QStringLiteral("BackColorScroll"), m_backColorScroll));

@@ -76,60 +76,60 @@ void TestTabs::applyStoresThePage()
 {
     QFETCH(QString, width);
     QFETCH(int, stored);
-    Page p;
-    p.strip.setTabCaption(1, QStringLiteral("&General"));
-    p.strip.setAutoSize(1, false);
-    p.strip.setTabWidth(1, 33);
-    Tabs& page = p.open();
-    QCOMPARE(p.hsb()->maximum(), 3);
-    QCOMPARE(p.text()->text(), QStringLiteral("&General"));
-    QCOMPARE(p.width()->text(), QStringLiteral("33"));
-    QVERIFY(!p.control<QCheckBox>("chkAuto")->isChecked());
+    Page fixture;
+    fixture.strip.setTabCaption(1, QStringLiteral("&General"));
+    fixture.strip.setAutoSize(1, false);
+    fixture.strip.setTabWidth(1, 33);
+    Tabs& page = fixture.open();
+    QCOMPARE(fixture.hsb()->maximum(), 3);
+    QCOMPARE(fixture.text()->text(), QStringLiteral("&General"));
+    QCOMPARE(fixture.width()->text(), QStringLiteral("33"));
+    QVERIFY(!fixture.control<QCheckBox>("chkAuto")->isChecked());
     QVERIFY(!page.hasChanges());
 
-    p.text()->setText(QStringLiteral("&Stock"));
-    p.width()->setText(width);
-    p.control<QCheckBox>("chkTabEn")->setChecked(false);
+    fixture.text()->setText(QStringLiteral("&Stock"));
+    fixture.width()->setText(width);
+    fixture.control<QCheckBox>("chkTabEn")->setChecked(false);
     QVERIFY(page.hasChanges());
     page.ApplyChanges();
     QVERIFY(!page.hasChanges());
-    QCOMPARE(p.strip.TabCaption(1), QStringLiteral("&Stock"));
-    QCOMPARE(p.strip.TabWidth(1), stored);
-    QVERIFY(!p.strip.TabEnabled(1));
+    QCOMPARE(fixture.strip.TabCaption(1), QStringLiteral("&Stock"));
+    QCOMPARE(fixture.strip.TabWidth(1), stored);
+    QVERIFY(!fixture.strip.TabEnabled(1));
 }
 
 // The edits of one tab are applied before the page moves to another, adds
 // a tab, or loses the tab to Delete, which drops them.
 void TestTabs::applyBeforeSwitching()
 {
-    Page p;
-    p.open();
-    QSignalSpy changes(&p.strip, &xpWellsTab::propertyChanged);
-    p.hsb()->setValue(3);
-    p.hsb()->setValue(1);
+    Page fixture;
+    fixture.open();
+    QSignalSpy changes(&fixture.strip, &xpWellsTab::propertyChanged);
+    fixture.hsb()->setValue(3);
+    fixture.hsb()->setValue(1);
     QCOMPARE(changes.count(), 0);
-    p.text()->setText(QStringLiteral("Edited"));
-    p.hsb()->setValue(2);
-    QCOMPARE(p.strip.TabCaption(1), QStringLiteral("Edited"));
-    QCOMPARE(p.text()->text(), QStringLiteral("Tab2"));
-    QVERIFY(!p.page->hasChanges());
+    fixture.text()->setText(QStringLiteral("Edited"));
+    fixture.hsb()->setValue(2);
+    QCOMPARE(fixture.strip.TabCaption(1), QStringLiteral("Edited"));
+    QCOMPARE(fixture.text()->text(), QStringLiteral("Tab2"));
+    QVERIFY(!fixture.page->hasChanges());
 
-    p.hsb()->setValue(3);
-    p.text()->setText(QStringLiteral("Third"));
-    p.click("cmdAddTab");
-    QCOMPARE(p.strip.TabCaption(3), QStringLiteral("Third"));
-    QCOMPARE(p.hsb()->maximum(), 4);
-    QCOMPARE(p.page->currentIndex(), 4);
-    QCOMPARE(p.text()->text(), QStringLiteral("Tab4"));
-    QVERIFY(p.page->hasChanges());
+    fixture.hsb()->setValue(3);
+    fixture.text()->setText(QStringLiteral("Third"));
+    fixture.click("cmdAddTab");
+    QCOMPARE(fixture.strip.TabCaption(3), QStringLiteral("Third"));
+    QCOMPARE(fixture.hsb()->maximum(), 4);
+    QCOMPARE(fixture.page->currentIndex(), 4);
+    QCOMPARE(fixture.text()->text(), QStringLiteral("Tab4"));
+    QVERIFY(fixture.page->hasChanges());
 
-    p.text()->setText(QStringLiteral("Going away"));
-    p.click("cmdDelete");
-    QCOMPARE(p.strip.NumberOfTabs(), 3);
-    QCOMPARE(p.hsb()->maximum(), 3);
-    QCOMPARE(p.text()->text(), QStringLiteral("Third"));
-    p.page->ApplyChanges();
-    QCOMPARE(p.strip.TabCaption(3), QStringLiteral("Third"));
+    fixture.text()->setText(QStringLiteral("Going away"));
+    fixture.click("cmdDelete");
+    QCOMPARE(fixture.strip.NumberOfTabs(), 3);
+    QCOMPARE(fixture.hsb()->maximum(), 3);
+    QCOMPARE(fixture.text()->text(), QStringLiteral("Third"));
+    fixture.page->ApplyChanges();
+    QCOMPARE(fixture.strip.TabCaption(3), QStringLiteral("Third"));
 }
 
 void TestTabs::picture_data()
@@ -154,19 +154,25 @@ void TestTabs::picture()
     QPixmap picture(12, 10);
     picture.fill(Qt::blue);
     QVERIFY(picture.save(folder.filePath("new.png")));
-    Page p;
+    Page fixture;
     picture.fill(Qt::red);
-    p.strip.setTabPicture(1, picture);
-    p.open();
-    p.dialogs.queueFile(answer.isEmpty() ? std::nullopt : std::optional<QString>(folder.filePath(answer)));
-    p.click(answer == QLatin1String("clear") ? "cmdDel" : "cmdOpenDlg");
-    QCOMPARE(p.dialogs.messages().size(), messages);
-    QCOMPARE(p.page->hasChanges(), stored != Qt::red);
-    QCOMPARE(p.control<QLabel>("picTab")->pixmap().isNull(), !stored.isValid());
-    p.page->ApplyChanges();
-    QCOMPARE(p.strip.TabPicture(1).isNull(), !stored.isValid());
+    fixture.strip.setTabPicture(1, picture);
+    fixture.open();
+    fixture.dialogs.queueFile(answer.isEmpty() ? std::nullopt : std::optional<QString>(folder.filePath(answer)));
+    fixture.click(answer == QLatin1String("clear") ? "cmdDel" : "cmdOpenDlg");
+    QCOMPARE(fixture.dialogs.messages().size(), messages);
+    if (messages > 0) {
+        const FakeDialogs::Message& refusal = fixture.dialogs.messages().first();
+        QCOMPARE(refusal.title, QStringLiteral("Load Picture"));
+        QVERIFY(refusal.text.startsWith(QStringLiteral("The picture could not be loaded:")));
+        QVERIFY(refusal.text.endsWith(folder.filePath(answer)));
+    }
+    QCOMPARE(fixture.page->hasChanges(), stored != Qt::red);
+    QCOMPARE(fixture.control<QLabel>("picTab")->pixmap().isNull(), !stored.isValid());
+    fixture.page->ApplyChanges();
+    QCOMPARE(fixture.strip.TabPicture(1).isNull(), !stored.isValid());
     if (stored.isValid())
-        QCOMPARE(p.strip.TabPicture(1).toImage().pixelColor(2, 2), stored);
+        QCOMPARE(fixture.strip.TabPicture(1).toImage().pixelColor(2, 2), stored);
 }
 
 QTEST_MAIN(TestTabs)

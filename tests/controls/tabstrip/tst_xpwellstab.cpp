@@ -3,19 +3,11 @@
 #include "xpWellsTabTestSupport.h"
 
 #include <QAccessible>
-#include <QKeyEvent>
-#include <QShortcutEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 namespace {
-
-void key(xpWellsTab& strip, QEvent::Type type, int code, bool autoRepeat = false)
-{
-    QKeyEvent event(type, code, Qt::NoModifier, QString(), autoRepeat);
-    QApplication::sendEvent(&strip, &event);
-}
 
 QTimer* repeatTimer(xpWellsTab& strip)
 {
@@ -44,7 +36,10 @@ private slots:
     void heldArrowRepeatsThroughTheTimer();
     void pageKeysActAsArrows();
     void persistence();
-    void assistiveToolsSeeAndSelectTabs();
+    void mouseEventsCarryFormsCodes_data();
+    void mouseEventsCarryFormsCodes();
+    void operatorSelectionScrollsIntoView_data();
+    void operatorSelectionScrollsIntoView();
 };
 
 // TabPressed carries the tab selected before; a deleted tab is reported
@@ -121,8 +116,7 @@ void TestXpWellsTab::accessKeys()
     if (key.isNull())
         return;
     QCOMPARE(strip->GetTabAccessKey(key.toUpper().unicode()), found);
-    QShortcutEvent shortcut(QKeySequence(QStringLiteral("Alt+") + key), 0);
-    QApplication::sendEvent(strip.get(), &shortcut);
+    pressAccessKey(*strip, key);
     QCOMPARE(strip->SelectedTab(), enabled ? found : 3);
 }
 
@@ -157,7 +151,7 @@ void TestXpWellsTab::tabsAndTheirClamps()
     QCOMPARE(strip->layoutWidth(1), 26);
     strip->setAutoSize(1, false);
     QCOMPARE(strip->layoutWidth(1), 200);
-    strip->setAlignment(1);
+    strip->setAlignment(TabAlignment::Left);
     strip->setTabWidth(1, 5000);
     QCOMPARE(strip->TabWidth(1), 80);
 
@@ -170,18 +164,18 @@ void TestXpWellsTab::tabsAndTheirClamps()
 
 void TestXpWellsTab::mouseAlongEveryEdge_data()
 {
-    QTest::addColumn<int>("alignment");
+    QTest::addColumn<TabAlignment>("alignment");
     QTest::addColumn<QRect>("secondTab");
-    QTest::newRow("top") << 0 << QRect(54, 2, 50, 20);
-    QTest::newRow("left") << 1 << QRect(2, 54, 20, 50);
-    QTest::newRow("right") << 2 << QRect(178, 54, 20, 50);
-    QTest::newRow("bottom") << 3 << QRect(54, 178, 50, 20);
+    QTest::newRow("top") << TabAlignment::Top << QRect(54, 2, 50, 20);
+    QTest::newRow("left") << TabAlignment::Left << QRect(2, 54, 20, 50);
+    QTest::newRow("right") << TabAlignment::Right << QRect(178, 54, 20, 50);
+    QTest::newRow("bottom") << TabAlignment::Bottom << QRect(54, 178, 50, 20);
 }
 
 // Tab 3 is disabled: it neither selects, nor turns hot, nor takes a double click.
 void TestXpWellsTab::mouseAlongEveryEdge()
 {
-    QFETCH(int, alignment);
+    QFETCH(TabAlignment, alignment);
     QFETCH(QRect, secondTab);
     auto strip = makeStrip(3, QSize(200, 200), {50});
     strip->setTabEnabled(3, false);
@@ -307,9 +301,12 @@ void TestXpWellsTab::persistence()
     QCOMPARE(fresh.FrameColor(), OleColor::rgb(152, 160, 160));
     QCOMPARE(fresh.SelectedTab(), 2);
     QCOMPARE(fresh.TabCaption(2), QStringLiteral("Tab2"));
+    bare.write(QStringLiteral("Alignment"), 9);
+    fresh.ReadProperties(bare);
+    QCOMPARE(fresh.Alignment(), TabAlignment::Bottom);
 
     strip->setTabHeight(30);
-    strip->setAlignment(3);
+    strip->setAlignment(TabAlignment::Bottom);
     strip->setForeColorHot(OleColor::Highlight);
     strip->setTabCaption(2, QStringLiteral("&Stock"));
     strip->setTabEnabled(3, false);
@@ -325,37 +322,110 @@ void TestXpWellsTab::persistence()
     QSignalSpy pressed(&copy, &xpWellsTab::TabPressed);
     copy.ReadProperties(PropertyBag::fromJson(bag.toJson()).value());
     QCOMPARE(pressed.count(), 1);
-    QVERIFY(!OleColor::isSystem(copy.ForeColorHot()));
+    QCOMPARE(copy.ForeColorHot(), OleColor::Highlight);
+    QCOMPARE(copy.Alignment(), TabAlignment::Bottom);
     QCOMPARE(copy.GetTabAccessKey('s'), 2);
     PropertyBag again;
     copy.WriteProperties(again);
     QVERIFY(again == bag);
 }
 
-void TestXpWellsTab::assistiveToolsSeeAndSelectTabs()
+void TestXpWellsTab::mouseEventsCarryFormsCodes_data()
 {
-    auto strip = makeStrip(3);
-    strip->setTabCaption(2, QStringLiteral("&Address"));
-    strip->setTabEnabled(3, false);
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(strip.get());
-    QVERIFY(list);
-    QCOMPARE(list->role(), QAccessible::PageTabList);
-    QCOMPARE(list->childCount(), 3);
-    QAccessibleInterface* address = list->child(1);
-    QVERIFY(address);
-    QCOMPARE(address->role(), QAccessible::PageTab);
-    QCOMPARE(address->text(QAccessible::Name), QStringLiteral("Address"));
-    address->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(strip->SelectedTab(), 2);
-    QVERIFY(address->state().selected);
+    QTest::addColumn<QString>("signal");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("buttonCode");
+    QTest::addColumn<int>("shiftCode");
+    QTest::newRow("left press") << "MouseDown" << QPoint(10, 10) << int(Qt::LeftButton)
+                                << int(Qt::NoModifier) << 1 << 0;
+    QTest::newRow("right press with Shift and Ctrl")
+        << "MouseDown" << QPoint(10, 50) << int(Qt::RightButton)
+        << int(Qt::ShiftModifier | Qt::ControlModifier) << 2 << 3;
+    QTest::newRow("middle release with Alt") << "MouseUp" << QPoint(10, 10) << int(Qt::MiddleButton)
+                                             << int(Qt::AltModifier) << 4 << 4;
+    QTest::newRow("move holding left") << "MouseIn" << QPoint(10, 10) << int(Qt::LeftButton)
+                                       << int(Qt::NoModifier) << 1 << 0;
+    QTest::newRow("move outside holding right with Shift")
+        << "MouseOut" << QPoint(400, 10) << int(Qt::RightButton) << int(Qt::ShiftModifier) << 2 << 1;
+}
 
-    QAccessibleInterface* disabled = list->child(2);
-    QVERIFY(disabled->state().disabled);
-    disabled->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(strip->SelectedTab(), 2);
-    strip->DeleteTab();
-    QCOMPARE(list->childCount(), 2);
-    QVERIFY(!disabled->isValid());
+// The button and shift arguments count as the forms do: 1, 2, 4 for
+// left, right, middle and for Shift, Ctrl, Alt.
+void TestXpWellsTab::mouseEventsCarryFormsCodes()
+{
+    QFETCH(QString, signal);
+    QFETCH(QPoint, at);
+    QFETCH(int, button);
+    QFETCH(int, modifiers);
+    auto strip = makeStrip(3);
+    const QMap<QString, QEvent::Type> types{{"MouseDown", QEvent::MouseButtonPress},
+                                            {"MouseUp", QEvent::MouseButtonRelease},
+                                            {"MouseIn", QEvent::MouseMove},
+                                            {"MouseOut", QEvent::MouseMove}};
+    const QMap<QString, void (xpWellsTab::*)(int, int, double, double)> signals_{
+        {"MouseDown", &xpWellsTab::MouseDown}, {"MouseUp", &xpWellsTab::MouseUp},
+        {"MouseIn", &xpWellsTab::MouseIn}, {"MouseOut", &xpWellsTab::MouseOut}};
+    QSignalSpy spy(strip.get(), signals_.value(signal));
+    const auto pressed = Qt::MouseButton(button);
+    const bool move = types.value(signal) == QEvent::MouseMove;
+    QMouseEvent event(types.value(signal), at, strip->mapToGlobal(at), move ? Qt::NoButton : pressed,
+                      signal == QLatin1String("MouseUp") ? Qt::NoButton : Qt::MouseButtons(pressed),
+                      Qt::KeyboardModifiers(modifiers));
+    QApplication::sendEvent(strip.get(), &event);
+    QCOMPARE(spy.count(), 1);
+    QTEST(spy.first().at(0).toInt(), "buttonCode");
+    QTEST(spy.first().at(1).toInt(), "shiftCode");
+    QCOMPARE(spy.first().at(2).toDouble(), double(at.x()));
+    QCOMPARE(spy.first().at(3).toDouble(), double(at.y()));
+}
+
+void TestXpWellsTab::operatorSelectionScrollsIntoView_data()
+{
+    // Ten tabs of 60 in 300 pixels: a tab is wholly before the arrow box
+    // when at most three others stand between it and the first visible one.
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("firstVisible");
+    QTest::newRow("Right onto the half-hidden tab") << "Right" << 5 << 2;
+    QTest::newRow("Left onto a tab scrolled out before") << "Left" << 5 << 5;
+    QTest::newRow("access key of a scrolled-out tab") << "access key" << 9 << 6;
+    QTest::newRow("press action of a scrolled-out tab") << "press action" << 8 << 5;
+    QTest::newRow("selection of the last tab") << "select" << 10 << 7;
+    QTest::newRow("a tab wider than the room comes first") << "wide" << 7 << 7;
+}
+
+void TestXpWellsTab::operatorSelectionScrollsIntoView()
+{
+    QFETCH(QString, action);
+    QFETCH(int, tab);
+    QFETCH(int, firstVisible);
+    auto strip = makeStrip(10);
+    strip->setTabCaption(9, QStringLiteral("&Ninth"));
+    if (action == QLatin1String("Right")) {
+        strip->setSelectedTab(4);
+        key(*strip, QEvent::KeyPress, Qt::Key_Right);
+    } else if (action == QLatin1String("Left")) {
+        for (int step = 0; step < 5; ++step) {
+            key(*strip, QEvent::KeyPress, Qt::Key_PageDown);
+            key(*strip, QEvent::KeyRelease, Qt::Key_PageDown);
+        }
+        strip->setSelectedTab(6);
+        key(*strip, QEvent::KeyPress, Qt::Key_Left);
+    } else if (action == QLatin1String("access key")) {
+        pressAccessKey(*strip, 'n');
+    } else if (action == QLatin1String("select")) {
+        QVERIFY(selectionOf(*strip)->select(accessibleTab(*strip, tab)));
+    } else {
+        if (action == QLatin1String("wide"))
+            strip->setTabWidth(tab, 280);
+        accessibleTab(*strip, tab)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    QCOMPARE(strip->SelectedTab(), tab);
+    QCOMPARE(strip->firstVisibleTab(), firstVisible);
+    QCOMPARE(strip->rowLayout().isWhollyVisible(tab), action != QLatin1String("wide"));
+    QVERIFY(!accessibleTab(*strip, tab)->state().offscreen);
 }
 
 QTEST_MAIN(TestXpWellsTab)

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
 
 // The strip's pixels along the top edge. Tabs have fixed widths so every
@@ -70,6 +71,7 @@ class TestXpWellsTabPaint : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void pixels_data();
     void pixels();
     void captionColours_data();
@@ -78,7 +80,14 @@ private slots:
     void otherEdgesKeepTheirColours();
     void transparentPictures();
     void longCaptionIsElidedOnOneLine();
+    void coloursFollowThePalette_data();
+    void coloursFollowThePalette();
 };
+
+void TestXpWellsTabPaint::init()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("QPainter")));
+}
 
 void TestXpWellsTabPaint::pixels_data()
 {
@@ -112,6 +121,8 @@ void TestXpWellsTabPaint::pixels_data()
     row("unselected right line", "", {186, 4}, kFrame);
     row("gradient top", "", {117, 2}, QColor(255, 255, 244));
     row("gradient bottom", "", {150, 19}, QColor(220, 220, 204));
+    // Row 11 is band 9 of 18: 255 - 35 / 17 × 9 = 236.47 rounds to 236.
+    row("gradient rounds to the nearest", "", {120, 11}, QColor(236, 236, 223));
     row("plain below the gradient", "", {150, 20}, kBack);
     // Three shades inside the top edge of the hot tab and of the focused
     // selected tab; cut corners and side lines keep the frame colour.
@@ -193,20 +204,20 @@ void TestXpWellsTabPaint::captionColours()
 
 void TestXpWellsTabPaint::otherEdgesKeepTheirColours_data()
 {
-    QTest::addColumn<int>("alignment");
+    QTest::addColumn<TabAlignment>("alignment");
     QTest::addColumn<QPoint>("frameInsideRow");
     QTest::addColumn<QPoint>("pageInside");
-    QTest::newRow("left") << 1 << QPoint(22, 80) << QPoint(150, 80);
-    QTest::newRow("right") << 2 << QPoint(300 - 23, 80) << QPoint(100, 80);
-    QTest::newRow("bottom") << 3 << QPoint(250, 100 - 23) << QPoint(150, 40);
+    QTest::newRow("left") << TabAlignment::Left << QPoint(22, 80) << QPoint(150, 80);
+    QTest::newRow("right") << TabAlignment::Right << QPoint(300 - 23, 80) << QPoint(100, 80);
+    QTest::newRow("bottom") << TabAlignment::Bottom << QPoint(250, 100 - 23) << QPoint(150, 40);
 }
 
 void TestXpWellsTabPaint::otherEdgesKeepTheirColours()
 {
-    QFETCH(int, alignment);
+    QFETCH(TabAlignment, alignment);
     QFETCH(QPoint, frameInsideRow);
     QFETCH(QPoint, pageInside);
-    auto strip = pinnedStrip(2, alignment == 3 ? QSize(300, 100) : QSize(300, 200));
+    auto strip = pinnedStrip(2, alignment == TabAlignment::Bottom ? QSize(300, 100) : QSize(300, 200));
     strip->setAlignment(alignment);
     hover(*strip, strip->tabRect(2).center());
     const QImage image = render(*strip);
@@ -241,7 +252,7 @@ void TestXpWellsTabPaint::transparentPictures()
     QImage target(6, 4, QImage::Format_RGB32);
     target.fill(Qt::white);
     QPainter painter(&target);
-    cImageManipulation().PaintTransparentDC(painter, 2, 1, 3, 2, source, 1, 0);
+    cImageManipulation().PaintTransparentDC(painter, QPoint(2, 1), QSize(3, 2), source, QPoint(1, 0));
     painter.end();
     QCOMPARE(target.pixelColor(2, 1), QColor(Qt::white));
     QCOMPARE(target.pixelColor(3, 1), QColor(Qt::green));
@@ -259,6 +270,57 @@ void TestXpWellsTabPaint::longCaptionIsElidedOnOneLine()
     const QRect tab = strip->tabRect(2);
     QCOMPARE(count(image, image.rect(), kFore), count(image, tab.adjusted(1, 0, -1, 0), kFore));
     QVERIFY(count(image, QRect(tab.right() - 12, tab.top() + 4, 10, tab.height() - 6), kFore) > 0);
+}
+
+void TestXpWellsTabPaint::coloursFollowThePalette_data()
+{
+    QTest::addColumn<QString>("strip");
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QColor>("before");
+    QTest::addColumn<QColor>("after");
+    // A new window colour (200, 210, 250): the surface and the frame
+    // (40 darker) that a new strip took from its surroundings follow it.
+    QTest::newRow("default surface") << "new" << QPoint(150, 60) << QColor(239, 239, 239)
+                                     << QColor(200, 210, 250);
+    QTest::newRow("default frame") << "new" << QPoint(150, 99) << QColor(199, 199, 199)
+                                   << QColor(160, 170, 210);
+    // The caption colour is system button text; the frame here is set to
+    // the system shadow (Dark); the new palette has them red and green.
+    QTest::newRow("system caption colour") << "system" << QPoint() << QColor(Qt::black)
+                                           << QColor(255, 0, 0);
+    QTest::newRow("system frame colour") << "system" << QPoint(150, 99) << QColor(159, 159, 159)
+                                         << QColor(0, 160, 0);
+    QTest::newRow("a colour set stays") << "pinned" << QPoint(150, 60) << kBack << kBack;
+}
+
+void TestXpWellsTabPaint::coloursFollowThePalette()
+{
+    QFETCH(QString, strip);
+    QFETCH(QPoint, point);
+    QFETCH(QColor, before);
+    QFETCH(QColor, after);
+    auto tabs = strip == QLatin1String("new") ? makeStrip(3) : pinnedStrip();
+    if (strip == QLatin1String("system")) {
+        tabs->setForeColor(OleColor::ButtonText);
+        tabs->setFrameColor(OleColor::ButtonShadow);
+    }
+    // A point-less row looks for the caption of the unselected tab 2.
+    auto colourAt = [&](const QImage& image) {
+        const QRect caption = tabs->tabRect(2).adjusted(2, 3, -2, -1);
+        return point.isNull() ? (count(image, caption, before) > 10 ? before : QColor())
+                              : image.pixelColor(point);
+    };
+    QCOMPARE(colourAt(render(*tabs)), before);
+    QPalette palette = tabs->palette();
+    palette.setColor(QPalette::Window, QColor(200, 210, 250));
+    palette.setColor(QPalette::ButtonText, QColor(255, 0, 0));
+    palette.setColor(QPalette::Dark, QColor(0, 160, 0));
+    tabs->setPalette(palette);
+    const QImage image = render(*tabs);
+    if (point.isNull())
+        QVERIFY(count(image, tabs->tabRect(2).adjusted(2, 3, -2, -1), after) > 10);
+    else
+        QCOMPARE(image.pixelColor(point), after);
 }
 
 QTEST_MAIN(TestXpWellsTabPaint)

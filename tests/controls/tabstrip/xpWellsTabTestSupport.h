@@ -1,9 +1,13 @@
 #pragma once
 
 #include "xpWellsTab.h"
+#include "xpWellsTabSelection.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcutEvent>
 
 #include <memory>
 
@@ -35,4 +39,27 @@ inline void mouse(xpWellsTab& strip, QEvent::Type type, QPoint at, Qt::MouseButt
 inline void hover(xpWellsTab& strip, QPoint at)
 {
     mouse(strip, QEvent::MouseMove, at, Qt::NoButton);
+}
+
+inline void key(xpWellsTab& strip, QEvent::Type type, int code, bool autoRepeat = false)
+{
+    QKeyEvent event(type, code, Qt::NoModifier, QString(), autoRepeat);
+    QApplication::sendEvent(&strip, &event);
+}
+
+// Alt and the key, as the access keys are pressed.
+inline void pressAccessKey(xpWellsTab& strip, QChar key)
+{
+    QShortcutEvent shortcut(QKeySequence(QStringLiteral("Alt+") + key), 0);
+    QApplication::sendEvent(&strip, &shortcut);
+}
+
+inline QAccessibleInterface* accessibleTab(xpWellsTab& strip, int index)
+{
+    return QAccessible::queryAccessibleInterface(&strip)->child(index - 1);
+}
+
+inline xpWellsTabSelection* selectionOf(xpWellsTab& strip)
+{
+    return dynamic_cast<xpWellsTabSelection*>(QAccessible::queryAccessibleInterface(&strip));
 }
