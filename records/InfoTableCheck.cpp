@@ -63,12 +63,13 @@ Result InfoTableCheck::checkSchema(bool* tableMissing)
     if (schema.prepare(m_db, "SELECT type, name FROM sqlite_master WHERE type IN ('table', 'view') "
                              "AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'") != SQLITE_OK)
         return unreadable();
+    enum Column { Type, Name };
     QString infoType;
     bool otherTables = false;
     int code;
     while ((code = sqlite3_step(schema.handle())) == SQLITE_ROW) {
-        if (schema.text(1).compare(QLatin1String("Info"), Qt::CaseInsensitive) == 0)
-            infoType = schema.text(0);
+        if (schema.text(Name).compare(QLatin1String("Info"), Qt::CaseInsensitive) == 0)
+            infoType = schema.text(Type);
         else
             otherTables = true;
     }
@@ -87,19 +88,20 @@ Result InfoTableCheck::checkSchema(bool* tableMissing)
 
 Result InfoTableCheck::checkColumns()
 {
+    enum Column { Name, Type, Hidden };
     SqliteStatement columns;
     if (columns.prepare(m_db, "SELECT name, type, hidden FROM pragma_table_xinfo('Info')") != SQLITE_OK)
         return unreadable();
     QHash<QString, ColumnInfo> present;
     int code;
     while ((code = sqlite3_step(columns.handle())) == SQLITE_ROW) {
-        const QString name = columns.text(0);
+        const QString name = columns.text(Name);
         if (namesTheRowId(name.toLower()))
             return refuse(QStringLiteral("its table Info has a column named \"%1\", which takes the "
                                          "place of the row numbers that tell customers apart.")
                               .arg(name));
         present.insert(name.toLower(),
-                       ColumnInfo{columns.text(1), sqlite3_column_int(columns.handle(), 2) == 0});
+                       ColumnInfo{columns.text(Type), sqlite3_column_int(columns.handle(), Hidden) == 0});
     }
     if (code != SQLITE_DONE)
         return unreadable();
