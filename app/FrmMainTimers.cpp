@@ -134,8 +134,7 @@ void FrmMain::refreshPathFields()
 // not on every tick, and again only after a save got through in between.
 void FrmMain::keepSetting(const SettingKey& key, const QString& value)
 {
-    m_settings.SaveSetting(key, value);
-    const Result saved = Result::success();
+    const Result saved = m_settings.SaveSetting(key, value);
     if (saved.ok()) {
         m_settingsFailureShown = false;
     } else if (!m_settingsFailureShown) {

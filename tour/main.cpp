@@ -1,6 +1,7 @@
 // tallyvane-tour DIR [--scale N]: renders every page of the program's
 // windows, on a sample database, into PNGs named after what they show.
 #include "FrmMain.h"
+#include "QuietDialogs.h"
 #include "SettingsStore.h"
 #include "SqliteCustomerStore.h"
 #include "ToolPicture.h"
@@ -13,20 +14,6 @@
 #include <QTextStream>
 
 namespace {
-
-// The tour answers every question as a cancel and shows nothing.
-class SilentDialogs : public Dialogs
-{
-public:
-    MessageAnswer showMessage(const QString&, const QString&, MessageIcon, MessageButtons) override
-    {
-        return MessageAnswer::Cancel;
-    }
-    std::optional<QString> chooseSaveFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> chooseOpenFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<int> choosePrinter(QPrinter&) override { return std::nullopt; }
-    void showHelp(const QString&) override {}
-};
 
 class Tour
 {
@@ -110,7 +97,7 @@ int main(int argc, char* argv[])
     QDir().mkpath(outputFolder);
 
     QTemporaryDir programFolder;
-    SilentDialogs dialogs;
+    QuietDialogs dialogs;
     Dialogs::setShared(&dialogs);
     SqliteCustomerStore store(programFolder.filePath(QStringLiteral("Other/Tallyvane DB.mdb")));
     SettingsStore settings(programFolder.filePath(QStringLiteral("settings.ini")));
