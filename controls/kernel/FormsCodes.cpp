@@ -10,16 +10,13 @@ int threeFlagCode(int flags, int first, int second, int third)
     return ((flags & first) ? 1 : 0) | ((flags & second) ? 2 : 0) | ((flags & third) ? 4 : 0);
 }
 
-int code(KeyCode key)
-{
-    return int(key);
-}
-
 } // namespace
 
 int buttonCode(Qt::MouseButtons buttons)
 {
-    return threeFlagCode(buttons.toInt(), Qt::LeftButton, Qt::RightButton, Qt::MiddleButton);
+    return (buttons.testFlag(Qt::LeftButton) ? LeftButton : 0)
+        | (buttons.testFlag(Qt::RightButton) ? RightButton : 0)
+        | (buttons.testFlag(Qt::MiddleButton) ? MiddleButton : 0);
 }
 
 int shiftCode(Qt::KeyboardModifiers modifiers)

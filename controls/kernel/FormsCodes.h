@@ -6,7 +6,11 @@
 // every control reports mouse buttons, modifier keys and keys this way.
 namespace FormsCodes {
 
-// Mouse buttons: 1 left, 2 right, 4 middle.
+// Mouse buttons: 1 left, 2 right, 4 middle; a move reports the buttons
+// held, added together.
+constexpr int LeftButton = 1;
+constexpr int RightButton = 2;
+constexpr int MiddleButton = 4;
 int buttonCode(Qt::MouseButtons buttons);
 
 // Modifier keys: 1 Shift, 2 Ctrl, 4 Alt.
@@ -36,6 +40,11 @@ enum class KeyCode : int {
     Delete = 46,
     F1 = 112,
 };
+
+constexpr int code(KeyCode key)
+{
+    return int(key);
+}
 
 // The virtual-key code of a Qt key: letters and digits keep their ASCII
 // code, function keys count from F1, other keys fall back to the low byte.

@@ -28,7 +28,6 @@ constexpr SystemColor kPaletteColors[] = {
     {18, QPalette::Active, QPalette::ButtonText},
     {20, QPalette::Active, QPalette::Light},
     {21, QPalette::Active, QPalette::Shadow},
-    {22, QPalette::Active, QPalette::Midlight},
     {23, QPalette::Active, QPalette::ToolTipText},
     {24, QPalette::Active, QPalette::ToolTipBase},
     {26, QPalette::Active, QPalette::Link},
@@ -41,6 +40,24 @@ constexpr QRgb kClassicColors[31] = {
     0xffffe1, 0xb5b5b5, 0x0000ff, 0x1084d0, 0xb5b5b5, 0x000080, 0xc0c0c0,
 };
 
+constexpr int kThreeDLightIndex = 22;
+
+// "3D light" lies between the face and the highlight, as on the classic
+// desktop (192, 223, 255). Palettes whose Midlight is darker than the face,
+// Qt's own default among them, would draw a grey groove where a bevel
+// should catch the light, so the colour is then taken halfway from the
+// face to Light.
+QColor threeDLight(const QPalette& palette)
+{
+    const QColor face = palette.color(QPalette::Active, QPalette::Button);
+    const QColor light = palette.color(QPalette::Active, QPalette::Light);
+    const QColor midlight = palette.color(QPalette::Active, QPalette::Midlight);
+    if (midlight.lightness() > face.lightness() && midlight.lightness() < light.lightness())
+        return midlight;
+    return QColor((face.red() + light.red()) / 2, (face.green() + light.green()) / 2,
+                  (face.blue() + light.blue()) / 2);
+}
+
 } // namespace
 
 QColor toColor(quint32 value, const QPalette& palette)
@@ -49,6 +66,8 @@ QColor toColor(quint32 value, const QPalette& palette)
         return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
 
     const int index = int(value & 0xff);
+    if (index == kThreeDLightIndex)
+        return threeDLight(palette);
     for (const SystemColor& system : kPaletteColors) {
         if (system.index == index)
             return palette.color(system.group, system.role);

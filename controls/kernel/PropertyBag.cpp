@@ -159,9 +159,12 @@ std::optional<PropertyBag> PropertyBag::fromJson(const QByteArray& json, QString
     };
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return fail(QStringLiteral("The design is damaged: %1 at byte %2.")
+                        .arg(parseError.errorString())
+                        .arg(parseError.offset));
     if (!document.isArray())
-        return fail(QStringLiteral("The design is not a list of properties: %1.")
-                        .arg(parseError.errorString()));
+        return fail(QStringLiteral("The design is not a list of properties."));
 
     PropertyBag bag;
     for (const QJsonValue& item : document.array()) {

@@ -1,4 +1,5 @@
 #include "OleColor.h"
+#include "PixelProbe.h"
 #include "WinPaint.h"
 
 #include <QImage>
@@ -10,11 +11,14 @@ class TestWinPaint : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void lineExcludesItsEndPoint_data();
     void lineExcludesItsEndPoint();
     void fillAndFrameCoverExactlyTheRect();
     void oleColors_data();
     void oleColors();
+    void threeDLightLiesBetweenFaceAndHighlight_data();
+    void threeDLightLiesBetweenFaceAndHighlight();
 };
 
 namespace {
@@ -36,6 +40,11 @@ int countBlack(const QImage& image)
 }
 
 } // namespace
+
+void TestWinPaint::init()
+{
+    PixelProbe::failOnPaintWarnings();
+}
 
 void TestWinPaint::lineExcludesItsEndPoint_data()
 {
@@ -104,6 +113,36 @@ void TestWinPaint::oleColors()
     QCOMPARE(OleColor::toColor(value, palette), expected);
     if (!OleColor::isSystem(value))
         QCOMPARE(OleColor::fromColor(expected), value);
+}
+
+void TestWinPaint::threeDLightLiesBetweenFaceAndHighlight_data()
+{
+    QTest::addColumn<QColor>("face");
+    QTest::addColumn<QColor>("light");
+    QTest::addColumn<QColor>("midlight");
+    QTest::addColumn<QColor>("expected");
+    QTest::newRow("classic: Midlight between, kept") << QColor(192, 192, 192) << QColor(255, 255, 255)
+                                                     << QColor(223, 223, 223) << QColor(223, 223, 223);
+    QTest::newRow("Qt's default: Midlight darker than the face, halfway instead")
+        << QColor(239, 239, 239) << QColor(255, 255, 255) << QColor(202, 202, 202) << QColor(247, 247, 247);
+    QTest::newRow("Midlight as light as Light, halfway instead")
+        << QColor(200, 200, 200) << QColor(250, 250, 250) << QColor(250, 250, 250) << QColor(225, 225, 225);
+    QTest::newRow("tinted face, halfway per channel")
+        << QColor(200, 210, 230) << QColor(255, 255, 255) << QColor(100, 100, 100) << QColor(227, 232, 242);
+}
+
+void TestWinPaint::threeDLightLiesBetweenFaceAndHighlight()
+{
+    QFETCH(QColor, face);
+    QFETCH(QColor, light);
+    QFETCH(QColor, midlight);
+    QFETCH(QColor, expected);
+    QPalette palette;
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::Light, light);
+    palette.setColor(QPalette::Midlight, midlight);
+    QCOMPARE(OleColor::toColor(OleColor::Light, palette), expected);
+    QCOMPARE(OleColor::toColor(OleColor::ButtonHighlight, palette), light);
 }
 
 QTEST_MAIN(TestWinPaint)
