@@ -42,10 +42,11 @@ double paintMs(const chameleonButtonPaintState& state)
 void buttonPaint()
 {
     double worst = 0;
-    for (int type = 1; type <= 14; ++type) {
+    using ButtonTypes = chameleonButton::ButtonTypes;
+    for (int type = int(ButtonTypes::TypeClassic); type <= int(ButtonTypes::TypeBanded); ++type) {
         chameleonButton button;
         button.resize(120, 32);
-        button.setButtonType(type);
+        button.setButtonType(ButtonTypes(type));
         button.setCaption(QStringLiteral("&Save"));
         settle(button);
         const double normal = paintMs(button.paintState());
@@ -63,13 +64,15 @@ void buttonPaint()
     // The whole widget path for the forms' type 3: redraw and repaint.
     chameleonButton button;
     button.resize(120, 32);
-    button.setButtonType(3);
+    button.setButtonType(ButtonTypes::TypeGradient);
     button.setCaption(QStringLiteral("&Save"));
     settle(button);
     QImage target(120, 32, QImage::Format_RGB32);
     const double widget = medianMs(kRuns, [&] {
                               for (int i = 0; i < kPaints; ++i) {
-                                  button.DrawButton(i % 2 ? 2 : 0, true);
+                                  button.DrawButton(i % 2 ? chameleonButton::ButtonState::Pressed
+                                                          : chameleonButton::ButtonState::Normal,
+                                                    true);
                                   button.render(&target);
                               }
                           })

@@ -86,15 +86,20 @@ void applyLook(chameleonButton* button, Look look)
     }
 }
 
+using ButtonTypes = chameleonButton::ButtonTypes;
+using ColorSchemes = chameleonButton::ColorSchemes;
+using PicturePositions = chameleonButton::PicturePositions;
+using SpecialEffects = chameleonButton::SpecialEffects;
+
 struct ButtonDesign
 {
-    int type = 3;
-    int scheme = 1;
+    ButtonTypes type = ButtonTypes::TypeGradient;
+    ColorSchemes scheme = ColorSchemes::SchemeSystem;
     QString caption = QStringLiteral("&Save");
     Look look = Look::Normal;
     QPixmap picture;
-    int picturePosition = 0;
-    int effect = 0;
+    PicturePositions picturePosition = PicturePositions::PicLeft;
+    SpecialEffects effect = SpecialEffects::FxNone;
     bool greyscale = false;
     QSize size = kButtonSize;
 };
@@ -104,7 +109,7 @@ chameleonButton* makeButton(const ButtonDesign& design, QWidget* parent = nullpt
     auto* button = new chameleonButton(parent);
     button->resize(design.size);
     button->setButtonType(design.type);
-    if (design.scheme == chameleonButton::SchemeCustom) {
+    if (design.scheme == ColorSchemes::SchemeCustom) {
         button->setBackcolor(OleColor::rgb(58, 110, 165));
         button->setBackOver(OleColor::rgb(86, 140, 200));
         button->setForeColor(OleColor::rgb(255, 255, 255));
@@ -141,11 +146,11 @@ QWidget* inContainer(const ButtonDesign& design, const QColor& background, const
 GallerySample sample(const QString& name, const ButtonDesign& design)
 {
     return {name, [design]() -> QWidget* {
-        if (design.scheme == chameleonButton::SchemeContainer)
+        if (design.scheme == ColorSchemes::SchemeContainer)
             return inContainer(design, QColor(226, 236, 214), QColor(40, 60, 30));
-        if (design.type == chameleonButton::TypeTransparent) {
+        if (design.type == ButtonTypes::TypeTransparent) {
             // Light captions (the custom scheme's) on a dark container.
-            const bool light = design.scheme == chameleonButton::SchemeCustom;
+            const bool light = design.scheme == ColorSchemes::SchemeCustom;
             return inContainer(design, light ? QColor(44, 62, 92) : QColor(214, 226, 240),
                                light ? QColor(255, 255, 255) : QColor(0, 0, 0));
         }
@@ -155,18 +160,18 @@ GallerySample sample(const QString& name, const ButtonDesign& design)
     }};
 }
 
-QList<GallerySample> scheme(int colorScheme)
+QList<GallerySample> scheme(ColorSchemes colorScheme)
 {
     QList<GallerySample> samples;
-    for (int type = 1; type <= 14; ++type) {
+    for (int type = int(ButtonTypes::TypeClassic); type <= int(ButtonTypes::TypeBanded); ++type) {
         for (int look = 0; look < 6; ++look) {
             ButtonDesign design;
-            design.type = type;
+            design.type = ButtonTypes(type);
             design.scheme = colorScheme;
             design.look = Look(look);
-            design.caption = type == 13 ? QStringLiteral("&Oval") : QStringLiteral("&Save");
+            design.caption = design.type == ButtonTypes::TypeOval ? QStringLiteral("&Oval") : QStringLiteral("&Save");
             samples << sample(QStringLiteral("button-scheme%1-type%2-%3")
-                                  .arg(colorScheme)
+                                  .arg(int(colorScheme))
                                   .arg(type, 2, 10, QLatin1Char('0'))
                                   .arg(QLatin1String(kLookNames[look])),
                               design);
@@ -175,50 +180,53 @@ QList<GallerySample> scheme(int colorScheme)
     return samples;
 }
 
-QList<GallerySample> systemScheme() { return scheme(1); }
-QList<GallerySample> customScheme() { return scheme(2); }
-QList<GallerySample> classicScheme() { return scheme(3); }
-QList<GallerySample> containerScheme() { return scheme(4); }
+QList<GallerySample> systemScheme() { return scheme(ColorSchemes::SchemeSystem); }
+QList<GallerySample> customScheme() { return scheme(ColorSchemes::SchemeCustom); }
+QList<GallerySample> classicScheme() { return scheme(ColorSchemes::SchemeClassic); }
+QList<GallerySample> containerScheme() { return scheme(ColorSchemes::SchemeContainer); }
 
 QList<GallerySample> picturesAndEffects()
 {
     QList<GallerySample> samples;
     const char* const positions[] = {"left", "right", "top", "bottom", "behind"};
-    for (int position = 0; position <= 4; ++position) {
-        for (int type : {3, 2}) {
+    for (int position = 0; position <= int(PicturePositions::PicBehind); ++position) {
+        for (ButtonTypes type : {ButtonTypes::TypeGradient, ButtonTypes::TypeRaised}) {
             ButtonDesign design;
             design.type = type;
             design.picture = checkPicture();
-            design.picturePosition = position;
+            design.picturePosition = PicturePositions(position);
+            const bool aboveOrBelow = design.picturePosition == PicturePositions::PicTop
+                || design.picturePosition == PicturePositions::PicBottom;
             design.caption = QStringLiteral("&Accept");
-            design.size = position == 2 || position == 3 ? QSize(120, 48) : kButtonSize;
+            design.size = aboveOrBelow ? QSize(120, 48) : kButtonSize;
             samples << sample(QStringLiteral("button-picture-%1-type%2")
-                                  .arg(QLatin1String(positions[position])).arg(type), design);
+                                  .arg(QLatin1String(positions[position])).arg(int(type)), design);
         }
     }
     const char* const effects[] = {"none", "embossed", "engraved", "shadowed"};
-    for (int effect = 1; effect <= 3; ++effect) {
-        for (int type : {3, 2, 10}) {
+    for (int effect = int(SpecialEffects::FxEmbossed); effect <= int(SpecialEffects::FxShadowed); ++effect) {
+        for (ButtonTypes type : {ButtonTypes::TypeGradient, ButtonTypes::TypeRaised, ButtonTypes::TypePlain}) {
             ButtonDesign design;
             design.type = type;
             design.picture = starPicture();
-            design.effect = effect;
+            design.effect = SpecialEffects(effect);
             design.caption = QStringLiteral("&Favourite");
             samples << sample(QStringLiteral("button-effect-%1-type%2")
-                                  .arg(QLatin1String(effects[effect])).arg(type), design);
+                                  .arg(QLatin1String(effects[effect])).arg(int(type)), design);
         }
     }
-    for (int type : {1, 3, 5, 6, 9, 14}) {
+    for (ButtonTypes type : {ButtonTypes::TypeClassic, ButtonTypes::TypeGradient, ButtonTypes::TypeBeveled,
+                             ButtonTypes::TypeSoft, ButtonTypes::TypeSelection, ButtonTypes::TypeBanded}) {
         ButtonDesign design;
         design.type = type;
         design.picture = starPicture();
         design.caption = QStringLiteral("&Favourite");
         design.look = Look::Disabled;
-        samples << sample(QStringLiteral("button-picture-disabled-type%1").arg(type), design);
+        samples << sample(QStringLiteral("button-picture-disabled-type%1").arg(int(type)), design);
     }
     for (Look look : {Look::Normal, Look::Hovered, Look::Pressed}) {
         ButtonDesign design;
-        design.type = 9;
+        design.type = ButtonTypes::TypeSelection;
         design.picture = starPicture();
         design.caption = QStringLiteral("&Favourite");
         design.look = look;

@@ -21,7 +21,7 @@ chameleonButton::chameleonButton(QWidget* parent)
     // Initialize, then the properties of a newly placed button.
     m_refreshEnabled = true;
     InitProperties();
-    DrawButton(0, true);
+    DrawButton(ButtonState::Normal, true);
 }
 
 chameleonButton::~chameleonButton()
@@ -33,57 +33,65 @@ chameleonButton::~chameleonButton()
 }
 
 // ---- Colour properties -------------------------------------------------------
+// Colours are resolved when the button draws, so a setter only stores.
 
 void chameleonButton::setBackcolor(quint32 color)
 {
+    if (color == m_backcolor)
+        return;
     if (m_designMode)
         m_backOver = color;
-    setAndRedraw(m_backcolor, color, "BCOL", true);
+    setAndRedraw(m_backcolor, color, "BCOL");
 }
 
 void chameleonButton::setBackOver(quint32 color)
 {
-    setAndRedraw(m_backOver, color, "BCOLO", true);
+    setAndRedraw(m_backOver, color, "BCOLO");
 }
 
 void chameleonButton::setForeColor(quint32 color)
 {
+    if (color == m_foreColor)
+        return;
     if (m_designMode)
         m_foreOver = color;
-    setAndRedraw(m_foreColor, color, "FCOL", true);
+    setAndRedraw(m_foreColor, color, "FCOL");
 }
 
 void chameleonButton::setForeOver(quint32 color)
 {
-    setAndRedraw(m_foreOver, color, "FCOLO", true);
+    setAndRedraw(m_foreOver, color, "FCOLO");
 }
 
 void chameleonButton::setMaskColor(quint32 color)
 {
-    setAndRedraw(m_maskColor, color, "MCOL", true);
+    setAndRedraw(m_maskColor, color, "MCOL");
 }
 
-void chameleonButton::setColorScheme(int scheme)
+void chameleonButton::setColorScheme(ColorSchemes scheme)
 {
+    if (scheme == m_colorScheme)
+        return;
     m_colorScheme = scheme;
-    SetColors();
-    DrawButton(0, true);
+    DrawButton(ButtonState::Normal, true);
     mark("COLTYPE");
 }
 
 void chameleonButton::setSoftBevel(bool soft)
 {
-    setAndRedraw(m_softBevel, soft, "SOFT", true);
+    setAndRedraw(m_softBevel, soft, "SOFT");
 }
 
 // ---- Style and caption ---------------------------------------------------------
 
-void chameleonButton::setButtonType(int type)
+void chameleonButton::setButtonType(ButtonTypes type)
 {
+    if (type == m_buttonType)
+        return;
     m_buttonType = type;
-    if (type == TypeBeveled && m_designMode)
+    if (type == ButtonTypes::TypeBeveled && m_designMode)
         setFontBold(true);
-    else if (type == TypeTransparent && isVisible())
+    else if (type == ButtonTypes::TypeTransparent && isVisible())
         CaptureBackground();
     if (!m_resizeSuspended)
         resizeHandling();
@@ -92,10 +100,12 @@ void chameleonButton::setButtonType(int type)
 
 void chameleonButton::setCaption(const QString& caption)
 {
+    if (caption == m_caption)
+        return;
     m_caption = caption;
     SetAccessKeys();
     CalcTextRects();
-    DrawButton(0, true);
+    DrawButton(ButtonState::Normal, true);
     updateGeometry();
     if (QAccessible::isActive()) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
@@ -113,27 +123,32 @@ void chameleonButton::setFontAttribute(const std::function<void(QFont&)>& change
 
 void chameleonButton::setFontBold(bool bold)
 {
-    setFontAttribute([bold](QFont& f) { f.setBold(bold); });
+    if (bold != FontBold())
+        setFontAttribute([bold](QFont& changed) { changed.setBold(bold); });
 }
 
 void chameleonButton::setFontItalic(bool italic)
 {
-    setFontAttribute([italic](QFont& f) { f.setItalic(italic); });
+    if (italic != FontItalic())
+        setFontAttribute([italic](QFont& changed) { changed.setItalic(italic); });
 }
 
 void chameleonButton::setFontUnderline(bool underline)
 {
-    setFontAttribute([underline](QFont& f) { f.setUnderline(underline); });
+    if (underline != FontUnderline())
+        setFontAttribute([underline](QFont& changed) { changed.setUnderline(underline); });
 }
 
 void chameleonButton::setFontSize(qint16 size)
 {
-    setFontAttribute([size](QFont& f) { f.setPointSizeF(size); });
+    if (size != FontSize())
+        setFontAttribute([size](QFont& changed) { changed.setPointSizeF(size); });
 }
 
 void chameleonButton::setFontName(const QString& name)
 {
-    setFontAttribute([name](QFont& f) { f.setFamilies({name}); });
+    if (name != FontName())
+        setFontAttribute([name](QFont& changed) { changed.setFamilies({name}); });
 }
 
 void chameleonButton::setShowFocusRect(bool show)
@@ -141,7 +156,7 @@ void chameleonButton::setShowFocusRect(bool show)
     setAndRedraw(m_showFocusRect, show, "FOCUSR");
 }
 
-void chameleonButton::setSpecialEffect(int effect)
+void chameleonButton::setSpecialEffect(SpecialEffects effect)
 {
     setAndRedraw(m_specialEffect, effect, "FX");
 }
@@ -153,19 +168,34 @@ void chameleonButton::setCheckBoxBehaviour(bool checkBox)
 
 void chameleonButton::setValue(bool value)
 {
-    const bool changed = m_value != value;
+    if (value == m_value)
+        return;
     m_value = value;
     if (m_checkBoxBehaviour)
-        DrawButton(0, true);
-    if (changed)
-        notifyAccessibleState(false, true);
+        DrawButton(ButtonState::Normal, true);
+    notifyAccessibleState(false, true);
     mark("VALUE");
 }
 
 // ---- Pointer -------------------------------------------------------------------
 
+namespace {
+
+constexpr qint16 kArrowPointer = 1;
+constexpr qint16 kCustomPointer = 99;
+
+// Copies of one picture share its key; two null pictures are the same too.
+bool samePicture(const QPixmap& one, const QPixmap& other)
+{
+    return one.cacheKey() == other.cacheKey() || (one.isNull() && other.isNull());
+}
+
+} // namespace
+
 void chameleonButton::setMousePointer(int pointer)
 {
+    if (qint16(pointer) == m_mousePointer)
+        return;
     m_mousePointer = qint16(pointer);
     applyPointer();
     mark("MPTR");
@@ -173,6 +203,8 @@ void chameleonButton::setMousePointer(int pointer)
 
 void chameleonButton::setMouseIcon(const QPixmap& icon)
 {
+    if (samePicture(icon, m_mouseIcon))
+        return;
     m_mouseIcon = icon;
     applyPointer();
     mark("MICON");
@@ -180,12 +212,19 @@ void chameleonButton::setMouseIcon(const QPixmap& icon)
 
 void chameleonButton::setHandPointer(bool hand)
 {
+    if (hand == m_handPointer)
+        return;
     m_handPointer = hand;
-    if (!hand)
-        m_mouseIcon = QPixmap(); // the custom pointer is cleared
-    m_mousePointer = hand ? 99 : 1;
+    applyHandPointer();
     applyPointer();
     mark("HAND");
+}
+
+void chameleonButton::applyHandPointer()
+{
+    if (!m_handPointer)
+        m_mouseIcon = QPixmap(); // the custom pointer is cleared
+    m_mousePointer = m_handPointer ? kCustomPointer : kArrowPointer;
 }
 
 void chameleonButton::applyPointer()
@@ -199,7 +238,7 @@ void chameleonButton::applyPointer()
         Qt::SizeHorCursor, Qt::UpArrowCursor, Qt::WaitCursor, Qt::ForbiddenCursor,
         Qt::BusyCursor, Qt::WhatsThisCursor, Qt::SizeAllCursor,
     };
-    if (m_mousePointer == 99) {
+    if (m_mousePointer == kCustomPointer) {
         if (m_handPointer)
             setCursor(Qt::PointingHandCursor);
         else if (!m_mouseIcon.isNull())
@@ -217,6 +256,8 @@ void chameleonButton::applyPointer()
 
 void chameleonButton::setPictureNormal(const QPixmap& picture)
 {
+    if (samePicture(picture, m_pictureNormal))
+        return;
     m_pictureNormal = picture;
     CalcPicSize();
     CalcTextRects();
@@ -227,14 +268,18 @@ void chameleonButton::setPictureNormal(const QPixmap& picture)
 
 void chameleonButton::setPictureOver(const QPixmap& picture)
 {
+    if (samePicture(picture, m_pictureOver))
+        return;
     m_pictureOver = picture;
     if (m_input.mouseOver())
         Redraw();
     mark("PICO"); // kept under "PICH"
 }
 
-void chameleonButton::setPicturePosition(int position)
+void chameleonButton::setPicturePosition(PicturePositions position)
 {
+    if (position == m_picturePosition)
+        return;
     m_picturePosition = position;
     mark("PICPOS");
     CalcTextRects();
@@ -243,6 +288,8 @@ void chameleonButton::setPicturePosition(int position)
 
 void chameleonButton::setUseMaskColor(bool use)
 {
+    if (use == m_useMaskColor)
+        return;
     m_useMaskColor = use;
     if (!m_pictureNormal.isNull())
         Redraw();
@@ -251,6 +298,8 @@ void chameleonButton::setUseMaskColor(bool use)
 
 void chameleonButton::setUseGreyscale(bool grey)
 {
+    if (grey == m_useGreyscale)
+        return;
     m_useGreyscale = grey;
     if (!m_pictureNormal.isNull())
         Redraw();
@@ -266,7 +315,7 @@ void chameleonButton::DisableRefresh()
 
 void chameleonButton::Refresh()
 {
-    if (m_buttonType == TypeTransparent)
+    if (m_buttonType == ButtonTypes::TypeTransparent)
         CaptureBackground();
     SetColors();
     CalcTextRects();
@@ -276,6 +325,8 @@ void chameleonButton::Refresh()
 
 void chameleonButton::setDefault(bool isDefault)
 {
+    if (isDefault == m_default)
+        return;
     m_default = isDefault;
     if (m_default && !m_focusWatch) {
         // Another button taking the focus takes the default look with it.
@@ -290,6 +341,8 @@ void chameleonButton::setDefault(bool isDefault)
 
 void chameleonButton::setCancel(bool isCancel)
 {
+    if (isCancel == m_cancel)
+        return;
     m_cancel = isCancel;
     updateWindowShortcuts();
 }
@@ -399,7 +452,7 @@ void chameleonButton::resizeHandling()
     CalcTextRects(); // also the FocusRect of the type
     MakeRegion();
     if (height() != 0)
-        DrawButton(0, true);
+        DrawButton(ButtonState::Normal, true);
 }
 
 void chameleonButton::ensureGeometry()
@@ -436,55 +489,57 @@ bool chameleonButton::isInside(const QPoint& point) const
 
 // ---- Drawing ------------------------------------------------------------------------
 
-chameleonButtonPaintState chameleonButton::makePaintState(int state) const
+chameleonButtonPaintState chameleonButton::makePaintState(ButtonState state) const
 {
-    chameleonButtonPaintState s;
-    s.ButtonType = m_buttonType;
-    s.width = width();
-    s.height = height();
-    s.state = state;
-    s.enabled = isEnabled();
-    s.hovered = m_input.mouseOver();
-    s.focused = m_hasFocus;
-    s.isDefault = displaysAsDefault();
-    s.ShowFocusRect = m_showFocusRect;
-    s.ColorScheme = m_colorScheme;
-    s.SoftBevel = m_softBevel;
-    s.SpecialEffect = m_specialEffect;
-    s.PicturePosition = m_picturePosition;
-    s.UseMaskColor = m_useMaskColor;
-    s.UseGreyscale = m_useGreyscale;
-    s.colors = m_colors;
-    if (s.hovered && m_colorScheme == SchemeCustom) {
+    chameleonButtonPaintState snapshot;
+    snapshot.ButtonType = m_buttonType;
+    snapshot.width = width();
+    snapshot.height = height();
+    snapshot.buttonState = state;
+    snapshot.enabled = isEnabled();
+    snapshot.hovered = m_input.mouseOver();
+    snapshot.focused = m_hasFocus;
+    snapshot.isDefault = displaysAsDefault();
+    snapshot.ShowFocusRect = m_showFocusRect;
+    snapshot.ColorScheme = m_colorScheme;
+    snapshot.SoftBevel = m_softBevel;
+    snapshot.SpecialEffect = m_specialEffect;
+    snapshot.PicturePosition = m_picturePosition;
+    snapshot.UseMaskColor = m_useMaskColor;
+    snapshot.UseGreyscale = m_useGreyscale;
+    snapshot.colors = m_colors;
+    if (snapshot.hovered && m_colorScheme == ColorSchemes::SchemeCustom) {
         // The whole colour set derives from the hover colour for this pass.
         chameleonButtonColorInputs in = colorInputs();
         in.Backcolor = m_backOver;
-        s.colors = chameleonButtonSetColors(in);
+        snapshot.colors = chameleonButtonSetColors(in);
     }
-    s.caption = m_caption;
-    s.font = font();
-    s.layout = m_layout;
-    s.pictureSize = m_pictureSize;
-    s.PictureNormal = m_pictureNormal;
-    s.PictureOver = m_pictureOver;
-    if (m_buttonType == TypeTransparent)
-        s.background = m_background;
-    return s;
+    snapshot.caption = m_caption;
+    snapshot.font = font();
+    snapshot.layout = m_layout;
+    snapshot.pictureSize = m_pictureSize;
+    snapshot.PictureNormal = m_pictureNormal;
+    snapshot.PictureOver = m_pictureOver;
+    if (m_buttonType == ButtonTypes::TypeTransparent)
+        snapshot.background = m_background;
+    return snapshot;
 }
 
-void chameleonButton::DrawButton(int state, bool force)
+void chameleonButton::DrawButton(ButtonState state, bool force)
 {
     if (m_checkBoxBehaviour && m_value)
-        state = 2;
+        state = ButtonState::Pressed;
     if (!force && m_caption == m_drawnCaption && state == m_drawnState)
         return;
     if (height() == 0 || !m_refreshEnabled)
         return;
-    const bool pressedChanged = (state == 2) != (m_drawnState == 2);
+    const bool pressedChanged = (state == ButtonState::Pressed) != (m_drawnState == ButtonState::Pressed);
     m_drawnState = state;
     m_drawnCaption = m_caption;
     ++m_drawCount;
     ensureGeometry();
+    // System colours follow the palette of the moment, whatever the scheme.
+    SetColors();
     m_drawn = makePaintState(state);
     m_surfaceStale = true;
     update();
@@ -514,9 +569,9 @@ QSize chameleonButton::sizeHint() const
     const QSize text = metrics.size(Qt::TextShowMnemonic, m_caption);
     int width = text.width() + 24;
     int height = text.height() + 12;
-    if (m_picturePosition == PicLeft || m_picturePosition == PicRight)
+    if (m_picturePosition == PicturePositions::PicLeft || m_picturePosition == PicturePositions::PicRight)
         width += m_pictureSize.width() + 4;
-    else if (m_picturePosition == PicTop || m_picturePosition == PicBottom)
+    else if (m_picturePosition == PicturePositions::PicTop || m_picturePosition == PicturePositions::PicBottom)
         height += m_pictureSize.height() + 2;
     return QSize(qMax(width, 75), qMax(height, 23));
 }

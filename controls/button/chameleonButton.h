@@ -2,6 +2,7 @@
 
 #include "chameleonButtonColors.h"
 #include "chameleonButtonInput.h"
+#include "chameleonButtonKinds.h"
 #include "chameleonButtonLayout.h"
 #include "chameleonButtonPaintState.h"
 
@@ -27,28 +28,27 @@ class chameleonButton : public QWidget, private chameleonButtonInput::Host
     Q_PROPERTY(quint32 ForeColor READ ForeColor WRITE setForeColor)
     Q_PROPERTY(quint32 ForeOver READ ForeOver WRITE setForeOver)
     Q_PROPERTY(quint32 MaskColor READ MaskColor WRITE setMaskColor)
-    Q_PROPERTY(int ButtonType READ ButtonType WRITE setButtonType)
+    Q_PROPERTY(chameleonButtonKinds::ButtonTypes ButtonType READ ButtonType WRITE setButtonType)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(int ColorScheme READ ColorScheme WRITE setColorScheme)
+    Q_PROPERTY(chameleonButtonKinds::ColorSchemes ColorScheme READ ColorScheme WRITE setColorScheme)
     Q_PROPERTY(bool ShowFocusRect READ ShowFocusRect WRITE setShowFocusRect)
     Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer)
     Q_PROPERTY(bool HandPointer READ HandPointer WRITE setHandPointer)
     Q_PROPERTY(bool SoftBevel READ SoftBevel WRITE setSoftBevel)
-    Q_PROPERTY(int PicturePosition READ PicturePosition WRITE setPicturePosition)
+    Q_PROPERTY(chameleonButtonKinds::PicturePositions PicturePosition READ PicturePosition WRITE setPicturePosition)
     Q_PROPERTY(bool UseMaskColor READ UseMaskColor WRITE setUseMaskColor)
     Q_PROPERTY(bool UseGreyscale READ UseGreyscale WRITE setUseGreyscale)
-    Q_PROPERTY(int SpecialEffect READ SpecialEffect WRITE setSpecialEffect)
+    Q_PROPERTY(chameleonButtonKinds::SpecialEffects SpecialEffect READ SpecialEffect WRITE setSpecialEffect)
     Q_PROPERTY(bool CheckBoxBehaviour READ CheckBoxBehaviour WRITE setCheckBoxBehaviour)
     Q_PROPERTY(bool Value READ Value WRITE setValue)
     Q_PROPERTY(QString Version READ Version)
 
 public:
-    enum ButtonTypes { TypeClassic = 1, TypeRaised, TypeGradient, TypeRounded, TypeBeveled,
-                       TypeSoft, TypeFlat, TypeHotFlat, TypeSelection, TypePlain,
-                       TypeTransparent, TypeHot3D, TypeOval, TypeBanded };
-    enum ColorSchemes { SchemeSystem = 1, SchemeCustom, SchemeClassic, SchemeContainer };
-    enum PicturePositions { PicLeft = 0, PicRight, PicTop, PicBottom, PicBehind };
-    enum SpecialEffects { FxNone = 0, FxEmbossed, FxEngraved, FxShadowed };
+    using ButtonTypes = chameleonButtonKinds::ButtonTypes;
+    using ColorSchemes = chameleonButtonKinds::ColorSchemes;
+    using PicturePositions = chameleonButtonKinds::PicturePositions;
+    using SpecialEffects = chameleonButtonKinds::SpecialEffects;
+    using ButtonState = chameleonButtonKinds::ButtonState;
 
     explicit chameleonButton(QWidget* parent = nullptr);
     ~chameleonButton() override;
@@ -63,8 +63,8 @@ public:
     void setForeOver(quint32 color);
     quint32 MaskColor() const { return m_maskColor; }
     void setMaskColor(quint32 color);
-    int ButtonType() const { return m_buttonType; }
-    void setButtonType(int type);
+    ButtonTypes ButtonType() const { return m_buttonType; }
+    void setButtonType(ButtonTypes type);
     QString Caption() const { return m_caption; }
     void setCaption(const QString& caption);
     bool FontBold() const { return font().bold(); }
@@ -77,8 +77,8 @@ public:
     void setFontSize(qint16 size);
     QString FontName() const { return font().family(); }
     void setFontName(const QString& name);
-    int ColorScheme() const { return m_colorScheme; }
-    void setColorScheme(int scheme);
+    ColorSchemes ColorScheme() const { return m_colorScheme; }
+    void setColorScheme(ColorSchemes scheme);
     bool ShowFocusRect() const { return m_showFocusRect; }
     void setShowFocusRect(bool show);
     int MousePointer() const { return m_mousePointer; }
@@ -93,14 +93,14 @@ public:
     void setPictureNormal(const QPixmap& picture);
     QPixmap PictureOver() const { return m_pictureOver; }
     void setPictureOver(const QPixmap& picture);
-    int PicturePosition() const { return m_picturePosition; }
-    void setPicturePosition(int position);
+    PicturePositions PicturePosition() const { return m_picturePosition; }
+    void setPicturePosition(PicturePositions position);
     bool UseMaskColor() const { return m_useMaskColor; }
     void setUseMaskColor(bool use);
     bool UseGreyscale() const { return m_useGreyscale; }
     void setUseGreyscale(bool grey);
-    int SpecialEffect() const { return m_specialEffect; }
-    void setSpecialEffect(int effect);
+    SpecialEffects SpecialEffect() const { return m_specialEffect; }
+    void setSpecialEffect(SpecialEffects effect);
     bool CheckBoxBehaviour() const { return m_checkBoxBehaviour; }
     void setCheckBoxBehaviour(bool checkBox);
     bool Value() const { return m_value; }
@@ -132,7 +132,7 @@ public:
     void WriteProperties(PropertyBag& bag) const;
 
     // DrawButton(state, force): the redraw gate and the entry to all drawing.
-    void DrawButton(int state, bool force) override;
+    void DrawButton(ButtonState state, bool force) override;
     // The access key's or the assistive press action's click.
     void AccessKeyPress();
 
@@ -142,7 +142,7 @@ public:
     const chameleonButtonLayout& layout() const { return m_layout; }
     const chameleonButtonPaintState& paintState() const { return m_drawn; }
     int drawCount() const { return m_drawCount; }
-    int lastDrawnState() const { return m_drawnState; }
+    ButtonState lastDrawnState() const { return m_drawnState; }
     bool mouseOver() const { return m_input.mouseOver(); }
     bool hasFocusFlag() const { return m_hasFocus; }
     bool refreshEnabled() const { return m_refreshEnabled; }
@@ -190,9 +190,9 @@ private:
     void toggleValue() override { setValue(!m_value); }
     void moveFocus(bool forward) override;
     void raiseClick() override { emit Click(); }
-    void raiseMouseDown(int b, int s, double x, double y) override { emit MouseDown(b, s, x, y); }
-    void raiseMouseMove(int b, int s, double x, double y) override { emit MouseMove(b, s, x, y); }
-    void raiseMouseUp(int b, int s, double x, double y) override { emit MouseUp(b, s, x, y); }
+    void raiseMouseDown(int button, int shift, double x, double y) override { emit MouseDown(button, shift, x, y); }
+    void raiseMouseMove(int button, int shift, double x, double y) override { emit MouseMove(button, shift, x, y); }
+    void raiseMouseUp(int button, int shift, double x, double y) override { emit MouseUp(button, shift, x, y); }
     void raiseMouseOver() override { emit MouseOver(); }
     void raiseMouseOut() override { emit MouseOut(); }
     void raiseKeyDown(int code, int shift) override { emit KeyDown(code, shift); }
@@ -209,19 +209,22 @@ private:
     void resizeHandling();
     void ensureGeometry();
     void applyPointer();
+    // HandPointer's pointer: the hand as the custom pointer, or the arrow.
+    void applyHandPointer();
     void setFontAttribute(const std::function<void(QFont&)>& change);
     chameleonButtonColorInputs colorInputs() const;
-    chameleonButtonPaintState makePaintState(int state) const;
+    chameleonButtonPaintState makePaintState(ButtonState state) const;
     bool isInside(const QPoint& point) const;
     void mark(const char* key) { emit PropertyChanged(QLatin1String(key)); }
-    // A drawn property: store it, recompute the colours if they derive from
-    // it, redraw in the last state and mark its key.
+    // A drawn property: store a new value, redraw in the last state (which
+    // resolves the colours again) and mark its key. The same value again
+    // changes nothing.
     template <typename T>
-    void setAndRedraw(T& field, const T& value, const char* key, bool recolor = false)
+    void setAndRedraw(T& field, const T& value, const char* key)
     {
+        if (field == value)
+            return;
         field = value;
-        if (recolor)
-            SetColors();
         Redraw();
         mark(key);
     }
@@ -237,9 +240,9 @@ private:
     quint32 m_foreColor = 0;
     quint32 m_foreOver = 0;
     quint32 m_maskColor = 0xC0C0C0;
-    int m_buttonType = 2;
+    ButtonTypes m_buttonType = ButtonTypes::TypeRaised;
     QString m_caption;
-    int m_colorScheme = 1;
+    ColorSchemes m_colorScheme = ColorSchemes::SchemeSystem;
     bool m_showFocusRect = true;
     qint16 m_mousePointer = 0;
     QPixmap m_mouseIcon;
@@ -247,10 +250,10 @@ private:
     bool m_softBevel = false;
     QPixmap m_pictureNormal;
     QPixmap m_pictureOver;
-    int m_picturePosition = 0;
+    PicturePositions m_picturePosition = PicturePositions::PicLeft;
     bool m_useMaskColor = true;
     bool m_useGreyscale = false;
-    int m_specialEffect = 0;
+    SpecialEffects m_specialEffect = SpecialEffects::FxNone;
     bool m_checkBoxBehaviour = false;
     bool m_value = false;
 
@@ -271,7 +274,7 @@ private:
     bool m_hasFocus = false;
     bool m_refreshEnabled = true;
     bool m_resizeSuspended = false;
-    int m_drawnState = 0;
+    ButtonState m_drawnState = ButtonState::Normal;
     QString m_drawnCaption;
     int m_drawCount = 0;
 

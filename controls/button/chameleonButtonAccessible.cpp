@@ -56,15 +56,15 @@ QString chameleonButtonAccessible::text(QAccessible::Text type) const
 QAccessible::State chameleonButtonAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
-    const chameleonButton* b = button();
-    state.focusable = b->isEnabled();
-    state.focused = b->hasFocusFlag() || b->hasFocus();
-    state.disabled = !b->isEnabled();
-    state.pressed = b->lastDrawnState() == 2 && !b->CheckBoxBehaviour();
-    state.checkable = b->CheckBoxBehaviour();
-    state.checked = b->CheckBoxBehaviour() && b->Value();
-    state.defaultButton = b->isDefault();
-    state.hotTracked = b->mouseOver();
+    const chameleonButton* shown = button();
+    state.focusable = shown->isEnabled();
+    state.focused = shown->hasFocusFlag() || shown->hasFocus();
+    state.disabled = !shown->isEnabled();
+    state.pressed = shown->lastDrawnState() == chameleonButton::ButtonState::Pressed && !shown->CheckBoxBehaviour();
+    state.checkable = shown->CheckBoxBehaviour();
+    state.checked = shown->CheckBoxBehaviour() && shown->Value();
+    state.defaultButton = shown->isDefault();
+    state.hotTracked = shown->mouseOver();
     return state;
 }
 

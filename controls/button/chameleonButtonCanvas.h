@@ -6,6 +6,24 @@
 #include <QImage>
 #include <QPainter>
 
+// The caption styles of DrawCaption: where the caption is drawn (TextRect,
+// or TextRectDown one pixel lower right) and in which colours.
+enum class chameleonButtonCaptionStyle {
+    Normal,          // effect, then TextColor at TextRect
+    Hovered,         // effect, then TextOverColor at TextRect
+    Pressed,         // effect, then TextOverColor (LightColor for TypeRounded) at TextRectDown
+    Embossed,        // highlight below right, shadow on top: disabled text
+    Shadow,          // ButtonShadowColor at TextRect
+    GradientDisabled, // GradientBase darkened by 104 at TextRect
+    BandedDisabled,  // highlight below right, face on top
+    BandedPressed,   // darkened shadow below right, highlight on top
+    BeveledPressed,  // TextOverColor at TextRect, no effect
+};
+
+// What DrawPictures draws: the normal (or hovered) picture, the pressed
+// one, or the disabled silhouettes.
+enum class chameleonButtonPictureState { Normal, Pressed, Disabled };
+
 // One DrawButton pass of chameleonButton: the painter on the button's
 // surface, the snapshot it draws, and the drawing helpers with the
 // platform's meanings (lines exclude their end point, rectangles are
@@ -13,12 +31,12 @@
 class chameleonButtonCanvas
 {
 public:
-    chameleonButtonCanvas(QImage& surface, QPainter& painter, const chameleonButtonPaintState& state);
+    chameleonButtonCanvas(QImage& surface, QPainter& painter, const chameleonButtonPaintState& snapshot);
 
-    const chameleonButtonPaintState& s;
-    const chameleonButtonColorSet& c;
-    const int W;
-    const int H;
+    const chameleonButtonPaintState& state;
+    const chameleonButtonColorSet& colors;
+    const int width;
+    const int height;
 
     // Changed within a pass by ButtonType 4 (pressed) and 14 (default).
     quint32 gradientBase;
@@ -26,23 +44,34 @@ public:
     QRect textRect;
     QRect textRectDown;
 
+    bool isType(chameleonButtonKinds::ButtonTypes type) const { return state.ButtonType == type; }
     QColor color(quint32 rgb) const { return chameleonButtonColors::toQColor(rgb); }
     quint32 shift(quint32 rgb, int amount, bool proportional = false) const;
 
     void pixel(int x, int y, quint32 rgb);
     void line(int x1, int y1, int x2, int y2, quint32 rgb);
-    void fill(int x, int y, int w, int h, quint32 rgb);
-    void frame(int x, int y, int w, int h, quint32 rgb);
+    // The rectangle (x, y, across, down): columns x..x+across-1, rows y..y+down-1.
+    void fill(int x, int y, int across, int down, quint32 rgb);
+    void frame(int x, int y, int across, int down, quint32 rgb);
     void corners(quint32 rgb); // (1,1), (1,H-2), (W-2,1), (W-2,H-2)
-    void DrawFrame(quint32 c1, quint32 c2, quint32 c3, quint32 c4, int offset, bool flat = false);
+    // Rows 1..H in the colour `rowColor(row)` gives, one line each.
+    template <typename RowColor>
+    void rows(RowColor&& rowColor, bool fromBottom = false)
+    {
+        for (int row = 1; row <= height; ++row) {
+            const int y = fromBottom ? height - row : row;
+            line(0, y, width, y, rowColor(row));
+        }
+    }
+    void DrawFrame(quint32 outerLit, quint32 outerShaded, quint32 innerLit, quint32 innerShaded, int offset,
+                   bool flat = false);
     void DrawFocus();
-    void DrawCaption(int style);
-    void CaptionH() { DrawCaption(s.hovered ? 1 : 0); } // Caption(h) of the type table
-    // Type 5 pressed: the caption in TextOverColor at TextRect, no effect.
-    static constexpr int CaptionPlainOver = 8;
+    void DrawCaption(chameleonButtonCaptionStyle style);
+    // Caption(h) of the type table: Hovered while the mouse is over, else Normal.
+    void CaptionH();
     void ellipse(quint32 fillRgb, quint32 outlineRgb);
     void drawBackground();
-    void drawPictures(int pictureState);
+    void drawPictures(chameleonButtonPictureState pictureState);
 
     QPainter& painter() { return m_painter; }
     QImage& surface() { return m_surface; }
@@ -55,9 +84,8 @@ private:
     QImage& m_surface;
     QPainter& m_painter;
     qreal m_dpr;
-    int m_lastCaptionStyle = -1;
-
-    friend struct chameleonButtonPictureDrawer;
+    bool m_captionDrawn = false;
+    chameleonButtonCaptionStyle m_lastCaptionStyle = chameleonButtonCaptionStyle::Normal;
 };
 
 // Normal, pressed and disabled drawing of one ButtonType.
@@ -70,5 +98,5 @@ struct chameleonButtonTypeDrawing
 
 // Types 3, 4, 5 and 14 (chameleonButtonPaintShaded.cpp); 1, 2, 6 to 13 and
 // values outside 1..14, which draw as 10 (chameleonButtonPaintClassic.cpp).
-const chameleonButtonTypeDrawing* chameleonButtonShadedDrawing(int buttonType);
-const chameleonButtonTypeDrawing& chameleonButtonClassicDrawing(int buttonType);
+const chameleonButtonTypeDrawing* chameleonButtonShadedDrawing(chameleonButtonKinds::ButtonTypes buttonType);
+const chameleonButtonTypeDrawing& chameleonButtonClassicDrawing(chameleonButtonKinds::ButtonTypes buttonType);

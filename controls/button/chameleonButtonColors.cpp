@@ -41,6 +41,8 @@ bool chameleonButtonColorSet::operator==(const chameleonButtonColorSet& other) c
 namespace {
 
 using chameleonButtonColors::BlendToWhite;
+using chameleonButtonKinds::ButtonTypes;
+using chameleonButtonKinds::ColorSchemes;
 
 quint32 translate(quint32 oleColor, const QPalette& palette)
 {
@@ -65,7 +67,7 @@ chameleonButtonColorSet chameleonButtonSetColors(const chameleonButtonColorInput
     const QPalette& palette = in.palette;
     chameleonButtonColorSet set;
     switch (in.ColorScheme) {
-    case 2:
+    case ColorSchemes::SchemeCustom:
         set.ButtonFaceColor = translate(in.Backcolor, palette);
         set.FaceOverColor = translate(in.BackOver, palette);
         deriveBevel(set, in.SoftBevel);
@@ -74,7 +76,7 @@ chameleonButtonColorSet chameleonButtonSetColors(const chameleonButtonColorInput
         set.SelectBorderColor = ShiftColor(set.ButtonFaceColor, -128, false, in.SoftBevel);
         set.SelectFillColor = set.ButtonFaceColor;
         break;
-    case 3:
+    case ColorSchemes::SchemeClassic:
         set.ButtonFaceColor = set.FaceOverColor = OleColor::rgb(192, 192, 192);
         set.LightColor = OleColor::rgb(223, 223, 223);
         set.HighlightColor = OleColor::rgb(255, 255, 255);
@@ -84,14 +86,14 @@ chameleonButtonColorSet chameleonButtonSetColors(const chameleonButtonColorInput
         set.SelectBorderColor = OleColor::rgb(0, 0, 128);
         set.SelectFillColor = OleColor::rgb(173, 173, 209);
         break;
-    case 4:
+    case ColorSchemes::SchemeContainer:
         set.ButtonFaceColor = set.FaceOverColor = OleColor::fromColor(in.containerBackground);
         deriveBevel(set, in.SoftBevel);
         set.TextColor = set.TextOverColor = OleColor::fromColor(in.containerText);
         set.SelectBorderColor = translate(OleColor::Highlight, palette);
         set.SelectFillColor = BlendToWhite(set.SelectBorderColor, 176);
         break;
-    default:
+    default: // SchemeSystem, and any other value
         set.ButtonFaceColor = set.FaceOverColor = translate(OleColor::ButtonFace, palette);
         set.LightColor = translate(OleColor::Light, palette);
         set.HighlightColor = translate(OleColor::ButtonHighlight, palette);
@@ -103,6 +105,6 @@ chameleonButtonColorSet chameleonButtonSetColors(const chameleonButtonColorInput
         break;
     }
     set.MaskRgb = translate(in.MaskColor, palette);
-    set.GradientBase = ShiftColor(set.ButtonFaceColor, 48, in.ButtonType == 3, in.SoftBevel);
+    set.GradientBase = ShiftColor(set.ButtonFaceColor, 48, in.ButtonType == ButtonTypes::TypeGradient, in.SoftBevel);
     return set;
 }

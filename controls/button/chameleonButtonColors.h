@@ -4,6 +4,7 @@
 #include <QPalette>
 
 #include "OleColor.h"
+#include "chameleonButtonKinds.h"
 
 // The colour arithmetic of chameleonButton. Every colour here is
 // a 24-bit RGB value in the platform's order 0x00BBGGRR; system colour
@@ -48,8 +49,8 @@ struct chameleonButtonColorSet
 // colours, and the container's colours for scheme 4.
 struct chameleonButtonColorInputs
 {
-    int ColorScheme = 1;
-    int ButtonType = 2;
+    chameleonButtonKinds::ColorSchemes ColorScheme = chameleonButtonKinds::ColorSchemes::SchemeSystem;
+    chameleonButtonKinds::ButtonTypes ButtonType = chameleonButtonKinds::ButtonTypes::TypeRaised;
     bool SoftBevel = false;
     quint32 Backcolor = 0;
     quint32 BackOver = 0;

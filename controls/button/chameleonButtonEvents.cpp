@@ -16,10 +16,8 @@ using FormsCodes::shiftCode;
 bool chameleonButton::event(QEvent* event)
 {
     // A new container brings new ambient colours (scheme 4).
-    if (event->type() == QEvent::ParentChange) {
-        SetColors();
+    if (event->type() == QEvent::ParentChange)
         Redraw();
-    }
     return QWidget::event(event);
 }
 
@@ -46,11 +44,10 @@ void chameleonButton::resizeEvent(QResizeEvent*)
 
 void chameleonButton::showEvent(QShowEvent*)
 {
-    if (m_buttonType == TypeTransparent && m_background.isNull())
+    if (m_buttonType == ButtonTypes::TypeTransparent && m_background.isNull())
         CaptureBackground();
     m_refreshEnabled = true;
-    SetColors();
-    DrawButton(0, true);
+    DrawButton(ButtonState::Normal, true);
 }
 
 void chameleonButton::hideEvent(QHideEvent*)
@@ -62,21 +59,20 @@ void chameleonButton::changeEvent(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::EnabledChange:
-        DrawButton(0, true);
+        DrawButton(ButtonState::Normal, true);
         notifyAccessibleState(false, false);
         mark("ENAB");
         break;
     case QEvent::FontChange:
         CalcTextRects();
-        DrawButton(0, true);
+        DrawButton(ButtonState::Normal, true);
         updateGeometry();
         mark("FONT");
         break;
     case QEvent::PaletteChange: // AmbientChanged
-        if (m_colorScheme != SchemeCustom) {
-            SetColors();
-            Redraw();
-        }
+        // Every scheme redraws: the custom scheme's colours may be system
+        // colours too, and those follow the palette.
+        Redraw();
         break;
     default:
         break;
@@ -146,7 +142,7 @@ void chameleonButton::keyPressEvent(QKeyEvent* event)
     if (!text.isEmpty())
         m_input.keyPress(text.at(0).unicode());
     // Space and the arrows are the button's; other keys go on to the window.
-    if (code == 32 || (code >= 37 && code <= 40))
+    if (chameleonButtonInput::isButtonKey(code))
         event->accept();
     else
         event->ignore();
@@ -160,7 +156,7 @@ void chameleonButton::keyReleaseEvent(QKeyEvent* event)
     }
     const int code = keyCode(event->key());
     m_input.keyUp(code, shiftCode(event->modifiers()));
-    if (code == 32)
+    if (code == FormsCodes::code(FormsCodes::KeyCode::Space))
         event->accept();
     else
         event->ignore();

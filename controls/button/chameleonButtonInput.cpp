@@ -1,9 +1,19 @@
 #include "chameleonButtonInput.h"
 
+#include "FormsCodes.h"
+
 namespace {
-constexpr int kLeft = 1;
-constexpr int kRight = 2;
-constexpr int kSpace = 32;
+
+using FormsCodes::KeyCode;
+using ButtonState = chameleonButtonKinds::ButtonState;
+
+constexpr int kNoButton = 0;
+
+bool isKey(int keyCode, KeyCode key)
+{
+    return keyCode == FormsCodes::code(key);
+}
+
 } // namespace
 
 void chameleonButtonInput::setMouseOver(bool over)
@@ -18,25 +28,25 @@ void chameleonButtonInput::mouseDown(int button, int shift, double x, double y)
 {
     m_host.raiseMouseDown(button, shift, x, y);
     m_lastMouseButton = button;
-    if (button != kRight)
-        m_host.DrawButton(2, false);
+    if (button != FormsCodes::RightButton)
+        m_host.DrawButton(ButtonState::Pressed, false);
 }
 
 void chameleonButtonInput::mouseMove(int buttons, int shift, double x, double y, bool inside)
 {
     m_host.raiseMouseMove(buttons, shift, x, y);
-    if (buttons != 0 && buttons != kLeft)
+    if (buttons != kNoButton && buttons != FormsCodes::LeftButton)
         return;
-    if (inside && buttons == 0) {
+    if (inside && buttons == kNoButton) {
         if (!m_mouseOver)
             pointerEntered();
     } else if (inside) {
         // A left-button drag inside draws pressed without keeping the hover.
         setMouseOver(true);
-        m_host.DrawButton(2, false);
+        m_host.DrawButton(ButtonState::Pressed, false);
         setMouseOver(false);
     } else {
-        m_host.DrawButton(0, false);
+        m_host.DrawButton(ButtonState::Normal, false);
         pointerLeft();
     }
 }
@@ -44,8 +54,8 @@ void chameleonButtonInput::mouseMove(int buttons, int shift, double x, double y,
 void chameleonButtonInput::mouseUp(int button, int shift, double x, double y)
 {
     m_host.raiseMouseUp(button, shift, x, y);
-    if (button != kRight)
-        m_host.DrawButton(0, false);
+    if (button != FormsCodes::RightButton)
+        m_host.DrawButton(ButtonState::Normal, false);
 }
 
 void chameleonButtonInput::pointerEntered()
@@ -54,7 +64,7 @@ void chameleonButtonInput::pointerEntered()
         return;
     m_hoverTracking = true;
     setMouseOver(true);
-    m_host.DrawButton(0, true);
+    m_host.DrawButton(ButtonState::Normal, true);
     m_host.raiseMouseOver();
 }
 
@@ -64,13 +74,13 @@ void chameleonButtonInput::pointerLeft()
         return;
     m_hoverTracking = false;
     setMouseOver(false);
-    m_host.DrawButton(0, true);
+    m_host.DrawButton(ButtonState::Normal, true);
     m_host.raiseMouseOut();
 }
 
 void chameleonButtonInput::hostClick()
 {
-    if (m_lastMouseButton != kLeft || !m_host.isEnabledForClick())
+    if (m_lastMouseButton != FormsCodes::LeftButton || !m_host.isEnabledForClick())
         return;
     click(true);
 }
@@ -79,7 +89,7 @@ void chameleonButtonInput::click(bool forceDraw)
 {
     if (m_host.checkBoxBehaviour())
         m_host.toggleValue();
-    m_host.DrawButton(0, forceDraw);
+    m_host.DrawButton(ButtonState::Normal, forceDraw);
     m_host.repaintNow();
     m_host.raiseClick();
 }
@@ -87,32 +97,32 @@ void chameleonButtonInput::click(bool forceDraw)
 void chameleonButtonInput::doubleClick()
 {
     // A double click is a new press, so its release clicks again.
-    if (m_lastMouseButton == kLeft)
-        mouseDown(kLeft, 0, 0, 0);
+    if (m_lastMouseButton == FormsCodes::LeftButton)
+        mouseDown(FormsCodes::LeftButton, 0, 0, 0);
 }
 
 void chameleonButtonInput::accessKey()
 {
-    m_lastMouseButton = kLeft;
+    m_lastMouseButton = FormsCodes::LeftButton;
     hostClick();
+}
+
+bool chameleonButtonInput::isButtonKey(int keyCode)
+{
+    return isKey(keyCode, KeyCode::Space) || isKey(keyCode, KeyCode::Left) || isKey(keyCode, KeyCode::Up)
+        || isKey(keyCode, KeyCode::Right) || isKey(keyCode, KeyCode::Down);
 }
 
 void chameleonButtonInput::keyDown(int keyCode, int shift)
 {
     m_host.raiseKeyDown(keyCode, shift);
     m_lastKeyCode = keyCode;
-    switch (keyCode) {
-    case kSpace: m_host.DrawButton(2, false); break;
-    case 37: // Left
-    case 38: // Up
+    if (isKey(keyCode, KeyCode::Space))
+        m_host.DrawButton(ButtonState::Pressed, false);
+    else if (isKey(keyCode, KeyCode::Left) || isKey(keyCode, KeyCode::Up))
         m_host.moveFocus(false);
-        break;
-    case 39: // Right
-    case 40: // Down
+    else if (isKey(keyCode, KeyCode::Right) || isKey(keyCode, KeyCode::Down))
         m_host.moveFocus(true);
-        break;
-    default: break;
-    }
 }
 
 void chameleonButtonInput::keyPress(int keyAscii)
@@ -123,6 +133,6 @@ void chameleonButtonInput::keyPress(int keyAscii)
 void chameleonButtonInput::keyUp(int keyCode, int shift)
 {
     m_host.raiseKeyUp(keyCode, shift);
-    if (m_lastKeyCode == kSpace && keyCode == kSpace)
+    if (isKey(m_lastKeyCode, KeyCode::Space) && isKey(keyCode, KeyCode::Space))
         click(false);
 }

@@ -1,19 +1,22 @@
 #pragma once
 
+#include "chameleonButtonKinds.h"
+
 // The mouse and keyboard state machine of chameleonButton, free of pixels
-// and of Qt's event classes, so it can be driven and checked on its own. Button codes
-// are the forms': 1 left, 2 right, 4 middle (a move reports the buttons
-// held); key codes are the platform's virtual-key codes (32 Space, 37 to 40
-// the arrows).
+// and of Qt's event classes, so it can be driven and checked on its own.
+// Button, shift and key codes are the forms' (FormsCodes): a move reports
+// the buttons held; key codes are the platform's virtual-key codes.
 class chameleonButtonInput
 {
 public:
+    using ButtonState = chameleonButtonKinds::ButtonState;
+
     // What the state machine asks of its button.
     class Host
     {
     public:
         virtual ~Host() = default;
-        virtual void DrawButton(int state, bool force) = 0;
+        virtual void DrawButton(ButtonState state, bool force) = 0;
         virtual void repaintNow() = 0;
         virtual bool isEnabledForClick() const = 0;
         virtual bool checkBoxBehaviour() const = 0;
@@ -51,6 +54,9 @@ public:
     void keyDown(int keyCode, int shift);
     void keyPress(int keyAscii);
     void keyUp(int keyCode, int shift);
+
+    // The keys the button handles itself: Space and the arrows.
+    static bool isButtonKey(int keyCode);
 
     bool mouseOver() const { return m_mouseOver; }
     bool hoverTracking() const { return m_hoverTracking; }

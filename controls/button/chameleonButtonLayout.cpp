@@ -24,55 +24,67 @@ WinRect measure(const QFont& font, const QString& caption, WinRect rect)
     return {rect.left, rect.top, rect.left + bounds.width(), rect.top + bounds.height()};
 }
 
+using chameleonButtonKinds::ButtonTypes;
+using chameleonButtonKinds::PicturePositions;
+
+// CalcPicPos: beside, above or below the caption, or centred when the
+// caption is blank or the picture lies behind it.
 QRect picturePosition(const chameleonButtonLayoutInput& in, const QRect& text)
 {
-    const int w = in.width;
-    const int h = in.height;
-    const int pW = in.pictureSize.width();
-    const int pH = in.pictureSize.height();
-    const bool captionShown = !in.caption.trimmed().isEmpty() && in.picturePosition != 4;
-    int x = (w - pW) / 2;
-    int y = (h - pH) / 2;
-    if (captionShown) {
-        switch (in.picturePosition) {
-        case 0: x = text.left() - pW - 4; break;
-        case 1: x = text.left() + text.width() + 4; break;
-        case 2: x = (w - pW) / 2; y = text.top() - pH - 2; break;
-        case 3: x = (w - pW) / 2; y = text.top() + text.height() + 2; break;
-        default: break;
-        }
+    const int pictureWidth = in.pictureSize.width();
+    const int pictureHeight = in.pictureSize.height();
+    int x = (in.width - pictureWidth) / 2;
+    int y = (in.height - pictureHeight) / 2;
+    if (in.caption.trimmed().isEmpty())
+        return QRect(x, y, pictureWidth, pictureHeight);
+    switch (in.picturePosition) {
+    case PicturePositions::PicLeft: x = text.left() - pictureWidth - 4; break;
+    case PicturePositions::PicRight: x = text.left() + text.width() + 4; break;
+    case PicturePositions::PicTop: y = text.top() - pictureHeight - 2; break;
+    case PicturePositions::PicBottom: y = text.top() + text.height() + 2; break;
+    default: break;
     }
-    return QRect(x, y, pW, pH);
+    return QRect(x, y, pictureWidth, pictureHeight);
 }
 
 } // namespace
 
 chameleonButtonLayout chameleonButtonCalcLayout(const chameleonButtonLayoutInput& in)
 {
-    const int w = in.width;
-    const int h = in.height;
-    const int pW = in.pictureSize.width();
-    const int pH = in.pictureSize.height();
+    const int width = in.width;
+    const int height = in.height;
+    const int pictureWidth = in.pictureSize.width();
+    const int pictureHeight = in.pictureSize.height();
 
-    WinRect start{1, 1, w - 2, h - 2};
+    WinRect start{1, 1, width - 2, height - 2};
     switch (in.picturePosition) {
-    case 0: start.left = pW + 1; break;
-    case 1: start.right = w - 2 - pW; break;
-    case 2: start.top = pH + 1; break;
-    case 3: start.bottom = h - 2 - pH; break;
+    case PicturePositions::PicLeft: start.left = pictureWidth + 1; break;
+    case PicturePositions::PicRight: start.right = width - 2 - pictureWidth; break;
+    case PicturePositions::PicTop: start.top = pictureHeight + 1; break;
+    case PicturePositions::PicBottom: start.bottom = height - 2 - pictureHeight; break;
     default: break;
     }
     WinRect text = measure(in.font, in.caption, start);
 
-    // Centring; integer division truncates toward zero.
+    // Centring; integer division truncates toward zero. A position without
+    // a name is not centred.
     int dx = 0;
     int dy = 0;
     switch (in.picturePosition) {
-    case 0:
-    case 2:
-    case 4: dx = (w - text.right) / 2; dy = (h - text.bottom) / 2; break;
-    case 1: dx = (w - text.right - pW - 4) / 2; dy = (h - text.bottom) / 2; break;
-    case 3: dx = (w - text.right) / 2; dy = (h - text.bottom - pH - 4) / 2; break;
+    case PicturePositions::PicLeft:
+    case PicturePositions::PicTop:
+    case PicturePositions::PicBehind:
+        dx = (width - text.right) / 2;
+        dy = (height - text.bottom) / 2;
+        break;
+    case PicturePositions::PicRight:
+        dx = (width - text.right - pictureWidth - 4) / 2;
+        dy = (height - text.bottom) / 2;
+        break;
+    case PicturePositions::PicBottom:
+        dx = (width - text.right) / 2;
+        dy = (height - text.bottom - pictureHeight - 4) / 2;
+        break;
     default: break;
     }
     text = {text.left + dx, text.top + dy, text.right + dx, text.bottom + dy};
@@ -82,16 +94,17 @@ chameleonButtonLayout chameleonButtonCalcLayout(const chameleonButtonLayoutInput
     layout.TextRectDown = layout.TextRect.translated(1, 1);
     if (in.hasPicture)
         layout.PicRect = picturePosition(in, layout.TextRect);
-    layout.FocusRect = chameleonButtonFocusRect(in.buttonType, w, h);
+    layout.FocusRect = chameleonButtonFocusRect(in.buttonType, width, height);
     return layout;
 }
 
-QRect chameleonButtonFocusRect(int buttonType, int width, int height)
+QRect chameleonButtonFocusRect(ButtonTypes buttonType, int width, int height)
 {
     const QRect client(0, 0, width, height);
-    if (buttonType >= 7 && buttonType <= 13)
+    const int type = int(buttonType);
+    if (type >= int(ButtonTypes::TypeFlat) && type <= int(ButtonTypes::TypeOval))
         return client.adjusted(3, 3, -3, -3);
-    if (buttonType == 14)
+    if (buttonType == ButtonTypes::TypeBanded)
         return client.adjusted(5, 5, -5, -5).translated(1, 1);
     return client.adjusted(4, 4, -4, -4);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chameleonButtonKinds.h"
+
 #include <QFont>
 #include <QRect>
 #include <QSize>
@@ -13,8 +15,8 @@ struct chameleonButtonLayoutInput
     QString caption;
     int width = 0;
     int height = 0;
-    int buttonType = 2;
-    int picturePosition = 0;
+    chameleonButtonKinds::ButtonTypes buttonType = chameleonButtonKinds::ButtonTypes::TypeRaised;
+    chameleonButtonKinds::PicturePositions picturePosition = chameleonButtonKinds::PicturePositions::PicLeft;
     QSize pictureSize;       // pW x pH from CalcPicSize (0 x 0 without PictureNormal)
     bool hasPicture = false; // PictureNormal or PictureOver set
 };
@@ -30,7 +32,7 @@ struct chameleonButtonLayout
 chameleonButtonLayout chameleonButtonCalcLayout(const chameleonButtonLayoutInput& input);
 
 // The FocusRect of the Resize handling for a W x H client area.
-QRect chameleonButtonFocusRect(int buttonType, int width, int height);
+QRect chameleonButtonFocusRect(chameleonButtonKinds::ButtonTypes buttonType, int width, int height);
 
 // CalcPicSize: the picture's size in pixels (device-independent).
 QSize chameleonButtonPictureSize(const class QPixmap& picture);

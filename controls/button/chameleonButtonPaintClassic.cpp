@@ -4,173 +4,177 @@
 namespace {
 
 using chameleonButtonColors::BlendToWhite;
+using chameleonButtonKinds::ButtonTypes;
+using chameleonButtonKinds::ColorSchemes;
+using CaptionStyle = chameleonButtonCaptionStyle;
 
 // ---- 1 TypeClassic ---------------------------------------------------------
 
-void classicNormal(chameleonButtonCanvas& k)
+void classicNormal(chameleonButtonCanvas& canvas)
 {
-    const auto& c = k.c;
-    k.CaptionH();
-    k.DrawFrame(c.HighlightColor, c.ButtonShadowColor, c.HighlightColor, c.ButtonShadowColor, -1);
-    k.frame(0, 0, k.W, k.H, c.DarkShadowColor);
-    k.DrawFocus();
+    const auto& colors = canvas.colors;
+    canvas.CaptionH();
+    canvas.DrawFrame(colors.HighlightColor, colors.ButtonShadowColor, colors.HighlightColor, colors.ButtonShadowColor, -1);
+    canvas.frame(0, 0, canvas.width, canvas.height, colors.DarkShadowColor);
+    canvas.DrawFocus();
 }
 
-void classicPressed(chameleonButtonCanvas& k)
+void classicPressed(chameleonButtonCanvas& canvas)
 {
-    const auto& c = k.c;
-    k.DrawCaption(2);
-    k.DrawFrame(c.ButtonShadowColor, c.HighlightColor, c.ButtonShadowColor, c.HighlightColor, -1);
-    k.frame(0, 0, k.W, k.H, c.DarkShadowColor);
-    k.DrawFocus();
+    const auto& colors = canvas.colors;
+    canvas.DrawCaption(CaptionStyle::Pressed);
+    canvas.DrawFrame(colors.ButtonShadowColor, colors.HighlightColor, colors.ButtonShadowColor, colors.HighlightColor, -1);
+    canvas.frame(0, 0, canvas.width, canvas.height, colors.DarkShadowColor);
+    canvas.DrawFocus();
 }
 
-void classicDisabled(chameleonButtonCanvas& k)
+void classicDisabled(chameleonButtonCanvas& canvas)
 {
-    const auto& c = k.c;
-    k.DrawCaption(3);
-    k.DrawFrame(c.HighlightColor, c.ButtonShadowColor, c.HighlightColor, c.ButtonShadowColor, -1);
-    k.frame(0, 0, k.W, k.H, c.DarkShadowColor);
+    const auto& colors = canvas.colors;
+    canvas.DrawCaption(CaptionStyle::Embossed);
+    canvas.DrawFrame(colors.HighlightColor, colors.ButtonShadowColor, colors.HighlightColor, colors.ButtonShadowColor, -1);
+    canvas.frame(0, 0, canvas.width, canvas.height, colors.DarkShadowColor);
 }
 
 // ---- 2 TypeRaised -----------------------------------------------------------
 
-bool showsDefault(const chameleonButtonCanvas& k)
+bool showsDefault(const chameleonButtonCanvas& canvas)
 {
-    return k.s.ShowFocusRect && k.s.isDefault;
+    return canvas.state.ShowFocusRect && canvas.state.isDefault;
 }
 
-void raisedNormal(chameleonButtonCanvas& k)
+void raisedNormal(chameleonButtonCanvas& canvas)
 {
-    const auto& c = k.c;
-    k.CaptionH();
-    if (showsDefault(k)) {
-        k.DrawFrame(c.HighlightColor, c.DarkShadowColor, c.LightColor, c.ButtonShadowColor, -1);
-        k.DrawFocus();
-        k.frame(0, 0, k.W, k.H, c.DarkShadowColor);
+    const auto& colors = canvas.colors;
+    canvas.CaptionH();
+    if (showsDefault(canvas)) {
+        canvas.DrawFrame(colors.HighlightColor, colors.DarkShadowColor, colors.LightColor, colors.ButtonShadowColor, -1);
+        canvas.DrawFocus();
+        canvas.frame(0, 0, canvas.width, canvas.height, colors.DarkShadowColor);
     } else {
-        k.DrawFrame(c.HighlightColor, c.DarkShadowColor, c.LightColor, c.ButtonShadowColor, 0);
+        canvas.DrawFrame(colors.HighlightColor, colors.DarkShadowColor, colors.LightColor, colors.ButtonShadowColor, 0);
     }
 }
 
-void raisedPressed(chameleonButtonCanvas& k)
+void raisedPressed(chameleonButtonCanvas& canvas)
 {
-    const auto& c = k.c;
-    k.DrawCaption(2);
-    if (showsDefault(k)) {
-        k.frame(0, 0, k.W, k.H, c.DarkShadowColor);
-        k.frame(1, 1, k.W - 2, k.H - 2, c.ButtonShadowColor);
-        k.DrawFocus();
+    const auto& colors = canvas.colors;
+    canvas.DrawCaption(CaptionStyle::Pressed);
+    if (showsDefault(canvas)) {
+        canvas.frame(0, 0, canvas.width, canvas.height, colors.DarkShadowColor);
+        canvas.frame(1, 1, canvas.width - 2, canvas.height - 2, colors.ButtonShadowColor);
+        canvas.DrawFocus();
     } else {
-        k.DrawFrame(c.DarkShadowColor, c.HighlightColor, c.ButtonShadowColor, c.LightColor, 0);
+        canvas.DrawFrame(colors.DarkShadowColor, colors.HighlightColor, colors.ButtonShadowColor, colors.LightColor, 0);
     }
 }
 
-void raisedDisabled(chameleonButtonCanvas& k)
+void raisedDisabled(chameleonButtonCanvas& canvas)
 {
-    const auto& c = k.c;
-    k.DrawCaption(3);
-    k.DrawFrame(c.HighlightColor, c.DarkShadowColor, c.LightColor, c.ButtonShadowColor, 0);
+    const auto& colors = canvas.colors;
+    canvas.DrawCaption(CaptionStyle::Embossed);
+    canvas.DrawFrame(colors.HighlightColor, colors.DarkShadowColor, colors.LightColor, colors.ButtonShadowColor, 0);
 }
 
 // ---- 6 TypeSoft -------------------------------------------------------------
 
-quint32 softLight(const chameleonButtonCanvas& k)
+quint32 softLight(const chameleonButtonCanvas& canvas)
 {
-    return k.shift(k.c.LightColor, 8);
+    return canvas.shift(canvas.colors.LightColor, 8);
 }
 
-void softNormal(chameleonButtonCanvas& k)
+void softNormal(chameleonButtonCanvas& canvas)
 {
-    const quint32 light = softLight(k);
-    k.CaptionH();
-    k.DrawFrame(light, k.c.ButtonShadowColor, light, k.c.ButtonShadowColor, 0);
-    k.DrawFocus();
+    const quint32 light = softLight(canvas);
+    canvas.CaptionH();
+    canvas.DrawFrame(light, canvas.colors.ButtonShadowColor, light, canvas.colors.ButtonShadowColor, 0);
+    canvas.DrawFocus();
 }
 
-void softPressed(chameleonButtonCanvas& k)
+void softPressed(chameleonButtonCanvas& canvas)
 {
-    const quint32 light = softLight(k);
-    k.DrawCaption(2);
-    k.DrawFrame(k.c.ButtonShadowColor, light, k.c.ButtonShadowColor, light, 0);
-    k.DrawFocus();
+    const quint32 light = softLight(canvas);
+    canvas.DrawCaption(CaptionStyle::Pressed);
+    canvas.DrawFrame(canvas.colors.ButtonShadowColor, light, canvas.colors.ButtonShadowColor, light, 0);
+    canvas.DrawFocus();
 }
 
-void softDisabled(chameleonButtonCanvas& k)
+void softDisabled(chameleonButtonCanvas& canvas)
 {
-    const quint32 light = softLight(k);
-    k.DrawCaption(4);
-    k.DrawFrame(light, k.c.ButtonShadowColor, light, k.c.ButtonShadowColor, 0);
+    const quint32 light = softLight(canvas);
+    canvas.DrawCaption(CaptionStyle::Shadow);
+    canvas.DrawFrame(light, canvas.colors.ButtonShadowColor, light, canvas.colors.ButtonShadowColor, 0);
 }
 
 // ---- 7 TypeFlat and 8 TypeHotFlat -------------------------------------------
 
-void flatRaised(chameleonButtonCanvas& k)
+void flatRaised(chameleonButtonCanvas& canvas)
 {
-    k.DrawFrame(k.c.HighlightColor, k.c.ButtonShadowColor, 0, 0, 0, true);
+    canvas.DrawFrame(canvas.colors.HighlightColor, canvas.colors.ButtonShadowColor, 0, 0, 0, true);
 }
 
-void flatNormal(chameleonButtonCanvas& k)
+void flatNormal(chameleonButtonCanvas& canvas)
 {
-    k.CaptionH();
-    flatRaised(k);
-    k.DrawFocus();
+    canvas.CaptionH();
+    flatRaised(canvas);
+    canvas.DrawFocus();
 }
 
-void flatPressed(chameleonButtonCanvas& k)
+void flatPressed(chameleonButtonCanvas& canvas)
 {
-    k.DrawCaption(2);
-    k.DrawFrame(k.c.ButtonShadowColor, k.c.HighlightColor, 0, 0, 0, true);
-    k.DrawFocus();
+    canvas.DrawCaption(CaptionStyle::Pressed);
+    canvas.DrawFrame(canvas.colors.ButtonShadowColor, canvas.colors.HighlightColor, 0, 0, 0, true);
+    canvas.DrawFocus();
 }
 
-void flatDisabled(chameleonButtonCanvas& k)
+void flatDisabled(chameleonButtonCanvas& canvas)
 {
-    k.DrawCaption(3);
-    flatRaised(k);
+    canvas.DrawCaption(CaptionStyle::Embossed);
+    flatRaised(canvas);
 }
 
-void hotFlatNormal(chameleonButtonCanvas& k)
+void hotFlatNormal(chameleonButtonCanvas& canvas)
 {
-    k.CaptionH();
-    if (k.s.hovered)
-        flatRaised(k);
-    k.DrawFocus();
+    canvas.CaptionH();
+    if (canvas.state.hovered)
+        flatRaised(canvas);
+    canvas.DrawFocus();
 }
 
-void captionDisabled(chameleonButtonCanvas& k)
+void captionDisabled(chameleonButtonCanvas& canvas)
 {
-    k.DrawCaption(3);
+    canvas.DrawCaption(CaptionStyle::Embossed);
 }
 
 // ---- 9 TypeSelection --------------------------------------------------------
 
-void selectionNormal(chameleonButtonCanvas& k)
+void selectionNormal(chameleonButtonCanvas& canvas)
 {
-    const auto& c = k.c;
-    if (k.s.hovered)
-        k.fill(1, 1, k.W, k.H, c.SelectFillColor);
-    k.CaptionH();
-    if (k.s.hovered)
-        k.frame(0, 0, k.W, k.H, c.SelectBorderColor);
-    k.DrawFocus();
+    const auto& colors = canvas.colors;
+    if (canvas.state.hovered)
+        canvas.fill(1, 1, canvas.width, canvas.height, colors.SelectFillColor);
+    canvas.CaptionH();
+    if (canvas.state.hovered)
+        canvas.frame(0, 0, canvas.width, canvas.height, colors.SelectBorderColor);
+    canvas.DrawFocus();
 }
 
-void selectionPressed(chameleonButtonCanvas& k)
+void selectionPressed(chameleonButtonCanvas& canvas)
 {
-    const auto& c = k.c;
-    if (k.s.hovered) {
-        k.fill(0, 0, k.W, k.H, k.s.ColorScheme == 2 ? k.shift(c.SelectFillColor, -32)
-                                                   : BlendToWhite(c.SelectBorderColor, 128));
+    const auto& colors = canvas.colors;
+    if (canvas.state.hovered) {
+        canvas.fill(0, 0, canvas.width, canvas.height,
+                    canvas.state.ColorScheme == ColorSchemes::SchemeCustom ? canvas.shift(colors.SelectFillColor, -32)
+                                                   : BlendToWhite(colors.SelectBorderColor, 128));
     }
-    k.DrawCaption(2);
-    k.frame(0, 0, k.W, k.H, c.SelectBorderColor);
-    k.DrawFocus();
+    canvas.DrawCaption(CaptionStyle::Pressed);
+    canvas.frame(0, 0, canvas.width, canvas.height, colors.SelectBorderColor);
+    canvas.DrawFocus();
 }
 
-void captionShadowed(chameleonButtonCanvas& k)
+void captionShadowed(chameleonButtonCanvas& canvas)
 {
-    k.DrawCaption(4);
+    canvas.DrawCaption(CaptionStyle::Shadow);
 }
 
 // ---- 10 TypePlain (and values outside 1..14) ----------------------------------
@@ -181,59 +185,59 @@ void nothing(chameleonButtonCanvas&)
 
 // ---- 11 TypeTransparent -------------------------------------------------------
 
-void transparentNormal(chameleonButtonCanvas& k)
+void transparentNormal(chameleonButtonCanvas& canvas)
 {
-    k.drawBackground();
-    k.CaptionH();
-    k.DrawFocus();
+    canvas.drawBackground();
+    canvas.CaptionH();
+    canvas.DrawFocus();
 }
 
-void transparentPressed(chameleonButtonCanvas& k)
+void transparentPressed(chameleonButtonCanvas& canvas)
 {
-    k.drawBackground();
-    k.DrawCaption(2);
-    k.DrawFocus();
+    canvas.drawBackground();
+    canvas.DrawCaption(CaptionStyle::Pressed);
+    canvas.DrawFocus();
 }
 
-void transparentDisabled(chameleonButtonCanvas& k)
+void transparentDisabled(chameleonButtonCanvas& canvas)
 {
-    k.drawBackground();
-    k.DrawCaption(3);
+    canvas.drawBackground();
+    canvas.DrawCaption(CaptionStyle::Embossed);
 }
 
 // ---- 12 TypeHot3D -------------------------------------------------------------
 
-void hot3DNormal(chameleonButtonCanvas& k)
+void hot3DNormal(chameleonButtonCanvas& canvas)
 {
-    const auto& c = k.c;
-    k.CaptionH();
-    if (k.s.hovered)
-        k.DrawFrame(c.HighlightColor, c.DarkShadowColor, c.LightColor, c.ButtonShadowColor, 0);
-    k.DrawFocus();
+    const auto& colors = canvas.colors;
+    canvas.CaptionH();
+    if (canvas.state.hovered)
+        canvas.DrawFrame(colors.HighlightColor, colors.DarkShadowColor, colors.LightColor, colors.ButtonShadowColor, 0);
+    canvas.DrawFocus();
 }
 
-void hot3DPressed(chameleonButtonCanvas& k)
+void hot3DPressed(chameleonButtonCanvas& canvas)
 {
-    const auto& c = k.c;
-    k.DrawCaption(2);
-    k.DrawFrame(c.DarkShadowColor, c.HighlightColor, c.ButtonShadowColor, c.LightColor, 0);
-    k.DrawFocus();
+    const auto& colors = canvas.colors;
+    canvas.DrawCaption(CaptionStyle::Pressed);
+    canvas.DrawFrame(colors.DarkShadowColor, colors.HighlightColor, colors.ButtonShadowColor, colors.LightColor, 0);
+    canvas.DrawFocus();
 }
 
 // ---- 13 TypeOval (never a focus rectangle) ------------------------------------
 
-void ovalNormal(chameleonButtonCanvas& k)
+void ovalNormal(chameleonButtonCanvas& canvas)
 {
-    const auto& c = k.c;
-    k.ellipse(c.ButtonFaceColor, k.s.hovered ? c.ButtonShadowColor : c.ButtonFaceColor);
-    k.CaptionH();
+    const auto& colors = canvas.colors;
+    canvas.ellipse(colors.ButtonFaceColor, canvas.state.hovered ? colors.ButtonShadowColor : colors.ButtonFaceColor);
+    canvas.CaptionH();
 }
 
-void ovalPressed(chameleonButtonCanvas& k)
+void ovalPressed(chameleonButtonCanvas& canvas)
 {
-    const auto& c = k.c;
-    k.ellipse(k.shift(c.ButtonFaceColor, -32), c.DarkShadowColor);
-    k.DrawCaption(2);
+    const auto& colors = canvas.colors;
+    canvas.ellipse(canvas.shift(colors.ButtonFaceColor, -32), colors.DarkShadowColor);
+    canvas.DrawCaption(CaptionStyle::Pressed);
 }
 
 const chameleonButtonTypeDrawing kDrawings[] = {
@@ -255,9 +259,10 @@ const chameleonButtonTypeDrawing kDrawings[] = {
 
 } // namespace
 
-const chameleonButtonTypeDrawing& chameleonButtonClassicDrawing(int buttonType)
+const chameleonButtonTypeDrawing& chameleonButtonClassicDrawing(ButtonTypes buttonType)
 {
-    if (buttonType < 1 || buttonType >= int(std::size(kDrawings)))
+    const int type = int(buttonType);
+    if (type < 1 || type >= int(std::size(kDrawings)))
         return kDrawings[0];
-    return kDrawings[buttonType];
+    return kDrawings[type];
 }

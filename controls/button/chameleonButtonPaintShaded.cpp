@@ -6,9 +6,14 @@
 
 namespace {
 
-int nearest(double value)
+using chameleonButtonKinds::ButtonTypes;
+using CaptionStyle = chameleonButtonCaptionStyle;
+
+// The shift of gradient row `row` when each row darkens by `step` (taken in
+// single precision): nearest(-step * row), ties to even.
+int rowDarkening(float step, int row)
 {
-    return int(roundHalfToEven(value));
+    return int(roundHalfToEven(-double(step) * row));
 }
 
 // ---- ButtonType 3 (TypeGradient) ------------------------------------------
@@ -16,267 +21,265 @@ int nearest(double value)
 constexpr quint32 kGradientFrame = 0x00733C00;   // (0, 60, 115)
 constexpr quint32 kGradientCorner = 0x007B4D10;  // (16, 77, 123)
 
-void gradientFrame(chameleonButtonCanvas& k)
+void gradientFrame(chameleonButtonCanvas& canvas)
 {
-    k.frame(0, 0, k.W, k.H, kGradientFrame);
-    k.corners(kGradientCorner);
+    canvas.frame(0, 0, canvas.width, canvas.height, kGradientFrame);
+    canvas.corners(kGradientCorner);
 }
 
 // The inner frame of the hover (orange) and focus (blue) looks.
-void gradientInnerFrame(chameleonButtonCanvas& k, quint32 outline, quint32 bottom, quint32 top,
+void gradientInnerFrame(chameleonButtonCanvas& canvas, quint32 outline, quint32 bottom, quint32 top,
                         quint32 second, quint32 sides)
 {
-    const int W = k.W;
-    const int H = k.H;
-    k.frame(1, 2, W - 2, H - 4, outline);
-    k.line(2, H - 2, W - 2, H - 2, bottom);
-    k.line(2, 1, W - 2, 1, top);
-    k.line(1, 2, W - 1, 2, second);
-    k.line(2, 3, 2, H - 3, sides);
-    k.line(W - 3, 3, W - 3, H - 3, sides);
+    const int width = canvas.width;
+    const int height = canvas.height;
+    canvas.frame(1, 2, width - 2, height - 4, outline);
+    canvas.line(2, height - 2, width - 2, height - 2, bottom);
+    canvas.line(2, 1, width - 2, 1, top);
+    canvas.line(1, 2, width - 1, 2, second);
+    canvas.line(2, 3, 2, height - 3, sides);
+    canvas.line(width - 3, 3, width - 3, height - 3, sides);
 }
 
-void gradientNormal(chameleonButtonCanvas& k)
+void gradientNormal(chameleonButtonCanvas& canvas)
 {
-    const int W = k.W;
-    const int H = k.H;
-    const quint32 base = k.gradientBase;
-    const float step = 25.0f / float(H);
-    for (int i = 1; i <= H; ++i)
-        k.line(0, i, W, i, k.shift(base, nearest(-double(step) * i), true));
-    k.CaptionH();
-    gradientFrame(k);
-    if (k.s.hovered) {
-        gradientInnerFrame(k, 0x0031B2FF, 0x000096E7, 0x00CEF3FF, 0x008CDBFF, 0x006BCBFF);
-    } else if (k.s.ShowFocusRect && (k.s.focused || k.s.isDefault)) {
-        gradientInnerFrame(k, 0x00E7AE8C, 0x00EF826B, 0x00FFE7CE, 0x00F7D7BD, 0x00F0D1B5);
+    const int width = canvas.width;
+    const int height = canvas.height;
+    const quint32 base = canvas.gradientBase;
+    const float step = 25.0f / float(height);
+    canvas.rows([&](int row) { return canvas.shift(base, rowDarkening(step, row), true); });
+    canvas.CaptionH();
+    gradientFrame(canvas);
+    if (canvas.state.hovered) {
+        gradientInnerFrame(canvas, 0x0031B2FF, 0x000096E7, 0x00CEF3FF, 0x008CDBFF, 0x006BCBFF);
+    } else if (canvas.state.ShowFocusRect && (canvas.state.focused || canvas.state.isDefault)) {
+        gradientInnerFrame(canvas, 0x00E7AE8C, 0x00EF826B, 0x00FFE7CE, 0x00F7D7BD, 0x00F0D1B5);
     } else {
         // Shading from GradientBase.
-        k.line(2, H - 2, W - 2, H - 2, k.shift(base, -48, true));
-        k.line(1, H - 3, W - 2, H - 3, k.shift(base, -32, true));
-        k.line(W - 2, 2, W - 2, H - 2, k.shift(base, -36, true));
-        k.line(W - 3, 3, W - 3, H - 3, k.shift(base, -24, true));
-        k.line(2, 1, W - 2, 1, k.shift(base, 16, true));
-        k.line(1, 2, W - 2, 2, k.shift(base, 10, true));
-        k.line(1, 2, 1, H - 2, k.shift(base, -5, true));
-        k.line(2, 3, 2, H - 3, k.shift(base, -10, true));
+        canvas.line(2, height - 2, width - 2, height - 2, canvas.shift(base, -48, true));
+        canvas.line(1, height - 3, width - 2, height - 3, canvas.shift(base, -32, true));
+        canvas.line(width - 2, 2, width - 2, height - 2, canvas.shift(base, -36, true));
+        canvas.line(width - 3, 3, width - 3, height - 3, canvas.shift(base, -24, true));
+        canvas.line(2, 1, width - 2, 1, canvas.shift(base, 16, true));
+        canvas.line(1, 2, width - 2, 2, canvas.shift(base, 10, true));
+        canvas.line(1, 2, 1, height - 2, canvas.shift(base, -5, true));
+        canvas.line(2, 3, 2, height - 3, canvas.shift(base, -10, true));
     }
 }
 
-void gradientPressed(chameleonButtonCanvas& k)
+void gradientPressed(chameleonButtonCanvas& canvas)
 {
-    const int W = k.W;
-    const int H = k.H;
-    const quint32 base = k.shift(k.gradientBase, -32, true);
-    const float step = 25.0f / float(H);
-    for (int i = 1; i <= H; ++i)
-        k.line(0, H - i, W, H - i, k.shift(base, nearest(-double(step) * i), true));
-    k.DrawCaption(2);
-    gradientFrame(k);
-    k.line(2, H - 2, W - 2, H - 2, k.shift(base, 16, true));
-    k.line(1, H - 3, W - 2, H - 3, k.shift(base, 10, true));
-    k.line(W - 2, 2, W - 2, H - 2, k.shift(base, 5, true));
-    k.line(W - 3, 3, W - 3, H - 3, k.gradientBase);
-    k.line(2, 1, W - 2, 1, k.shift(base, -32, true));
-    k.line(1, 2, W - 2, 2, k.shift(base, -24, true));
-    k.line(1, 2, 1, H - 2, k.shift(base, -32, true));
-    k.line(2, 2, 2, H - 2, k.shift(base, -22, true));
+    const int width = canvas.width;
+    const int height = canvas.height;
+    const quint32 base = canvas.shift(canvas.gradientBase, -32, true);
+    const float step = 25.0f / float(height);
+    canvas.rows([&](int row) { return canvas.shift(base, rowDarkening(step, row), true); }, true);
+    canvas.DrawCaption(CaptionStyle::Pressed);
+    gradientFrame(canvas);
+    canvas.line(2, height - 2, width - 2, height - 2, canvas.shift(base, 16, true));
+    canvas.line(1, height - 3, width - 2, height - 3, canvas.shift(base, 10, true));
+    canvas.line(width - 2, 2, width - 2, height - 2, canvas.shift(base, 5, true));
+    canvas.line(width - 3, 3, width - 3, height - 3, canvas.gradientBase);
+    canvas.line(2, 1, width - 2, 1, canvas.shift(base, -32, true));
+    canvas.line(1, 2, width - 2, 2, canvas.shift(base, -24, true));
+    canvas.line(1, 2, 1, height - 2, canvas.shift(base, -32, true));
+    canvas.line(2, 2, 2, height - 2, canvas.shift(base, -22, true));
 }
 
-void gradientDisabled(chameleonButtonCanvas& k)
+void gradientDisabled(chameleonButtonCanvas& canvas)
 {
-    const quint32 base = k.gradientBase;
-    k.fill(0, 0, k.W, k.H, k.shift(base, -24, true));
-    k.DrawCaption(5);
-    k.frame(0, 0, k.W, k.H, k.shift(base, -84, true));
-    k.corners(k.shift(base, -72, true));
+    const quint32 base = canvas.gradientBase;
+    canvas.fill(0, 0, canvas.width, canvas.height, canvas.shift(base, -24, true));
+    canvas.DrawCaption(CaptionStyle::GradientDisabled);
+    canvas.frame(0, 0, canvas.width, canvas.height, canvas.shift(base, -84, true));
+    canvas.corners(canvas.shift(base, -72, true));
 }
 
 // ---- ButtonType 4 (TypeRounded) -------------------------------------------
 
-void roundedFace(chameleonButtonCanvas& k, int captionStyle)
+void roundedFace(chameleonButtonCanvas& canvas, CaptionStyle captionStyle)
 {
-    const int W = k.W;
-    const int H = k.H;
-    const auto& c = k.c;
-    k.fill(1, 1, W - 2, H - 2, c.LightColor);
-    k.DrawCaption(captionStyle);
-    k.frame(0, 0, W, H, c.DarkShadowColor);
-    k.corners(c.DarkShadowColor);
-    k.line(1, 2, 2, 0, c.ButtonFaceColor);
-    k.line(3, 2, W - 3, 2, c.HighlightColor);
-    k.line(2, 2, 2, H - 3, c.HighlightColor);
-    k.pixel(3, 3, c.HighlightColor);
-    k.line(W - 3, 1, W - 3, H - 3, c.ButtonFaceColor);
-    k.line(1, H - 3, W - 3, H - 3, c.ButtonFaceColor);
-    k.pixel(W - 4, H - 4, c.ButtonFaceColor);
-    k.line(W - 2, 2, W - 2, H - 2, c.ButtonShadowColor);
-    k.line(2, H - 2, W - 2, H - 2, c.ButtonShadowColor);
-    k.pixel(W - 3, H - 3, c.ButtonShadowColor);
+    const int width = canvas.width;
+    const int height = canvas.height;
+    const auto& colors = canvas.colors;
+    canvas.fill(1, 1, width - 2, height - 2, colors.LightColor);
+    canvas.DrawCaption(captionStyle);
+    canvas.frame(0, 0, width, height, colors.DarkShadowColor);
+    canvas.corners(colors.DarkShadowColor);
+    canvas.line(1, 2, 2, 0, colors.ButtonFaceColor);
+    canvas.line(3, 2, width - 3, 2, colors.HighlightColor);
+    canvas.line(2, 2, 2, height - 3, colors.HighlightColor);
+    canvas.pixel(3, 3, colors.HighlightColor);
+    canvas.line(width - 3, 1, width - 3, height - 3, colors.ButtonFaceColor);
+    canvas.line(1, height - 3, width - 3, height - 3, colors.ButtonFaceColor);
+    canvas.pixel(width - 4, height - 4, colors.ButtonFaceColor);
+    canvas.line(width - 2, 2, width - 2, height - 2, colors.ButtonShadowColor);
+    canvas.line(2, height - 2, width - 2, height - 2, colors.ButtonShadowColor);
+    canvas.pixel(width - 3, height - 3, colors.ButtonShadowColor);
 }
 
-void roundedNormal(chameleonButtonCanvas& k)
+void roundedNormal(chameleonButtonCanvas& canvas)
 {
-    roundedFace(k, k.s.hovered ? 1 : 0);
+    roundedFace(canvas, canvas.state.hovered ? CaptionStyle::Hovered : CaptionStyle::Normal);
 }
 
-void roundedDisabled(chameleonButtonCanvas& k)
+void roundedDisabled(chameleonButtonCanvas& canvas)
 {
-    roundedFace(k, 3);
+    roundedFace(canvas, CaptionStyle::Embossed);
 }
 
-void roundedPressed(chameleonButtonCanvas& k)
+void roundedPressed(chameleonButtonCanvas& canvas)
 {
-    const int W = k.W;
-    const int H = k.H;
-    const auto& c = k.c;
-    const quint32 shadow = c.ButtonShadowColor;
-    k.fill(1, 1, W - 2, H - 2, k.shift(shadow, -16));
-    k.gradientBase = k.shift(shadow, -16);
-    k.DrawCaption(2);
-    k.gradientBase = k.shift(c.ButtonFaceColor, 48);
-    k.frame(0, 0, W, H, c.DarkShadowColor);
-    k.frame(1, 1, W - 2, H - 2, k.shift(shadow, -64));
-    k.frame(2, 2, W - 4, H - 4, k.shift(shadow, -32));
-    k.pixel(2, 2, k.shift(shadow, -64));
-    k.pixel(3, 3, k.shift(shadow, -32));
-    k.corners(c.DarkShadowColor);
-    k.line(W - 3, 1, W - 3, H - 3, shadow);
-    k.line(1, H - 3, W - 2, H - 3, shadow);
-    k.pixel(W - 4, H - 4, shadow);
-    k.line(W - 2, 3, W - 2, H - 2, k.shift(shadow, -16));
-    k.line(3, H - 2, W - 2, H - 2, k.shift(shadow, -16));
-    k.line(W - 2, H - 3, W - 4, H - 1, k.shift(shadow, -32));
-    k.pixel(2, H - 2, k.shift(shadow, -32));
-    k.pixel(W - 2, 2, k.shift(shadow, -32));
+    const int width = canvas.width;
+    const int height = canvas.height;
+    const auto& colors = canvas.colors;
+    const quint32 shadow = colors.ButtonShadowColor;
+    canvas.fill(1, 1, width - 2, height - 2, canvas.shift(shadow, -16));
+    canvas.gradientBase = canvas.shift(shadow, -16);
+    canvas.DrawCaption(CaptionStyle::Pressed);
+    canvas.gradientBase = canvas.shift(colors.ButtonFaceColor, 48);
+    canvas.frame(0, 0, width, height, colors.DarkShadowColor);
+    canvas.frame(1, 1, width - 2, height - 2, canvas.shift(shadow, -64));
+    canvas.frame(2, 2, width - 4, height - 4, canvas.shift(shadow, -32));
+    canvas.pixel(2, 2, canvas.shift(shadow, -64));
+    canvas.pixel(3, 3, canvas.shift(shadow, -32));
+    canvas.corners(colors.DarkShadowColor);
+    canvas.line(width - 3, 1, width - 3, height - 3, shadow);
+    canvas.line(1, height - 3, width - 2, height - 3, shadow);
+    canvas.pixel(width - 4, height - 4, shadow);
+    canvas.line(width - 2, 3, width - 2, height - 2, canvas.shift(shadow, -16));
+    canvas.line(3, height - 2, width - 2, height - 2, canvas.shift(shadow, -16));
+    canvas.line(width - 2, height - 3, width - 4, height - 1, canvas.shift(shadow, -32));
+    canvas.pixel(2, height - 2, canvas.shift(shadow, -32));
+    canvas.pixel(width - 2, 2, canvas.shift(shadow, -32));
 }
 
 // ---- ButtonType 5 (TypeBeveled) -------------------------------------------
 
 constexpr quint32 kBeveledFocus = 0x00CC9999; // (153, 153, 204)
 
-void beveledTextFocus(chameleonButtonCanvas& k)
+void beveledTextFocus(chameleonButtonCanvas& canvas)
 {
-    if (!k.s.focused || !k.s.ShowFocusRect)
+    if (!canvas.state.focused || !canvas.state.ShowFocusRect)
         return;
-    const QRect& t = k.textRect;
-    k.frame(t.left() - 2, t.top() - 1, t.width() + 4, t.height() + 2, kBeveledFocus);
+    const QRect& text = canvas.textRect;
+    canvas.frame(text.left() - 2, text.top() - 1, text.width() + 4, text.height() + 2, kBeveledFocus);
 }
 
-void beveledNormal(chameleonButtonCanvas& k)
+void beveledNormal(chameleonButtonCanvas& canvas)
 {
-    const int W = k.W;
-    const int H = k.H;
-    const auto& c = k.c;
-    k.fill(1, 1, W - 1, H - 1, k.shift(c.ButtonFaceColor, 12));
-    k.CaptionH();
-    k.frame(1, 1, W - 1, H - 1, c.HighlightColor);
-    k.frame(0, 0, W - 1, H - 1, k.shift(c.ButtonShadowColor, -26));
-    k.pixel(1, H - 2, k.shift(c.ButtonShadowColor, 26));
-    k.pixel(W - 2, 1, k.shift(c.ButtonShadowColor, 26));
-    beveledTextFocus(k);
+    const int width = canvas.width;
+    const int height = canvas.height;
+    const auto& colors = canvas.colors;
+    canvas.fill(1, 1, width - 1, height - 1, canvas.shift(colors.ButtonFaceColor, 12));
+    canvas.CaptionH();
+    canvas.frame(1, 1, width - 1, height - 1, colors.HighlightColor);
+    canvas.frame(0, 0, width - 1, height - 1, canvas.shift(colors.ButtonShadowColor, -26));
+    canvas.pixel(1, height - 2, canvas.shift(colors.ButtonShadowColor, 26));
+    canvas.pixel(width - 2, 1, canvas.shift(colors.ButtonShadowColor, 26));
+    beveledTextFocus(canvas);
 }
 
-void beveledPressed(chameleonButtonCanvas& k)
+void beveledPressed(chameleonButtonCanvas& canvas)
 {
-    const int W = k.W;
-    const int H = k.H;
-    const auto& c = k.c;
-    k.fill(1, 1, W - 2, H - 2, k.shift(c.ButtonShadowColor, 16));
-    k.frame(0, 0, W - 1, H - 1, k.shift(c.ButtonShadowColor, -26));
-    k.line(W - 1, 1, W - 1, H, c.HighlightColor);
-    k.line(1, H - 1, W - 1, H - 1, c.HighlightColor);
-    k.DrawCaption(chameleonButtonCanvas::CaptionPlainOver);
-    beveledTextFocus(k);
+    const int width = canvas.width;
+    const int height = canvas.height;
+    const auto& colors = canvas.colors;
+    canvas.fill(1, 1, width - 2, height - 2, canvas.shift(colors.ButtonShadowColor, 16));
+    canvas.frame(0, 0, width - 1, height - 1, canvas.shift(colors.ButtonShadowColor, -26));
+    canvas.line(width - 1, 1, width - 1, height, colors.HighlightColor);
+    canvas.line(1, height - 1, width - 1, height - 1, colors.HighlightColor);
+    canvas.DrawCaption(CaptionStyle::BeveledPressed);
+    beveledTextFocus(canvas);
 }
 
-void beveledDisabled(chameleonButtonCanvas& k)
+void beveledDisabled(chameleonButtonCanvas& canvas)
 {
-    k.DrawCaption(4);
-    k.frame(0, 0, k.W, k.H, k.c.ButtonShadowColor);
+    canvas.DrawCaption(CaptionStyle::Shadow);
+    canvas.frame(0, 0, canvas.width, canvas.height, canvas.colors.ButtonShadowColor);
 }
 
 // ---- ButtonType 14 (TypeBanded) -------------------------------------------
 
-void bandedGradient(chameleonButtonCanvas& k)
+void bandedGradient(chameleonButtonCanvas& canvas)
 {
-    const float step = 58.0f / float(k.H);
-    for (int i = 1; i <= k.H; ++i)
-        k.line(0, i, k.W, i, k.shift(k.c.HighlightColor, nearest(-double(step) * i)));
+    const float step = 58.0f / float(canvas.height);
+    const quint32 highlight = canvas.colors.HighlightColor;
+    canvas.rows([&](int row) { return canvas.shift(highlight, rowDarkening(step, row)); });
 }
 
-void bandedDefaultFrame(chameleonButtonCanvas& k)
+void bandedDefaultFrame(chameleonButtonCanvas& canvas)
 {
-    const int W = k.W;
-    const int H = k.H;
-    const auto& c = k.c;
-    k.frame(0, 0, W, H, k.shift(c.ButtonShadowColor, -50));
-    k.frame(1, 1, W - 2, H - 2, k.shift(c.ButtonFaceColor, -9));
-    k.fill(2, 2, W - 4, 2, c.HighlightColor);
-    k.fill(2, 4, 2, H - 6, c.HighlightColor);
+    const int width = canvas.width;
+    const int height = canvas.height;
+    const auto& colors = canvas.colors;
+    canvas.frame(0, 0, width, height, canvas.shift(colors.ButtonShadowColor, -50));
+    canvas.frame(1, 1, width - 2, height - 2, canvas.shift(colors.ButtonFaceColor, -9));
+    canvas.fill(2, 2, width - 4, 2, colors.HighlightColor);
+    canvas.fill(2, 4, 2, height - 6, colors.HighlightColor);
 }
 
 // The default button's caption is bold: the caption rectangles are
 // measured with the bold font for this one caption, as FontBold's set
 // handling (CalcTextRects with drawing suspended) does.
-void bandedCaption(chameleonButtonCanvas& k)
+void bandedCaption(chameleonButtonCanvas& canvas)
 {
-    if (!k.s.isDefault) {
-        k.CaptionH();
+    if (!canvas.state.isDefault) {
+        canvas.CaptionH();
         return;
     }
-    const QFont regular = k.font;
+    const QFont regular = canvas.font;
     QFont bold = regular;
     bold.setBold(true);
     chameleonButtonLayoutInput input;
     input.font = bold;
-    input.caption = k.s.caption;
-    input.width = k.W;
-    input.height = k.H;
-    input.buttonType = k.s.ButtonType;
-    input.picturePosition = k.s.PicturePosition;
-    input.pictureSize = k.s.pictureSize;
-    input.hasPicture = !k.s.PictureNormal.isNull() || !k.s.PictureOver.isNull();
+    input.caption = canvas.state.caption;
+    input.width = canvas.width;
+    input.height = canvas.height;
+    input.buttonType = canvas.state.ButtonType;
+    input.picturePosition = canvas.state.PicturePosition;
+    input.pictureSize = canvas.state.pictureSize;
+    input.hasPicture = !canvas.state.PictureNormal.isNull() || !canvas.state.PictureOver.isNull();
     const chameleonButtonLayout layout = chameleonButtonCalcLayout(input);
-    k.font = bold;
-    k.textRect = layout.TextRect;
-    k.textRectDown = layout.TextRectDown;
-    k.CaptionH();
-    k.font = regular;
-    k.textRect = k.s.layout.TextRect;
-    k.textRectDown = k.s.layout.TextRectDown;
+    canvas.font = bold;
+    canvas.textRect = layout.TextRect;
+    canvas.textRectDown = layout.TextRectDown;
+    canvas.CaptionH();
+    canvas.font = regular;
+    canvas.textRect = canvas.state.layout.TextRect;
+    canvas.textRectDown = canvas.state.layout.TextRectDown;
 }
 
-void bandedNormal(chameleonButtonCanvas& k)
+void bandedNormal(chameleonButtonCanvas& canvas)
 {
-    if (k.s.hovered)
-        k.fill(0, 0, k.W, k.H, k.c.LightColor);
+    if (canvas.state.hovered)
+        canvas.fill(0, 0, canvas.width, canvas.height, canvas.colors.LightColor);
     else
-        bandedGradient(k);
-    bandedCaption(k);
-    if (k.s.isDefault)
-        bandedDefaultFrame(k);
-    k.DrawFocus();
+        bandedGradient(canvas);
+    bandedCaption(canvas);
+    if (canvas.state.isDefault)
+        bandedDefaultFrame(canvas);
+    canvas.DrawFocus();
 }
 
-void bandedPressed(chameleonButtonCanvas& k)
+void bandedPressed(chameleonButtonCanvas& canvas)
 {
-    const int W = k.W;
-    const int H = k.H;
-    const auto& c = k.c;
-    k.fill(1, 1, W, H, k.shift(c.ButtonFaceColor, -9));
-    k.frame(0, 0, W, H, k.shift(c.ButtonShadowColor, -48));
-    k.line(2, H - 2, W - 2, H - 2, c.HighlightColor);
-    k.line(W - 2, 2, W - 2, H - 1, c.HighlightColor);
-    k.DrawCaption(7);
-    k.DrawFocus();
+    const int width = canvas.width;
+    const int height = canvas.height;
+    const auto& colors = canvas.colors;
+    canvas.fill(1, 1, width, height, canvas.shift(colors.ButtonFaceColor, -9));
+    canvas.frame(0, 0, width, height, canvas.shift(colors.ButtonShadowColor, -48));
+    canvas.line(2, height - 2, width - 2, height - 2, colors.HighlightColor);
+    canvas.line(width - 2, 2, width - 2, height - 1, colors.HighlightColor);
+    canvas.DrawCaption(CaptionStyle::BandedPressed);
+    canvas.DrawFocus();
 }
 
-void bandedDisabled(chameleonButtonCanvas& k)
+void bandedDisabled(chameleonButtonCanvas& canvas)
 {
-    bandedGradient(k);
-    bandedDefaultFrame(k);
-    k.DrawCaption(6);
+    bandedGradient(canvas);
+    bandedDefaultFrame(canvas);
+    canvas.DrawCaption(CaptionStyle::BandedDisabled);
 }
 
 const chameleonButtonTypeDrawing kGradient{gradientNormal, gradientPressed, gradientDisabled};
@@ -286,13 +289,13 @@ const chameleonButtonTypeDrawing kBanded{bandedNormal, bandedPressed, bandedDisa
 
 } // namespace
 
-const chameleonButtonTypeDrawing* chameleonButtonShadedDrawing(int buttonType)
+const chameleonButtonTypeDrawing* chameleonButtonShadedDrawing(ButtonTypes buttonType)
 {
     switch (buttonType) {
-    case 3: return &kGradient;
-    case 4: return &kRounded;
-    case 5: return &kBeveled;
-    case 14: return &kBanded;
+    case ButtonTypes::TypeGradient: return &kGradient;
+    case ButtonTypes::TypeRounded: return &kRounded;
+    case ButtonTypes::TypeBeveled: return &kBeveled;
+    case ButtonTypes::TypeBanded: return &kBanded;
     default: return nullptr;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chameleonButtonColors.h"
+#include "chameleonButtonKinds.h"
 #include "chameleonButtonLayout.h"
 
 #include <QFont>
@@ -13,19 +14,19 @@
 // DisableRefresh) just as a persistent window surface does.
 struct chameleonButtonPaintState
 {
-    int ButtonType = 2;
+    chameleonButtonKinds::ButtonTypes ButtonType = chameleonButtonKinds::ButtonTypes::TypeRaised;
     int width = 0;
     int height = 0;
-    int state = 0;            // ButtonState after the gate: 0 normal, 2 pressed
+    chameleonButtonKinds::ButtonState buttonState = chameleonButtonKinds::ButtonState::Normal;
     bool enabled = true;
     bool hovered = false;     // the mouse-over flag
     bool focused = false;     // the has-focus flag
     bool isDefault = false;   // the window reports the button as its default
     bool ShowFocusRect = true;
-    int ColorScheme = 1;
+    chameleonButtonKinds::ColorSchemes ColorScheme = chameleonButtonKinds::ColorSchemes::SchemeSystem;
     bool SoftBevel = false;
-    int SpecialEffect = 0;
-    int PicturePosition = 0;
+    chameleonButtonKinds::SpecialEffects SpecialEffect = chameleonButtonKinds::SpecialEffects::FxNone;
+    chameleonButtonKinds::PicturePositions PicturePosition = chameleonButtonKinds::PicturePositions::PicLeft;
     bool UseMaskColor = true;
     bool UseGreyscale = false;
 

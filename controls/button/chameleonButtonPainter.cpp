@@ -7,16 +7,24 @@
 
 #include <algorithm>
 
+using chameleonButtonKinds::ButtonState;
+using chameleonButtonKinds::ButtonTypes;
+using chameleonButtonKinds::ColorSchemes;
+using chameleonButtonKinds::PicturePositions;
+using chameleonButtonKinds::SpecialEffects;
+using CaptionStyle = chameleonButtonCaptionStyle;
+using PictureState = chameleonButtonPictureState;
+
 chameleonButtonCanvas::chameleonButtonCanvas(QImage& surface, QPainter& painter,
-                                             const chameleonButtonPaintState& state)
-    : s(state)
-    , c(state.colors)
-    , W(state.width)
-    , H(state.height)
-    , gradientBase(state.colors.GradientBase)
-    , font(state.font)
-    , textRect(state.layout.TextRect)
-    , textRectDown(state.layout.TextRectDown)
+                                             const chameleonButtonPaintState& snapshot)
+    : state(snapshot)
+    , colors(snapshot.colors)
+    , width(snapshot.width)
+    , height(snapshot.height)
+    , gradientBase(snapshot.colors.GradientBase)
+    , font(snapshot.font)
+    , textRect(snapshot.layout.TextRect)
+    , textRectDown(snapshot.layout.TextRectDown)
     , m_surface(surface)
     , m_painter(painter)
     , m_dpr(surface.devicePixelRatio())
@@ -25,7 +33,7 @@ chameleonButtonCanvas::chameleonButtonCanvas(QImage& surface, QPainter& painter,
 
 quint32 chameleonButtonCanvas::shift(quint32 rgb, int amount, bool proportional) const
 {
-    return chameleonButtonColors::ShiftColor(rgb, amount, proportional, s.SoftBevel);
+    return chameleonButtonColors::ShiftColor(rgb, amount, proportional, state.SoftBevel);
 }
 
 void chameleonButtonCanvas::pixel(int x, int y, quint32 rgb)
@@ -38,68 +46,69 @@ void chameleonButtonCanvas::line(int x1, int y1, int x2, int y2, quint32 rgb)
     WinPaint::line(m_painter, x1, y1, x2, y2, color(rgb));
 }
 
-void chameleonButtonCanvas::fill(int x, int y, int w, int h, quint32 rgb)
+void chameleonButtonCanvas::fill(int x, int y, int across, int down, quint32 rgb)
 {
-    WinPaint::fill(m_painter, QRect(x, y, w, h), color(rgb));
+    WinPaint::fill(m_painter, QRect(x, y, across, down), color(rgb));
 }
 
-void chameleonButtonCanvas::frame(int x, int y, int w, int h, quint32 rgb)
+void chameleonButtonCanvas::frame(int x, int y, int across, int down, quint32 rgb)
 {
-    WinPaint::frame(m_painter, QRect(x, y, w, h), color(rgb));
+    WinPaint::frame(m_painter, QRect(x, y, across, down), color(rgb));
 }
 
 void chameleonButtonCanvas::corners(quint32 rgb)
 {
     pixel(1, 1, rgb);
-    pixel(1, H - 2, rgb);
-    pixel(W - 2, 1, rgb);
-    pixel(W - 2, H - 2, rgb);
+    pixel(1, height - 2, rgb);
+    pixel(width - 2, 1, rgb);
+    pixel(width - 2, height - 2, rgb);
 }
 
-void chameleonButtonCanvas::DrawFrame(quint32 c1, quint32 c2, quint32 c3, quint32 c4, int offset, bool flat)
+void chameleonButtonCanvas::DrawFrame(quint32 outerLit, quint32 outerShaded, quint32 innerLit,
+                                      quint32 innerShaded, int offset, bool flat)
 {
-    const int a = std::abs(offset);
-    const int r = W - 1 + offset;
-    const int b = H - 1 + offset;
-    // Outer polyline: up the left side and along the top in c1, down the
-    // right side and back along the bottom in c2.
-    line(a, b, a, a, c1);
-    line(a, a, r, a, c1);
-    line(r, a, r, b, c2);
-    line(r, b, a - 1, b, c2);
+    const int inset = std::abs(offset);
+    const int right = width - 1 + offset;
+    const int bottom = height - 1 + offset;
+    // Outer polyline: up the left side and along the top lit, down the
+    // right side and back along the bottom shaded.
+    line(inset, bottom, inset, inset, outerLit);
+    line(inset, inset, right, inset, outerLit);
+    line(right, inset, right, bottom, outerShaded);
+    line(right, bottom, inset - 1, bottom, outerShaded);
     if (flat)
         return;
-    line(a + 1, b - 1, a + 1, a + 1, c3);
-    line(a + 1, a + 1, r - 1, a + 1, c3);
-    line(r - 1, a + 1, r - 1, b - 1, c4);
-    line(r - 1, b - 1, a, b - 1, c4);
+    line(inset + 1, bottom - 1, inset + 1, inset + 1, innerLit);
+    line(inset + 1, inset + 1, right - 1, inset + 1, innerLit);
+    line(right - 1, inset + 1, right - 1, bottom - 1, innerShaded);
+    line(right - 1, bottom - 1, inset, bottom - 1, innerShaded);
 }
 
 void chameleonButtonCanvas::DrawFocus()
 {
-    if (!s.ShowFocusRect || !s.focused)
+    if (!state.ShowFocusRect || !state.focused)
         return;
     // The platform's dotted focus rectangle: every other pixel of the
     // outline, in TextColor.
-    const QRect& f = s.layout.FocusRect;
-    if (f.width() <= 0 || f.height() <= 0)
+    const QRect& focus = state.layout.FocusRect;
+    if (focus.width() <= 0 || focus.height() <= 0)
         return;
-    const QColor ink = color(c.TextColor);
-    const int right = f.left() + f.width() - 1;
-    const int bottom = f.top() + f.height() - 1;
+    const QColor ink = color(colors.TextColor);
+    const int right = focus.left() + focus.width() - 1;
+    const int bottom = focus.top() + focus.height() - 1;
     // A checkerboard along the outline, starting with a dot at the top left.
     QVector<QRect> dots;
-    dots.reserve(f.width() + f.height() + 2);
+    dots.reserve(focus.width() + focus.height() + 2);
     auto dot = [&](int x, int y) {
-        if ((x - f.left() + y - f.top()) % 2 == 0)
+        if ((x - focus.left() + y - focus.top()) % 2 == 0)
             dots.append(QRect(x, y, 1, 1));
     };
-    for (int x = f.left(); x <= right; ++x) {
-        dot(x, f.top());
+    for (int x = focus.left(); x <= right; ++x) {
+        dot(x, focus.top());
         dot(x, bottom);
     }
-    for (int y = f.top() + 1; y < bottom; ++y) {
-        dot(f.left(), y);
+    for (int y = focus.top() + 1; y < bottom; ++y) {
+        dot(focus.left(), y);
         dot(right, y);
     }
     m_painter.save();
@@ -111,7 +120,7 @@ void chameleonButtonCanvas::DrawFocus()
 
 void chameleonButtonCanvas::text(const QRect& rect, quint32 rgb)
 {
-    if (s.caption.isEmpty())
+    if (state.caption.isEmpty())
         return;
     // The rectangle fits the measured text; a little slack on both sides
     // keeps the centring and stops a sharper rendering at a higher pixel
@@ -121,62 +130,67 @@ void chameleonButtonCanvas::text(const QRect& rect, quint32 rgb)
     m_painter.setPen(color(rgb));
     m_painter.drawText(rect.adjusted(-slack, 0, slack, 4),
                        Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                       s.caption);
+                       state.caption);
 }
 
 void chameleonButtonCanvas::captionEffect(const QRect& rect)
 {
-    if (s.SpecialEffect <= 0)
+    if (state.SpecialEffect <= SpecialEffects::FxNone)
         return;
-    const int effect = std::min(s.SpecialEffect, 3);
-    quint32 base = c.ButtonFaceColor;
-    if (s.ButtonType == 3 || s.ButtonType == 4 || s.ButtonType == 14)
+    const bool engraved = state.SpecialEffect == SpecialEffects::FxEngraved;
+    quint32 base = colors.ButtonFaceColor;
+    if (isType(ButtonTypes::TypeGradient) || isType(ButtonTypes::TypeRounded) || isType(ButtonTypes::TypeBanded))
         base = gradientBase;
-    else if (s.ButtonType == 9 && s.hovered && s.state == 0 && s.ColorScheme != 2)
-        base = c.SelectFillColor;
-    text(rect.translated(1, 1), shift(base, effect == 2 ? 40 : -40));
-    if (effect < 3)
-        text(rect.translated(-1, -1), shift(base, effect == 2 ? -40 : 40));
+    else if (isType(ButtonTypes::TypeSelection) && state.hovered && state.buttonState == ButtonState::Normal
+             && state.ColorScheme != ColorSchemes::SchemeCustom)
+        base = colors.SelectFillColor;
+    text(rect.translated(1, 1), shift(base, engraved ? 40 : -40));
+    if (state.SpecialEffect < SpecialEffects::FxShadowed)
+        text(rect.translated(-1, -1), shift(base, engraved ? -40 : 40));
 }
 
-void chameleonButtonCanvas::DrawCaption(int style)
+void chameleonButtonCanvas::CaptionH()
 {
+    DrawCaption(state.hovered ? CaptionStyle::Hovered : CaptionStyle::Normal);
+}
+
+void chameleonButtonCanvas::DrawCaption(CaptionStyle style)
+{
+    m_captionDrawn = true;
     m_lastCaptionStyle = style;
     switch (style) {
-    case 0:
+    case CaptionStyle::Normal:
         captionEffect(textRect);
-        text(textRect, c.TextColor);
+        text(textRect, colors.TextColor);
         break;
-    case 1:
+    case CaptionStyle::Hovered:
         captionEffect(textRect);
-        text(textRect, c.TextOverColor);
+        text(textRect, colors.TextOverColor);
         break;
-    case 2:
+    case CaptionStyle::Pressed:
         captionEffect(textRectDown);
-        text(textRectDown, s.ButtonType == 4 ? c.LightColor : c.TextOverColor);
+        text(textRectDown, isType(ButtonTypes::TypeRounded) ? colors.LightColor : colors.TextOverColor);
         break;
-    case 3: // embossed disabled text
-        text(textRectDown, c.HighlightColor);
-        text(textRect, c.ButtonShadowColor);
+    case CaptionStyle::Embossed:
+        text(textRectDown, colors.HighlightColor);
+        text(textRect, colors.ButtonShadowColor);
         break;
-    case 4:
-        text(textRect, c.ButtonShadowColor);
+    case CaptionStyle::Shadow:
+        text(textRect, colors.ButtonShadowColor);
         break;
-    case 5:
+    case CaptionStyle::GradientDisabled:
         text(textRect, shift(gradientBase, -104, true));
         break;
-    case 6:
-        text(textRectDown, c.HighlightColor);
-        text(textRect, c.ButtonFaceColor);
+    case CaptionStyle::BandedDisabled:
+        text(textRectDown, colors.HighlightColor);
+        text(textRect, colors.ButtonFaceColor);
         break;
-    case 7:
-        text(textRectDown, shift(c.ButtonShadowColor, -50));
-        text(textRect, c.HighlightColor);
+    case CaptionStyle::BandedPressed:
+        text(textRectDown, shift(colors.ButtonShadowColor, -50));
+        text(textRect, colors.HighlightColor);
         break;
-    case CaptionPlainOver:
-        text(textRect, c.TextOverColor);
-        break;
-    default:
+    case CaptionStyle::BeveledPressed:
+        text(textRect, colors.TextOverColor);
         break;
     }
 }
@@ -188,14 +202,14 @@ void chameleonButtonCanvas::ellipse(quint32 fillRgb, quint32 outlineRgb)
     m_painter.setBrush(color(fillRgb));
     // A 2-pixel pen centred one pixel inside the edge covers the outer two
     // pixels of the ellipse inscribed in (0, 0)-(W, H).
-    m_painter.drawEllipse(QRectF(1, 1, W - 2, H - 2));
+    m_painter.drawEllipse(QRectF(1, 1, width - 2, height - 2));
     m_painter.restore();
 }
 
 void chameleonButtonCanvas::drawBackground()
 {
-    if (!s.background.isNull())
-        m_painter.drawPixmap(QPoint(0, 0), s.background);
+    if (!state.background.isNull())
+        m_painter.drawPixmap(QPoint(0, 0), state.background);
 }
 
 QImage chameleonButtonSurface(const chameleonButtonPaintState& state, qreal devicePixelRatio)
@@ -203,8 +217,8 @@ QImage chameleonButtonSurface(const chameleonButtonPaintState& state, qreal devi
     const QSize size(qMax(1, qRound(state.width * devicePixelRatio)),
                      qMax(1, qRound(state.height * devicePixelRatio)));
     // ButtonType 11 lets the container show through where nothing was captured.
-    QImage surface(size, state.ButtonType == 11 ? QImage::Format_ARGB32_Premultiplied
-                                                : QImage::Format_RGB32);
+    QImage surface(size, state.ButtonType == ButtonTypes::TypeTransparent ? QImage::Format_ARGB32_Premultiplied
+                                                                          : QImage::Format_RGB32);
     surface.setDevicePixelRatio(devicePixelRatio);
     return surface;
 }
@@ -219,7 +233,7 @@ void chameleonButtonPaint(QImage& surface, const chameleonButtonPaintState& stat
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     chameleonButtonCanvas canvas(surface, painter, state);
 
-    if (state.ButtonType != 11)
+    if (state.ButtonType != ButtonTypes::TypeTransparent)
         canvas.fill(0, 0, state.width, state.height, state.colors.ButtonFaceColor);
     const chameleonButtonTypeDrawing* drawing = chameleonButtonShadedDrawing(state.ButtonType);
     if (!drawing)
@@ -227,12 +241,12 @@ void chameleonButtonPaint(QImage& surface, const chameleonButtonPaintState& stat
 
     if (!state.enabled) {
         drawing->disabled(canvas);
-        canvas.drawPictures(2);
-    } else if (state.state == 2) {
+        canvas.drawPictures(PictureState::Disabled);
+    } else if (state.buttonState == ButtonState::Pressed) {
         drawing->pressed(canvas);
-        canvas.drawPictures(1);
-    } else if (state.state == 0) {
+        canvas.drawPictures(PictureState::Pressed);
+    } else if (state.buttonState == ButtonState::Normal) {
         drawing->normal(canvas);
-        canvas.drawPictures(0);
+        canvas.drawPictures(PictureState::Normal);
     }
 }

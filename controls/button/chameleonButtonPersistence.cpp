@@ -5,6 +5,31 @@
 #include "OleColor.h"
 #include "PropertyBag.h"
 
+#include <type_traits>
+
+namespace {
+
+// The named kinds are stored as their numbers.
+template <typename T>
+QVariant toStored(const T& value)
+{
+    if constexpr (std::is_enum_v<T>)
+        return QVariant(int(value));
+    else
+        return QVariant::fromValue(value);
+}
+
+template <typename T>
+T fromStored(const PropertyBag& bag, const QString& key, const T& absent)
+{
+    if constexpr (std::is_enum_v<T>)
+        return T(bag.readInt(key, int(absent)));
+    else
+        return bag.read(key, QVariant::fromValue(absent)).template value<T>();
+}
+
+} // namespace
+
 void chameleonButton::InitProperties(const QString& displayName)
 {
     const bool refresh = m_refreshEnabled;
@@ -13,8 +38,8 @@ void chameleonButton::InitProperties(const QString& displayName)
     m_showFocusRect = true;
     m_useMaskColor = true;
     m_caption = displayName;
-    m_buttonType = TypeRaised;
-    m_colorScheme = SchemeSystem;
+    m_buttonType = ButtonTypes::TypeRaised;
+    m_colorScheme = ColorSchemes::SchemeSystem;
     SetColors();
     m_backcolor = m_backOver = m_colors.ButtonFaceColor;
     m_maskColor = 0xC0C0C0;
@@ -31,11 +56,11 @@ void chameleonButton::InitProperties(const QString& displayName)
 template <typename Self, typename Visit>
 void chameleonButton::visitStored(Self& self, bool& enabled, QFont& font, Visit&& visit)
 {
-    visit("BTYPE", self.m_buttonType, int(TypeRaised));
+    visit("BTYPE", self.m_buttonType, ButtonTypes::TypeRaised);
     visit("TX", self.m_caption, QString());
     visit("ENAB", enabled, true);
     visit("FONT", font, font); // absent: the control's current font
-    visit("COLTYPE", self.m_colorScheme, int(SchemeSystem));
+    visit("COLTYPE", self.m_colorScheme, ColorSchemes::SchemeSystem);
     visit("FOCUSR", self.m_showFocusRect, true);
     visit("BCOL", self.m_backcolor, OleColor::ButtonFace);
     visit("BCOLO", self.m_backOver, self.m_backcolor);
@@ -48,9 +73,9 @@ void chameleonButton::visitStored(Self& self, bool& enabled, QFont& font, Visit&
     visit("PICH", self.m_pictureOver, QPixmap());
     visit("UMCOL", self.m_useMaskColor, true);
     visit("SOFT", self.m_softBevel, false);
-    visit("PICPOS", self.m_picturePosition, int(PicLeft));
+    visit("PICPOS", self.m_picturePosition, PicturePositions::PicLeft);
     visit("NGREY", self.m_useGreyscale, false);
-    visit("FX", self.m_specialEffect, int(FxNone));
+    visit("FX", self.m_specialEffect, SpecialEffects::FxNone);
     visit("HAND", self.m_handPointer, false);
     visit("CHECK", self.m_checkBoxBehaviour, false);
     visit("VALUE", self.m_value, false);
@@ -62,7 +87,7 @@ void chameleonButton::WriteProperties(PropertyBag& bag) const
     bool enabled = !testAttribute(Qt::WA_ForceDisabled);
     QFont current = font();
     visitStored(*this, enabled, current, [&bag](const char* key, const auto& value, const auto&) {
-        bag.write(QLatin1String(key), QVariant::fromValue(value));
+        bag.write(QLatin1String(key), toStored(value));
     });
 }
 
@@ -74,14 +99,14 @@ void chameleonButton::ReadProperties(const PropertyBag& bag)
     QFont stored = font();
     visitStored(*this, enabled, stored, [&bag](const char* key, auto& field, const auto& absent) {
         using T = std::decay_t<decltype(field)>;
-        field = bag.read(QLatin1String(key), QVariant::fromValue(T(absent))).template value<T>();
+        field = fromStored(bag, QLatin1String(key), T(absent));
     });
     setFont(stored);
-    // A stored hand sets the hand through its property. Without it the
-    // MousePointer and MouseIcon just read stay (the property itself would
-    // reset them to the arrow on every load).
+    // A stored hand sets the hand pointer as its property does. Without it
+    // the MousePointer and MouseIcon just read stay (the property itself
+    // would reset them to the arrow on every load).
     if (m_handPointer)
-        setHandPointer(true);
+        applyHandPointer();
 
     setEnabled(enabled);
     applyPointer();
@@ -91,6 +116,6 @@ void chameleonButton::ReadProperties(const PropertyBag& bag)
     SetColors();
     MakeRegion();
     m_refreshEnabled = refresh;
-    DrawButton(0, true);
+    DrawButton(ButtonState::Normal, true);
     updateGeometry();
 }

@@ -7,8 +7,8 @@
 
 int chameleonButtonGrey(int red, int green, int blue)
 {
-    const double r = roundHalfToEven(0.3 * red);
-    return int(roundHalfToEven(r + 0.59 * green + 0.11 * blue));
+    const double redShare = roundHalfToEven(0.3 * red);
+    return int(roundHalfToEven(redShare + 0.59 * green + 0.11 * blue));
 }
 
 namespace {
@@ -68,21 +68,31 @@ QImage chameleonButtonTransBlt(const QImage& targetArea, const QImage& picture,
     return result;
 }
 
-// DrawPictures and DrawPictureEffect for one canvas.
-struct chameleonButtonPictureDrawer
-{
-    chameleonButtonCanvas& k;
+namespace {
 
-    void blt(int x, int y, const QPixmap& picture, qint64 brush = -1, bool mono = false,
+using chameleonButtonKinds::ButtonTypes;
+using chameleonButtonKinds::ColorSchemes;
+using chameleonButtonKinds::PicturePositions;
+using chameleonButtonKinds::SpecialEffects;
+
+// No silhouette: the picture's own pixels.
+constexpr qint64 kNoBrush = -1;
+
+// DrawPictures and DrawPictureEffect for one canvas.
+struct PictureDrawer
+{
+    chameleonButtonCanvas& canvas;
+
+    void blt(int x, int y, const QPixmap& picture, qint64 brush = kNoBrush, bool mono = false,
              bool greyscale = false, bool blend = false)
     {
-        const QRect& area = k.s.layout.PicRect;
+        const QRect& area = canvas.state.layout.PicRect;
         if (picture.isNull() || area.width() <= 0 || area.height() <= 0)
             return;
-        const qreal dpr = k.dpr();
+        const qreal dpr = canvas.dpr();
         QRect device(qRound(x * dpr), qRound(y * dpr), qRound(area.width() * dpr),
                      qRound(area.height() * dpr));
-        device &= QRect(QPoint(0, 0), k.surface().size());
+        device &= QRect(QPoint(0, 0), canvas.surface().size());
         if (device.isEmpty())
             return;
         QImage image = picture.toImage();
@@ -93,93 +103,113 @@ struct chameleonButtonPictureDrawer
         image = image.copy(device.left() - qRound(x * dpr), device.top() - qRound(y * dpr),
                            device.width(), device.height());
         chameleonButtonBlit blit;
-        blit.hasTransparent = k.s.UseMaskColor;
-        blit.transparent = k.c.MaskRgb;
+        blit.hasTransparent = canvas.state.UseMaskColor;
+        blit.transparent = canvas.colors.MaskRgb;
         blit.brush = brush;
         blit.mono = mono;
         blit.greyscale = greyscale;
         blit.blend = blend;
-        QImage composed = chameleonButtonTransBlt(k.surface().copy(device), image, blit);
+        QImage composed = chameleonButtonTransBlt(canvas.surface().copy(device), image, blit);
         composed.setDevicePixelRatio(dpr);
-        k.painter().drawImage(QPointF(device.left() / dpr, device.top() / dpr), composed);
+        canvas.painter().drawImage(QPointF(device.left() / dpr, device.top() / dpr), composed);
     }
 
+    // DrawPictureEffect: the picture's silhouette below right (and above
+    // left unless shadowed), `offset` pixels from its place; -1 is the
+    // hovered selection button's.
     void effect(int offset, const QPixmap& picture)
     {
-        const chameleonButtonPaintState& s = k.s;
-        if (s.SpecialEffect <= 0)
+        const chameleonButtonPaintState& state = canvas.state;
+        if (state.SpecialEffect <= SpecialEffects::FxNone)
             return;
-        const int fx = std::min(s.SpecialEffect, 3);
-        quint32 base = k.c.SelectFillColor;
-        if (s.ButtonType == 3)
-            base = k.gradientBase;
-        else if (offset != -1 || s.ColorScheme == 2)
-            base = k.c.ButtonFaceColor;
-        const int x = s.layout.PicRect.x();
-        const int y = s.layout.PicRect.y();
-        blt(x + 1 + offset, y + 1 + offset, picture, k.shift(base, fx == 2 ? 40 : -40));
-        if (fx < 3)
-            blt(x - 1 + offset, y - 1 + offset, picture, k.shift(base, fx == 2 ? -40 : 40));
+        const bool engraved = state.SpecialEffect == SpecialEffects::FxEngraved;
+        quint32 base = canvas.colors.SelectFillColor;
+        if (canvas.isType(ButtonTypes::TypeGradient))
+            base = canvas.gradientBase;
+        else if (offset != -1 || state.ColorScheme == ColorSchemes::SchemeCustom)
+            base = canvas.colors.ButtonFaceColor;
+        const int x = state.layout.PicRect.x();
+        const int y = state.layout.PicRect.y();
+        blt(x + 1 + offset, y + 1 + offset, picture, canvas.shift(base, engraved ? 40 : -40));
+        if (state.SpecialEffect < SpecialEffects::FxShadowed)
+            blt(x - 1 + offset, y - 1 + offset, picture, canvas.shift(base, engraved ? -40 : 40));
     }
 
-    void draw(int pictureState)
+    void normal()
     {
-        const chameleonButtonPaintState& s = k.s;
-        const QPixmap& normal = s.PictureNormal;
-        const QPixmap& over = s.PictureOver;
-        const int type = s.ButtonType;
-        const int x = s.layout.PicRect.x();
-        const int y = s.layout.PicRect.y();
-        switch (pictureState) {
-        case 0:
-            if (!s.hovered) {
-                effect(0, normal);
-                blt(x, y, normal, -1, false, s.UseGreyscale, type == 9);
-            } else if (type == 9) {
-                effect(-1, normal);
-                blt(x + 1, y + 1, normal, k.c.ButtonShadowColor);
-                blt(x - 1, y - 1, normal);
-            } else {
-                const QPixmap& shown = over.isNull() ? normal : over;
-                effect(0, shown);
-                blt(x, y, shown);
-            }
-            break;
-        case 1:
-            if (!over.isNull() && type != 9) {
-                const int d = type == 5 ? 0 : 1;
-                blt(x + d, y + d, over);
-            } else if (type == 5 || type == 9) {
-                effect(0, normal);
-                blt(x, y, normal);
-            } else {
-                effect(1, normal);
-                blt(x + 1, y + 1, normal);
-            }
-            break;
-        case 2:
-            if (type == 3) {
-                blt(x + 1, y + 1, normal, -1, false, true);
-            } else if (type == 5 || type == 6 || type == 9) {
-                const quint32 shadow = k.c.ButtonShadowColor;
-                blt(x, y, normal, type == 9 ? k.shift(shadow, 13) : shadow, true);
-            } else {
-                blt(x + 1, y + 1, normal, k.c.HighlightColor, true);
-                blt(x, y, normal, k.c.ButtonShadowColor, true);
-            }
-            break;
-        default:
-            break;
+        const chameleonButtonPaintState& state = canvas.state;
+        const QPixmap& picture = state.PictureNormal;
+        const int x = state.layout.PicRect.x();
+        const int y = state.layout.PicRect.y();
+        const bool selection = canvas.isType(ButtonTypes::TypeSelection);
+        if (!state.hovered) {
+            effect(0, picture);
+            blt(x, y, picture, kNoBrush, false, state.UseGreyscale, selection);
+        } else if (selection) {
+            // Lifted off its shadow.
+            effect(-1, picture);
+            blt(x + 1, y + 1, picture, canvas.colors.ButtonShadowColor);
+            blt(x - 1, y - 1, picture);
+        } else {
+            const QPixmap& shown = state.PictureOver.isNull() ? picture : state.PictureOver;
+            effect(0, shown);
+            blt(x, y, shown);
+        }
+    }
+
+    void pressed()
+    {
+        const chameleonButtonPaintState& state = canvas.state;
+        const QPixmap& picture = state.PictureNormal;
+        const int x = state.layout.PicRect.x();
+        const int y = state.layout.PicRect.y();
+        const bool selection = canvas.isType(ButtonTypes::TypeSelection);
+        const bool beveled = canvas.isType(ButtonTypes::TypeBeveled);
+        if (!state.PictureOver.isNull() && !selection) {
+            const int sink = beveled ? 0 : 1;
+            blt(x + sink, y + sink, state.PictureOver);
+        } else if (beveled || selection) {
+            effect(0, picture);
+            blt(x, y, picture);
+        } else {
+            effect(1, picture);
+            blt(x + 1, y + 1, picture);
+        }
+    }
+
+    void disabled()
+    {
+        const chameleonButtonPaintState& state = canvas.state;
+        const QPixmap& picture = state.PictureNormal;
+        const int x = state.layout.PicRect.x();
+        const int y = state.layout.PicRect.y();
+        const quint32 shadow = canvas.colors.ButtonShadowColor;
+        if (canvas.isType(ButtonTypes::TypeGradient)) {
+            blt(x + 1, y + 1, picture, kNoBrush, false, true);
+        } else if (canvas.isType(ButtonTypes::TypeSelection)) {
+            blt(x, y, picture, canvas.shift(shadow, 13), true);
+        } else if (canvas.isType(ButtonTypes::TypeBeveled) || canvas.isType(ButtonTypes::TypeSoft)) {
+            blt(x, y, picture, shadow, true);
+        } else {
+            blt(x + 1, y + 1, picture, canvas.colors.HighlightColor, true);
+            blt(x, y, picture, shadow, true);
         }
     }
 };
 
-void chameleonButtonCanvas::drawPictures(int pictureState)
+} // namespace
+
+void chameleonButtonCanvas::drawPictures(chameleonButtonPictureState pictureState)
 {
-    if (s.PictureNormal.isNull())
+    if (state.PictureNormal.isNull())
         return;
-    chameleonButtonPictureDrawer{*this}.draw(pictureState);
+    PictureDrawer drawer{*this};
+    switch (pictureState) {
+    case chameleonButtonPictureState::Normal: drawer.normal(); break;
+    case chameleonButtonPictureState::Pressed: drawer.pressed(); break;
+    case chameleonButtonPictureState::Disabled: drawer.disabled(); break;
+    }
     // PicBehind: the caption again, on top of the picture.
-    if (s.PicturePosition == 4 && m_lastCaptionStyle >= 0)
+    if (state.PicturePosition == PicturePositions::PicBehind && m_captionDrawn)
         DrawCaption(m_lastCaptionStyle);
 }

@@ -14,27 +14,28 @@ QRegion without(int width, int height, std::initializer_list<QRect> removed)
 
 } // namespace
 
-QRegion chameleonButtonRegion(int buttonType, int width, int height)
+QRegion chameleonButtonRegion(chameleonButtonKinds::ButtonTypes buttonType, int width, int height)
 {
-    const int w = width;
-    const int h = height;
-    if (w <= 0 || h <= 0)
+    using chameleonButtonKinds::ButtonTypes;
+    const int right = width - 1;
+    const int bottom = height - 1;
+    if (width <= 0 || height <= 0)
         return QRegion();
     switch (buttonType) {
-    case 1:
-    case 14: // the four corner pixels
-        return without(w, h, {QRect(0, 0, 1, 1), QRect(w - 1, 0, 1, 1), QRect(0, h - 1, 1, 1),
-                              QRect(w - 1, h - 1, 1, 1)});
-    case 5: // bottom-left and top-right only
-        return without(w, h, {QRect(0, h - 1, 1, 1), QRect(w - 1, 0, 1, 1)});
-    case 3:
-    case 4: // a 2 x 1 strip on the outer row and one pixel on the next row
-        return without(w, h, {QRect(0, 0, 2, 1), QRect(0, 1, 1, 1),
-                              QRect(w - 2, 0, 2, 1), QRect(w - 1, 1, 1, 1),
-                              QRect(0, h - 1, 2, 1), QRect(0, h - 2, 1, 1),
-                              QRect(w - 2, h - 1, 2, 1), QRect(w - 1, h - 2, 1, 1)});
-    case 13:
-        return QRegion(0, 0, w, h, QRegion::Ellipse);
+    case ButtonTypes::TypeClassic:
+    case ButtonTypes::TypeBanded: // the four corner pixels
+        return without(width, height, {QRect(0, 0, 1, 1), QRect(right, 0, 1, 1), QRect(0, bottom, 1, 1),
+                                       QRect(right, bottom, 1, 1)});
+    case ButtonTypes::TypeBeveled: // bottom-left and top-right only
+        return without(width, height, {QRect(0, bottom, 1, 1), QRect(right, 0, 1, 1)});
+    case ButtonTypes::TypeGradient:
+    case ButtonTypes::TypeRounded: // a 2 x 1 strip on the outer row and one pixel on the next row
+        return without(width, height, {QRect(0, 0, 2, 1), QRect(0, 1, 1, 1),
+                                       QRect(right - 1, 0, 2, 1), QRect(right, 1, 1, 1),
+                                       QRect(0, bottom, 2, 1), QRect(0, bottom - 1, 1, 1),
+                                       QRect(right - 1, bottom, 2, 1), QRect(right, bottom - 1, 1, 1)});
+    case ButtonTypes::TypeOval:
+        return QRegion(0, 0, width, height, QRegion::Ellipse);
     default:
         return QRegion();
     }

@@ -1,8 +1,9 @@
 #pragma once
 
 // Shared helpers of the chameleonButton tests: buttons of a fixed size with
-// their geometry settled, painted surfaces, pixels as text, and the pointer
-// and focus events that change the look.
+// their geometry settled, painted surfaces, and the pointer and focus
+// events that change the look.
+#include "PixelProbe.h"
 #include "chameleonButton.h"
 #include "chameleonButtonPainter.h"
 
@@ -13,8 +14,12 @@
 
 #include <memory>
 
-constexpr int W = 120;
-constexpr int H = 32;
+using ButtonTypes = chameleonButton::ButtonTypes;
+using ColorSchemes = chameleonButton::ColorSchemes;
+using ButtonState = chameleonButton::ButtonState;
+
+constexpr int kWidth = 120;
+constexpr int kHeight = 32;
 
 // Qt keeps the resize of a hidden widget pending until it is painted;
 // deliver it now so that it does not redraw the button normal later.
@@ -25,10 +30,12 @@ inline void settle(chameleonButton& button)
     button.setAttribute(Qt::WA_PendingResizeEvent, false);
 }
 
-inline std::unique_ptr<chameleonButton> makeButton(int type, int scheme = 3, const QString& caption = QString())
+inline std::unique_ptr<chameleonButton> makeButton(ButtonTypes type,
+                                                   ColorSchemes scheme = ColorSchemes::SchemeClassic,
+                                                   const QString& caption = QString())
 {
     auto button = std::make_unique<chameleonButton>();
-    button->resize(W, H);
+    button->resize(kWidth, kHeight);
     button->setColorScheme(scheme);
     button->setButtonType(type);
     button->setCaption(caption);
@@ -41,12 +48,6 @@ inline QImage paint(const chameleonButton& button, qreal ratio = 1)
     QImage image = chameleonButtonSurface(button.paintState(), ratio);
     chameleonButtonPaint(image, button.paintState());
     return image;
-}
-
-inline QString px(const QImage& image, int x, int y)
-{
-    const QColor c = image.pixelColor(x, y);
-    return QStringLiteral("%1,%2,%3").arg(c.red()).arg(c.green()).arg(c.blue());
 }
 
 inline void hover(QWidget& widget)

@@ -55,14 +55,15 @@ private:
 
 void TestChameleonButtonInput::init()
 {
+    PixelProbe::failOnPaintWarnings();
     m_window = std::make_unique<QWidget>();
     auto* layout = new QHBoxLayout(m_window.get());
     m_button = new chameleonButton;
     m_button->setCaption(QStringLiteral("&Save"));
-    m_button->setFixedSize(W, H);
+    m_button->setFixedSize(kWidth, kHeight);
     m_second = new chameleonButton;
     m_second->setCaption(QStringLiteral("&Cancel"));
-    m_second->setFixedSize(W, H);
+    m_second->setFixedSize(kWidth, kHeight);
     layout->addWidget(m_button);
     layout->addWidget(m_second);
     m_window->show();
@@ -113,54 +114,54 @@ void TestChameleonButtonInput::mouseAndKeys()
 {
     QFETCH(QStringList, steps);
     QFETCH(QStringList, expected);
-    chameleonButton& b = *m_button;
-    b.setFocus();
+    chameleonButton& clicked = *m_button;
+    clicked.setFocus();
     QStringList log;
-    connect(&b, &chameleonButton::MouseDown, this, [&log](int button, int shift, double x, double y) {
+    connect(&clicked, &chameleonButton::MouseDown, this, [&log](int button, int shift, double x, double y) {
         log << QStringLiteral("MouseDown %1 %2 %3 %4").arg(button).arg(shift).arg(x).arg(y);
     });
-    connect(&b, &chameleonButton::MouseUp, this, [&log](int button, int shift) {
+    connect(&clicked, &chameleonButton::MouseUp, this, [&log](int button, int shift) {
         log << QStringLiteral("MouseUp %1 %2").arg(button).arg(shift);
     });
-    connect(&b, &chameleonButton::MouseMove, this, [&log](int button) { log << QStringLiteral("MouseMove %1").arg(button); });
-    connect(&b, &chameleonButton::MouseOver, this, [&log] { log << QStringLiteral("MouseOver"); });
-    connect(&b, &chameleonButton::MouseOut, this, [&log] { log << QStringLiteral("MouseOut"); });
-    connect(&b, &chameleonButton::Click, this, [&log] { log << QStringLiteral("Click"); });
-    connect(&b, &chameleonButton::KeyDown, this, [&log](int code) { log << QStringLiteral("KeyDown %1").arg(code); });
-    connect(&b, &chameleonButton::KeyPress, this, [&log](int ascii) { log << QStringLiteral("KeyPress %1").arg(ascii); });
-    connect(&b, &chameleonButton::KeyUp, this, [&log](int code) { log << QStringLiteral("KeyUp %1").arg(code); });
+    connect(&clicked, &chameleonButton::MouseMove, this, [&log](int button) { log << QStringLiteral("MouseMove %1").arg(button); });
+    connect(&clicked, &chameleonButton::MouseOver, this, [&log] { log << QStringLiteral("MouseOver"); });
+    connect(&clicked, &chameleonButton::MouseOut, this, [&log] { log << QStringLiteral("MouseOut"); });
+    connect(&clicked, &chameleonButton::Click, this, [&log] { log << QStringLiteral("Click"); });
+    connect(&clicked, &chameleonButton::KeyDown, this, [&log](int code) { log << QStringLiteral("KeyDown %1").arg(code); });
+    connect(&clicked, &chameleonButton::KeyPress, this, [&log](int ascii) { log << QStringLiteral("KeyPress %1").arg(ascii); });
+    connect(&clicked, &chameleonButton::KeyUp, this, [&log](int code) { log << QStringLiteral("KeyUp %1").arg(code); });
     const QMap<QString, Qt::MouseButtons> buttons{{"-", Qt::NoButton}, {"L", Qt::LeftButton}, {"R", Qt::RightButton},
                                                   {"M", Qt::MiddleButton}};
     for (const QString& step : steps) {
         if (step == "disable") { // the redraws of disabling are not logged
-            b.setEnabled(false);
+            clicked.setEnabled(false);
             continue;
         }
-        const QStringList a = step.split(' ');
-        const int draws = b.drawCount();
-        const Qt::MouseButton button = a.size() > 1 ? Qt::MouseButton(buttons.value(a[1]).toInt()) : Qt::NoButton;
-        const Qt::Key key = a.size() > 1 && a[1] == "Space" ? Qt::Key_Space : Qt::Key_A;
-        if (a[0] == "press")
-            QTest::mousePress(&b, button, a.size() > 2 ? Qt::ShiftModifier : Qt::NoModifier, QPoint(10, 12));
-        else if (a[0] == "release")
-            QTest::mouseRelease(&b, button, Qt::NoModifier, QPoint(a[2].toInt(), 12));
-        else if (a[0] == "double")
-            QTest::mouseDClick(&b, Qt::LeftButton, Qt::NoModifier, QPoint(10, 12));
-        else if (a[0] == "move")
-            move(b, QPoint(a[1].toInt(), 10), buttons.value(a[2]));
-        else if (a[0] == "enter")
-            hover(b);
-        else if (a[0] == "leave")
-            leave(b);
-        else if (a[0] == "keydown")
-            QTest::keyPress(&b, key);
-        else if (a[0] == "keyup")
-            QTest::keyRelease(&b, key);
+        const QStringList words = step.split(' ');
+        const int draws = clicked.drawCount();
+        const Qt::MouseButton button = words.size() > 1 ? Qt::MouseButton(buttons.value(words[1]).toInt()) : Qt::NoButton;
+        const Qt::Key key = words.size() > 1 && words[1] == "Space" ? Qt::Key_Space : Qt::Key_A;
+        if (words[0] == "press")
+            QTest::mousePress(&clicked, button, words.size() > 2 ? Qt::ShiftModifier : Qt::NoModifier, QPoint(10, 12));
+        else if (words[0] == "release")
+            QTest::mouseRelease(&clicked, button, Qt::NoModifier, QPoint(words[2].toInt(), 12));
+        else if (words[0] == "double")
+            QTest::mouseDClick(&clicked, Qt::LeftButton, Qt::NoModifier, QPoint(10, 12));
+        else if (words[0] == "move")
+            move(clicked, QPoint(words[1].toInt(), 10), buttons.value(words[2]));
+        else if (words[0] == "enter")
+            hover(clicked);
+        else if (words[0] == "leave")
+            leave(clicked);
+        else if (words[0] == "keydown")
+            QTest::keyPress(&clicked, key);
+        else if (words[0] == "keyup")
+            QTest::keyRelease(&clicked, key);
         else
             QFAIL(qPrintable(step));
-        const int drawn = b.drawCount() - draws;
+        const int drawn = clicked.drawCount() - draws;
         if (drawn > 0)
-            log << QStringLiteral("draw %1").arg(b.lastDrawnState()) + (b.paintState().hovered ? " hover" : "")
+            log << QStringLiteral("draw %1").arg(int(clicked.lastDrawnState())) + (clicked.paintState().hovered ? " hover" : "")
                        + (drawn > 1 ? QStringLiteral(" x%1").arg(drawn) : QString());
     }
     QCOMPARE(log, expected);
@@ -186,20 +187,20 @@ void TestChameleonButtonInput::checkBoxBehaviourAndValue()
     m_button->setCheckBoxBehaviour(true);
     QTest::mouseClick(m_button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     QVERIFY(m_button->Value());
-    QCOMPARE(m_button->lastDrawnState(), 2);
+    QCOMPARE(m_button->lastDrawnState(), ButtonState::Pressed);
     hover(*m_button); // stays pressed while hovered
-    QCOMPARE(m_button->lastDrawnState(), 2);
+    QCOMPARE(m_button->lastDrawnState(), ButtonState::Pressed);
     QVERIFY(m_button->paintState().hovered);
     QTest::mouseClick(m_button, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     QVERIFY(!m_button->Value());
-    QCOMPARE(m_button->lastDrawnState(), 0);
+    QCOMPARE(m_button->lastDrawnState(), ButtonState::Normal);
     m_button->setValue(true);
-    QCOMPARE(m_button->lastDrawnState(), 2);
+    QCOMPARE(m_button->lastDrawnState(), ButtonState::Pressed);
     m_button->setFocus();
     QTest::keyClick(m_button, Qt::Key_Space);
     QVERIFY(!m_button->Value());
     m_second->setValue(true); // without CheckBoxBehaviour, Value does not draw
-    QCOMPARE(m_second->lastDrawnState(), 0);
+    QCOMPARE(m_second->lastDrawnState(), ButtonState::Normal);
 }
 
 void TestChameleonButtonInput::windowKeys_data()
@@ -246,18 +247,18 @@ void TestChameleonButtonInput::defaultLook()
 
 void TestChameleonButtonInput::redrawGate()
 {
-    auto button = makeButton(2, 1);
+    auto button = makeButton(ButtonTypes::TypeRaised, ColorSchemes::SchemeSystem);
     int draws = button->drawCount();
-    button->DrawButton(0, false); // same caption and state
+    button->DrawButton(ButtonState::Normal, false); // same caption and state
     QCOMPARE(button->drawCount(), draws);
-    button->DrawButton(0, true);
+    button->DrawButton(ButtonState::Normal, true);
     QCOMPARE(button->drawCount(), ++draws);
-    button->DrawButton(2, false);
+    button->DrawButton(ButtonState::Pressed, false);
     QCOMPARE(button->drawCount(), ++draws);
-    QCOMPARE(button->paintState().state, 2);
-    button->DrawButton(2, false);
+    QCOMPARE(button->paintState().buttonState, ButtonState::Pressed);
+    button->DrawButton(ButtonState::Pressed, false);
     QCOMPARE(button->drawCount(), draws);
-    button->DrawButton(0, false);
+    button->DrawButton(ButtonState::Normal, false);
     QCOMPARE(button->drawCount(), ++draws);
     button->setShowFocusRect(false); // Redraw: last state, forced
     QCOMPARE(button->drawCount(), ++draws);
@@ -280,8 +281,8 @@ void TestChameleonButtonInput::suspendedDrawing()
     QVERIFY(!m_button->refreshEnabled());
     const int draws = m_button->drawCount();
     m_button->setCaption(QStringLiteral("New"));
-    m_button->setButtonType(3);
-    m_button->DrawButton(2, true);
+    m_button->setButtonType(ButtonTypes::TypeGradient);
+    m_button->DrawButton(ButtonState::Pressed, true);
     QCOMPARE(m_button->drawCount(), draws);
     QCOMPARE(m_button->paintState().caption, QStringLiteral("&Save"));
     if (hide)
@@ -291,7 +292,7 @@ void TestChameleonButtonInput::suspendedDrawing()
     QVERIFY(m_button->refreshEnabled());
     QVERIFY(m_button->drawCount() > draws);
     QCOMPARE(m_button->paintState().caption, QStringLiteral("New"));
-    QCOMPARE(m_button->paintState().ButtonType, 3);
+    QCOMPARE(m_button->paintState().ButtonType, ButtonTypes::TypeGradient);
 }
 
 void TestChameleonButtonInput::accessible_data()
@@ -310,7 +311,7 @@ void TestChameleonButtonInput::accessible()
     QFETCH(QString, caption);
     QFETCH(int, role);
     QFETCH(QString, name);
-    auto button = makeButton(2, 1, caption);
+    auto button = makeButton(ButtonTypes::TypeRaised, ColorSchemes::SchemeSystem, caption);
     button->setCheckBoxBehaviour(checkBox);
     QSignalSpy clicks(button.get(), &chameleonButton::Click);
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button.get());
@@ -321,7 +322,7 @@ void TestChameleonButtonInput::accessible()
     QVERIFY(face->state().focusable && !face->state().focused && !face->state().checked);
     focus(*button);
     QVERIFY(face->state().focused);
-    button->DrawButton(2, false);
+    button->DrawButton(ButtonState::Pressed, false);
     QCOMPARE(bool(face->state().pressed), !checkBox);
     QVERIFY(face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

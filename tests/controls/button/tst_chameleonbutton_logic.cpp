@@ -1,6 +1,6 @@
 // chameleonButton without events or pixels: colour arithmetic, SetColors,
-// focus rectangles, caption placement, access keys, the stored design (keys,
-// order, stored types and defaults) and the set behaviour of its properties.
+// caption placement, access keys, the stored design (keys, order, stored
+// types and defaults) and the set behaviour of its properties.
 #include "OleColor.h"
 #include "PropertyBag.h"
 #include "chameleonButton.h"
@@ -10,10 +10,15 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
+
 using chameleonButtonColors::BlendToWhite;
 using chameleonButtonColors::ShiftColor;
 using OleColor::rgb;
 using Colours = QMap<QString, quint32>;
+using ButtonTypes = chameleonButton::ButtonTypes;
+using ColorSchemes = chameleonButton::ColorSchemes;
+using PicturePositions = chameleonButton::PicturePositions;
 
 namespace {
 
@@ -46,7 +51,7 @@ QList<StoredKey> storedKeys(const QFont& current)
 {
     QFont other(QStringLiteral("DejaVu Sans"), 13);
     other.setItalic(true);
-    const auto pointer = [](int n) { return QVariant::fromValue(qint16(n)); };
+    const auto pointer = [](int number) { return QVariant::fromValue(qint16(number)); };
     return {{"BTYPE", QMetaType::Int, 2, 9}, {"TX", QMetaType::QString, QString(), QStringLiteral("&Print")},
             {"ENAB", QMetaType::Bool, true, false}, {"FONT", QMetaType::QFont, current, other},
             {"COLTYPE", QMetaType::Int, 1, 2}, {"FOCUSR", QMetaType::Bool, true, false},
@@ -76,8 +81,6 @@ private slots:
     void blendToWhite();
     void setColors_data();
     void setColors();
-    void focusRects_data();
-    void focusRects();
     void captionCentredAndPictureSize();
     void picturePlacement_data();
     void picturePlacement();
@@ -87,6 +90,8 @@ private slots:
     void everyKeyRoundTrips();
     void newButtonProperties();
     void propertiesMarkTheirKeys();
+    void sameValueChangesNothing_data();
+    void sameValueChangesNothing();
     void designTimeCopies();
     void pointers();
 };
@@ -139,34 +144,36 @@ void TestChameleonButtonLogic::blendToWhite()
 
 void TestChameleonButtonLogic::setColors_data()
 {
-    QTest::addColumn<int>("scheme");
-    QTest::addColumn<int>("type");
+    QTest::addColumn<ColorSchemes>("scheme");
+    QTest::addColumn<ButtonTypes>("type");
     QTest::addColumn<bool>("soft");
     QTest::addColumn<Colours>("expected");
     const Colours system{{"Face", rgb(10, 20, 30)}, {"Text", rgb(1, 2, 3)}, {"Highlight", rgb(250, 251, 252)},
                          {"Shadow", rgb(100, 101, 102)}, {"SelectBorder", rgb(0, 0, 128)},
                          {"SelectFill", rgb(176, 176, 215)}};
-    QTest::newRow("1 system colours, Backcolor ignored") << 1 << 2 << false << system;
-    QTest::newRow("unknown scheme as 1") << 7 << 2 << false << system;
-    QTest::newRow("2 custom") << 2 << 2 << false << Colours{
+    const ButtonTypes raised = ButtonTypes::TypeRaised;
+    QTest::newRow("1 system colours, Backcolor ignored") << ColorSchemes::SchemeSystem << raised << false << system;
+    QTest::newRow("unknown scheme as 1") << ColorSchemes(7) << raised << false << system;
+    QTest::newRow("2 custom") << ColorSchemes::SchemeCustom << raised << false << Colours{
         {"Face", rgb(100, 100, 100)}, {"FaceOver", rgb(1, 1, 1)}, {"Light", rgb(131, 131, 131)},
         {"Highlight", rgb(147, 147, 147)}, {"Shadow", rgb(36, 36, 36)}, {"Dark", 0}, {"Text", rgb(7, 8, 9)},
         {"TextOver", rgb(9, 8, 7)}, {"SelectBorder", 0}, {"SelectFill", rgb(100, 100, 100)},
         {"Mask", rgb(255, 0, 255)}, {"GradientBase", rgb(148, 148, 148)}};
-    QTest::newRow("3 classic palette") << 3 << 3 << false << Colours{
+    QTest::newRow("3 classic palette") << ColorSchemes::SchemeClassic << ButtonTypes::TypeGradient << false << Colours{
         {"Face", rgb(192, 192, 192)}, {"FaceOver", rgb(192, 192, 192)}, {"Light", rgb(223, 223, 223)},
         {"Highlight", rgb(255, 255, 255)}, {"Shadow", rgb(128, 128, 128)}, {"Dark", 0}, {"Text", 0},
         {"SelectBorder", rgb(0, 0, 128)}, {"SelectFill", rgb(173, 173, 209)}, {"GradientBase", rgb(240, 240, 240)}};
-    QTest::newRow("3 soft bevel gradient base") << 3 << 2 << true << Colours{{"GradientBase", rgb(216, 216, 216)}};
-    QTest::newRow("4 container") << 4 << 2 << false << Colours{
+    QTest::newRow("3 soft bevel gradient base") << ColorSchemes::SchemeClassic << raised << true
+                                                 << Colours{{"GradientBase", rgb(216, 216, 216)}};
+    QTest::newRow("4 container") << ColorSchemes::SchemeContainer << raised << false << Colours{
         {"Face", rgb(200, 100, 50)}, {"FaceOver", rgb(200, 100, 50)}, {"Light", rgb(231, 131, 81)},
         {"Text", rgb(5, 6, 7)}, {"TextOver", rgb(5, 6, 7)}};
 }
 
 void TestChameleonButtonLogic::setColors()
 {
-    QFETCH(int, scheme);
-    QFETCH(int, type);
+    QFETCH(ColorSchemes, scheme);
+    QFETCH(ButtonTypes, type);
     QFETCH(bool, soft);
     QFETCH(Colours, expected);
     chameleonButtonColorInputs in;
@@ -191,27 +198,6 @@ void TestChameleonButtonLogic::setColors()
                  it.key() + ' ' + QString::number(it.value(), 16));
 }
 
-void TestChameleonButtonLogic::focusRects_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QRect>("expected");
-    QTest::newRow("2: by 4") << 2 << QRect(4, 4, 112, 24);
-    QTest::newRow("7: by 3") << 7 << QRect(3, 3, 114, 26);
-    QTest::newRow("13: by 3") << 13 << QRect(3, 3, 114, 26);
-    QTest::newRow("14: by 5, moved") << 14 << QRect(6, 6, 110, 22);
-    QTest::newRow("other values: by 4") << 99 << QRect(4, 4, 112, 24);
-}
-
-void TestChameleonButtonLogic::focusRects()
-{
-    QFETCH(int, type);
-    QFETCH(QRect, expected);
-    QCOMPARE(chameleonButtonFocusRect(type, 120, 32), expected);
-    // No other regions for the remaining types: the full rectangle.
-    if (type == 2 || type == 7 || type == 99)
-        QVERIFY(chameleonButtonRegion(type, 120, 32).isEmpty());
-}
-
 void TestChameleonButtonLogic::captionCentredAndPictureSize()
 {
     chameleonButtonLayoutInput in;
@@ -234,17 +220,17 @@ void TestChameleonButtonLogic::captionCentredAndPictureSize()
 
 void TestChameleonButtonLogic::picturePlacement_data()
 {
-    QTest::addColumn<int>("position");
-    QTest::newRow("left") << 0;
-    QTest::newRow("right") << 1;
-    QTest::newRow("top") << 2;
-    QTest::newRow("bottom") << 3;
-    QTest::newRow("behind") << 4;
+    QTest::addColumn<PicturePositions>("position");
+    QTest::newRow("left") << PicturePositions::PicLeft;
+    QTest::newRow("right") << PicturePositions::PicRight;
+    QTest::newRow("top") << PicturePositions::PicTop;
+    QTest::newRow("bottom") << PicturePositions::PicBottom;
+    QTest::newRow("behind") << PicturePositions::PicBehind;
 }
 
 void TestChameleonButtonLogic::picturePlacement()
 {
-    QFETCH(int, position);
+    QFETCH(PicturePositions, position);
     chameleonButtonLayoutInput in;
     in.caption = QStringLiteral("Accept");
     in.width = 140;
@@ -253,27 +239,27 @@ void TestChameleonButtonLogic::picturePlacement()
     in.pictureSize = QSize(16, 12);
     in.hasPicture = true;
     const chameleonButtonLayout layout = chameleonButtonCalcLayout(in);
-    const QRect t = layout.TextRect;
-    const QRect p = layout.PicRect;
-    QCOMPARE(p.size(), QSize(16, 12));
+    const QRect text = layout.TextRect;
+    const QRect picture = layout.PicRect;
+    QCOMPARE(picture.size(), QSize(16, 12));
     switch (position) {
-    case 0: // text and picture together are centred
-        QCOMPARE(p.topLeft(), QPoint(t.left() - 16 - 4, (60 - 12) / 2));
-        QCOMPARE(t.left(), 17 + (140 - (17 + t.width())) / 2);
+    case PicturePositions::PicLeft: // text and picture together are centred
+        QCOMPARE(picture.topLeft(), QPoint(text.left() - 16 - 4, (60 - 12) / 2));
+        QCOMPARE(text.left(), 17 + (140 - (17 + text.width())) / 2);
         break;
-    case 1:
-        QCOMPARE(p.topLeft(), QPoint(t.left() + t.width() + 4, (60 - 12) / 2));
-        QCOMPARE(t.left(), 1 + (140 - (1 + t.width()) - 16 - 4) / 2);
+    case PicturePositions::PicRight:
+        QCOMPARE(picture.topLeft(), QPoint(text.left() + text.width() + 4, (60 - 12) / 2));
+        QCOMPARE(text.left(), 1 + (140 - (1 + text.width()) - 16 - 4) / 2);
         break;
-    case 2:
-        QCOMPARE(p.topLeft(), QPoint((140 - 16) / 2, t.top() - 12 - 2));
+    case PicturePositions::PicTop:
+        QCOMPARE(picture.topLeft(), QPoint((140 - 16) / 2, text.top() - 12 - 2));
         break;
-    case 3:
-        QCOMPARE(p.topLeft(), QPoint((140 - 16) / 2, t.top() + t.height() + 2));
-        QCOMPARE(t.top(), 1 + (60 - (1 + t.height()) - 12 - 4) / 2);
+    case PicturePositions::PicBottom:
+        QCOMPARE(picture.topLeft(), QPoint((140 - 16) / 2, text.top() + text.height() + 2));
+        QCOMPARE(text.top(), 1 + (60 - (1 + text.height()) - 12 - 4) / 2);
         break;
-    case 4:
-        QCOMPARE(p.topLeft(), QPoint((140 - 16) / 2, (60 - 12) / 2));
+    case PicturePositions::PicBehind:
+        QCOMPARE(picture.topLeft(), QPoint((140 - 16) / 2, (60 - 12) / 2));
         break;
     }
 }
@@ -310,11 +296,11 @@ void TestChameleonButtonLogic::absentKeysWriteBackTheirDefaultsInOrder()
     chameleonButton button;
     const QFont current(QStringLiteral("DejaVu Serif"), 10);
     button.setFont(current);
-    button.setButtonType(7);
+    button.setButtonType(ButtonTypes::TypeFlat);
     button.setCaption(QStringLiteral("&Old"));
     button.setEnabled(false);
     button.setMousePointer(5);
-    button.setSpecialEffect(3);
+    button.setSpecialEffect(chameleonButton::SpecialEffects::FxShadowed);
     button.setBackcolor(1);
     button.setMouseIcon(picture(Qt::blue));
     button.ReadProperties(PropertyBag());
@@ -322,14 +308,14 @@ void TestChameleonButtonLogic::absentKeysWriteBackTheirDefaultsInOrder()
     PropertyBag bag;
     button.WriteProperties(bag);
     QStringList keys;
-    for (const StoredKey& s : storedKeys(current)) {
-        keys << s.key;
-        const QVariant value = bag.read(s.key);
-        QVERIFY2(value.typeId() == s.type, s.key);
-        if (s.type == QMetaType::QPixmap)
-            QVERIFY2(value.value<QPixmap>().isNull(), s.key);
+    for (const StoredKey& stored : storedKeys(current)) {
+        keys << stored.key;
+        const QVariant value = bag.read(stored.key);
+        QVERIFY2(value.typeId() == stored.type, stored.key);
+        if (stored.type == QMetaType::QPixmap)
+            QVERIFY2(value.value<QPixmap>().isNull(), stored.key);
         else
-            QVERIFY2(value == s.absent, s.key);
+            QVERIFY2(value == stored.absent, stored.key);
     }
     QCOMPARE(bag.keys(), keys);
     PropertyBag colours;
@@ -343,8 +329,8 @@ void TestChameleonButtonLogic::absentKeysWriteBackTheirDefaultsInOrder()
 void TestChameleonButtonLogic::everyKeyRoundTrips()
 {
     PropertyBag bag;
-    for (const StoredKey& s : storedKeys(QFont()))
-        bag.write(s.key, s.other);
+    for (const StoredKey& stored : storedKeys(QFont()))
+        bag.write(stored.key, stored.other);
     const std::optional<PropertyBag> loaded = PropertyBag::fromJson(bag.toJson());
     QVERIFY(loaded);
     chameleonButton button;
@@ -362,11 +348,11 @@ void TestChameleonButtonLogic::everyKeyRoundTrips()
 void TestChameleonButtonLogic::newButtonProperties()
 {
     chameleonButton button;
-    button.setButtonType(5);
+    button.setButtonType(ButtonTypes::TypeBeveled);
     button.setBackcolor(1);
     button.InitProperties(QStringLiteral("chameleonButton1"));
     QCOMPARE(button.Caption(), QStringLiteral("chameleonButton1"));
-    QCOMPARE(button.ButtonType(), 2);
+    QCOMPARE(button.ButtonType(), ButtonTypes::TypeRaised);
     QCOMPARE(button.Backcolor(), button.colors().ButtonFaceColor);
     QCOMPARE(button.BackOver(), button.colors().ButtonFaceColor);
     QCOMPARE(button.ForeColor(), button.colors().TextColor);
@@ -389,16 +375,73 @@ void TestChameleonButtonLogic::propertiesMarkTheirKeys()
     }
     button.setEnabled(false);
     button.setFont(QFont(QStringLiteral("DejaVu Sans"), 12));
-    button.setMouseIcon(QPixmap());
-    button.setPictureNormal(QPixmap());
-    button.setPictureOver(QPixmap());
+    button.setMouseIcon(picture(Qt::blue));
+    button.setPictureNormal(picture(Qt::red));
+    button.setPictureOver(picture(Qt::green));
     QStringList keys;
     for (const QList<QVariant>& mark : marks)
         keys << mark.at(0).toString();
     QCOMPARE(keys, QStringList({"BCOL", "BCOLO", "FCOL", "FCOLO", "MCOL", "BTYPE", "TX", "COLTYPE", "FOCUSR", "MPTR",
                                 "HAND", "SOFT", "PICPOS", "UMCOL", "NGREY", "FX", "CHECK", "VALUE", "ENAB", "FONT",
                                 "MICON", "PICN", "PICO"}));
-    QCOMPARE(button.Version(), QStringLiteral("2.0.6"));
+}
+
+// Setting a property to the value it has neither redraws nor marks a key.
+// Rows: every writable property of the interface, then the widget's own
+// properties the forms set through it.
+void TestChameleonButtonLogic::sameValueChangesNothing_data()
+{
+    using Set = std::function<void(chameleonButton&)>;
+    QTest::addColumn<Set>("setAgain");
+    const QMetaObject& meta = chameleonButton::staticMetaObject;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+        const QMetaProperty property = meta.property(i);
+        if (property.isWritable()) {
+            QTest::newRow(property.name()) << Set([property](chameleonButton& button) {
+                QVERIFY(property.write(&button, property.read(&button)));
+            });
+        }
+    }
+    QTest::newRow("Enabled") << Set([](chameleonButton& button) { button.setEnabled(button.isEnabled()); });
+    QTest::newRow("Font") << Set([](chameleonButton& button) { button.setFont(button.font()); });
+    QTest::newRow("FontBold") << Set([](chameleonButton& button) { button.setFontBold(button.FontBold()); });
+    QTest::newRow("FontItalic") << Set([](chameleonButton& button) { button.setFontItalic(button.FontItalic()); });
+    QTest::newRow("FontUnderline")
+        << Set([](chameleonButton& button) { button.setFontUnderline(button.FontUnderline()); });
+    QTest::newRow("FontSize") << Set([](chameleonButton& button) { button.setFontSize(button.FontSize()); });
+    QTest::newRow("FontName") << Set([](chameleonButton& button) { button.setFontName(button.FontName()); });
+    QTest::newRow("MouseIcon") << Set([](chameleonButton& button) { button.setMouseIcon(button.MouseIcon()); });
+    QTest::newRow("PictureNormal")
+        << Set([](chameleonButton& button) { button.setPictureNormal(button.PictureNormal()); });
+    QTest::newRow("PictureOver") << Set([](chameleonButton& button) { button.setPictureOver(button.PictureOver()); });
+    QTest::newRow("default button") << Set([](chameleonButton& button) { button.setDefault(button.isDefault()); });
+}
+
+void TestChameleonButtonLogic::sameValueChangesNothing()
+{
+    using Set = std::function<void(chameleonButton&)>;
+    QFETCH(Set, setAgain);
+    chameleonButton button;
+    button.resize(120, 32);
+    // Values other than a new button's, so that "the same" is not just the default.
+    button.setButtonType(ButtonTypes::TypeGradient);
+    button.setCaption(QStringLiteral("&Save"));
+    button.setColorScheme(ColorSchemes::SchemeCustom);
+    button.setBackcolor(rgb(10, 20, 30));
+    button.setHandPointer(true);
+    button.setCheckBoxBehaviour(true);
+    button.setValue(true);
+    button.setFontBold(true);
+    button.setFontSize(13);
+    button.setMouseIcon(picture(Qt::blue));
+    button.setPictureNormal(picture(Qt::red));
+    button.setPictureOver(picture(Qt::green));
+    button.setDefault(true);
+    QSignalSpy marks(&button, &chameleonButton::PropertyChanged);
+    const int draws = button.drawCount();
+    setAgain(button);
+    QCOMPARE(button.drawCount(), draws);
+    QCOMPARE(marks.count(), 0);
 }
 
 void TestChameleonButtonLogic::designTimeCopies()
@@ -406,14 +449,15 @@ void TestChameleonButtonLogic::designTimeCopies()
     chameleonButton button;
     button.setBackcolor(0x112233);
     QVERIFY(button.BackOver() != 0x112233u); // run time: no copy
-    button.setButtonType(5);
+    button.setButtonType(ButtonTypes::TypeBeveled);
     QVERIFY(!button.FontBold());
+    button.setButtonType(ButtonTypes::TypeRaised);
     button.setDesignMode(true);
     button.setBackcolor(0x445566);
     QCOMPARE(button.BackOver(), 0x445566u);
     button.setForeColor(0x778899);
     QCOMPARE(button.ForeOver(), 0x778899u);
-    button.setButtonType(5);
+    button.setButtonType(ButtonTypes::TypeBeveled);
     QVERIFY(button.FontBold());
 }
 
