@@ -1,10 +1,10 @@
 #include "GroupBox.h"
 
 #include "Dialogs.h"
+#include "FormsCodes.h"
 #include "GroupBoxAccessible.h"
 #include "GroupBoxPainter.h"
 #include "PropertyBag.h"
-#include "QtDialogs.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
@@ -130,12 +130,9 @@ void GroupBox::setOleDropMode(int mode)
 
 void GroupBox::refuseTransparentBackStyle()
 {
-    const QString title = QGuiApplication::applicationDisplayName();
-    if (m_dialogs) {
-        m_dialogs->showMessage(kTransparentRefusal, title, MessageIcon::None, MessageButtons::Ok);
-        return;
-    }
-    QtDialogs(window()).showMessage(kTransparentRefusal, title, MessageIcon::None, MessageButtons::Ok);
+    Dialogs& dialogs = m_dialogs ? *m_dialogs : Dialogs::shared();
+    dialogs.showMessage(kTransparentRefusal, QGuiApplication::applicationDisplayName(), MessageIcon::None,
+                        MessageButtons::Ok);
 }
 
 void GroupBox::writeProperties(PropertyBag& bag) const
@@ -184,8 +181,8 @@ GroupBoxLook GroupBox::look() const
     look.foreColor = OleColor::toColor(m_foreColor, look.palette);
     look.highlight = OleColor::toColor(OleColor::ButtonHighlight, look.palette);
     look.shadow = OleColor::toColor(OleColor::ButtonShadow, look.palette);
-    look.bordered = m_borderStyle != 0;
-    look.flat = m_appearance == 0;
+    look.bordered = m_borderStyle != NoBorder;
+    look.flat = m_appearance == FlatAppearance;
     look.enabled = isEnabled();
     look.style = usesVisualStyles() ? style() : nullptr;
     return look;
@@ -275,12 +272,18 @@ void GroupBox::paintEvent(QPaintEvent*)
     GroupBoxPainter::paint(painter, look(), this);
 }
 
+void GroupBox::raiseMouse(void (GroupBox::*event)(int, int, double, double), int buttons,
+                          const QMouseEvent* mouse)
+{
+    const QPointF at = mouse->position();
+    emit (this->*event)(buttons, FormsCodes::shiftCode(mouse->modifiers()), at.x(), at.y());
+}
+
 void GroupBox::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         m_clickPending = true;
-    const QPoint at = event->position().toPoint();
-    emit mouseDown(event->button(), event->modifiers(), at.x(), at.y());
+    raiseMouse(&GroupBox::MouseDown, FormsCodes::buttonCode(event->button()), event);
 }
 
 // The second press of a double click reports the double click instead of
@@ -292,40 +295,38 @@ void GroupBox::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     }
     m_clickPending = false;
-    emit dblClick();
+    emit DblClick();
 }
 
 void GroupBox::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
-    emit mouseMove(event->buttons(), event->modifiers(), at.x(), at.y());
+    raiseMouse(&GroupBox::MouseMove, FormsCodes::buttonCode(event->buttons()), event);
 }
 
 void GroupBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
-    emit mouseUp(event->button(), event->modifiers(), at.x(), at.y());
+    raiseMouse(&GroupBox::MouseUp, FormsCodes::buttonCode(event->button()), event);
     if (event->button() == Qt::LeftButton && m_clickPending) {
         m_clickPending = false;
-        if (rect().contains(at))
-            emit click();
+        if (rect().contains(event->position().toPoint()))
+            emit Click();
     }
 }
 
 void GroupBox::dragEnterEvent(QDragEnterEvent* event)
 {
     event->acceptProposedAction();
-    emit oleDragOver(event);
+    emit OLEDragOver(event);
 }
 
 void GroupBox::dragMoveEvent(QDragMoveEvent* event)
 {
     event->acceptProposedAction();
-    emit oleDragOver(event);
+    emit OLEDragOver(event);
 }
 
 void GroupBox::dropEvent(QDropEvent* event)
 {
     event->acceptProposedAction();
-    emit oleDragDrop(event);
+    emit OLEDragDrop(event);
 }

@@ -9,6 +9,7 @@
 class Dialogs;
 class PropertyBag;
 class QDragMoveEvent;
+class QMouseEvent;
 class QDropEvent;
 
 // The framed, captioned container that groups a window's controls. Child
@@ -28,11 +29,12 @@ class QDropEvent;
 // not set is the container's.
 //
 // Dialogs: a transparent `BackStyle` is refused with a message through the
-// service given to setDialogs() (tests give a FakeDialogs); without one,
-// the real message box shows, modal to the group box's window. The box
-// does not own the service, which must outlive it.
+// service given to setDialogs(), or else the program's shared one
+// (Dialogs::shared()); the box never opens a dialog of its own. It does
+// not own the service, which must outlive it.
 //
-// Mouse events report pixel positions within the box.
+// Mouse events carry the forms' codes (FormsCodes: button 1 left, 2 right,
+// 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt) and the position within the box.
 class GroupBox : public QWidget
 {
     Q_OBJECT
@@ -45,6 +47,8 @@ class GroupBox : public QWidget
     Q_PROPERTY(int OLEDropMode READ oleDropMode WRITE setOleDropMode)
 
 public:
+    static constexpr int NoBorder = 0;
+    static constexpr int FlatAppearance = 0;
     static constexpr int TransparentBackStyle = 0;
     static constexpr int OpaqueBackStyle = 1;
     static constexpr int OleDropNone = 0;
@@ -85,15 +89,16 @@ public:
     QSize minimumSizeHint() const override;
 
 signals:
-    void click();
-    void dblClick();
-    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
-    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void Click();
+    void DblClick();
+    void MouseDown(int button, int shift, double x, double y);
+    // `button`: the buttons held.
+    void MouseMove(int button, int shift, double x, double y);
+    void MouseUp(int button, int shift, double x, double y);
     // With OleDropManual: a drag over the box, accepted unless the
     // receiver ignores the event, and the drop.
-    void oleDragOver(QDragMoveEvent* event);
-    void oleDragDrop(QDropEvent* event);
+    void OLEDragOver(QDragMoveEvent* event);
+    void OLEDragDrop(QDropEvent* event);
 
 protected:
     bool event(QEvent* event) override;
@@ -118,6 +123,7 @@ private:
     void focusNextControl();
     void updateContentMargins();
     void refuseTransparentBackStyle();
+    void raiseMouse(void (GroupBox::*event)(int, int, double, double), int buttons, const QMouseEvent* mouse);
 
     quint32 m_backColor = OleColor::ButtonFace;
     quint32 m_foreColor = OleColor::ButtonText;

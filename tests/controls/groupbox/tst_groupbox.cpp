@@ -1,9 +1,11 @@
 #include "FakeDialogs.h"
 #include "GroupBox.h"
+#include "PixelProbe.h"
 #include "PropertyBag.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStyle>
@@ -41,14 +43,7 @@ int captionWidth(const QString& text)
     return QFontMetrics(pinnedFont()).horizontalAdvance(text);
 }
 
-int countColour(const QImage& image, const QRect& area, const QColor& colour)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += image.pixelColor(x, y) == colour;
-    return count;
-}
+using PixelProbe::countColour;
 
 // A box of the test size in the given style, with pinned palette and font.
 struct PaintedBox
@@ -97,11 +92,16 @@ class TestGroupBox : public QObject
 
 private slots:
     void initTestCase();
+    void init();
+    void cleanup();
     void accessKeys_data();
     void accessKeys();
     void accessKeyFocusRulesAndLayout();
+    void transparentBackStyleRefused_data();
+    void transparentBackStyleRefused();
     void refusedValues();
     void persistence();
+    void mouseEvents_data();
     void mouseEvents();
     void classicFrame_data();
     void classicFrame();
@@ -126,6 +126,16 @@ void TestGroupBox::initTestCase()
     QCOMPARE(QFontInfo(pinnedFont()).family(), QStringLiteral("DejaVu Sans"));
     QCOMPARE(QFontMetrics(pinnedFont()).height(), 15);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tallyvane"));
+}
+
+void TestGroupBox::init()
+{
+    PixelProbe::failOnPaintWarnings();
+}
+
+void TestGroupBox::cleanup()
+{
+    Dialogs::setShared(nullptr);
 }
 
 void TestGroupBox::accessKeys_data()
@@ -184,21 +194,48 @@ void TestGroupBox::accessKeyFocusRulesAndLayout()
     QVERIFY(form.after->hasFocus());
 }
 
-void TestGroupBox::refusedValues()
+// The refusal goes through the service the box was given, or else the
+// program's shared one; with neither, it warns and nothing opens.
+void TestGroupBox::transparentBackStyleRefused_data()
 {
-    FakeDialogs dialogs;
+    QTest::addColumn<bool>("own");
+    QTest::addColumn<bool>("shared");
+    QTest::newRow("the box's own service") << true << true;
+    QTest::newRow("the program's shared service") << false << true;
+    QTest::newRow("no service set: a warning, no dialog") << false << false;
+}
+
+void TestGroupBox::transparentBackStyleRefused()
+{
+    QFETCH(bool, own);
+    QFETCH(bool, shared);
+    FakeDialogs ownDialogs;
+    FakeDialogs sharedDialogs;
+    if (shared)
+        Dialogs::setShared(&sharedDialogs);
+    else
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^No dialogs service is set; message "
+                                                                             "\"This feature has not yet been")));
     GroupBox box;
-    box.setDialogs(&dialogs);
-    box.setBackStyle(1);
+    if (own)
+        box.setDialogs(&ownDialogs);
     box.setBackStyle(0);
     QCOMPARE(box.backStyle(), 1);
-    QCOMPARE(dialogs.messages().size(), 1);
-    const FakeDialogs::Message& message = dialogs.messages().first();
+    QCOMPARE(sharedDialogs.messages().size(), shared && !own ? 1 : 0);
+    QCOMPARE(ownDialogs.messages().size(), own ? 1 : 0);
+    const QList<FakeDialogs::Message> shown = own ? ownDialogs.messages() : sharedDialogs.messages();
+    if (shown.isEmpty())
+        return;
+    const FakeDialogs::Message& message = shown.first();
     QCOMPARE(message.text, kRefusal);
     QCOMPARE(message.title, QStringLiteral("Tallyvane"));
     QCOMPARE(message.icon, MessageIcon::None);
     QCOMPARE(message.buttons, MessageButtons::Ok);
+}
 
+void TestGroupBox::refusedValues()
+{
+    GroupBox box;
     box.setAppearance(70000);
     QCOMPARE(box.appearance(), 1);
     box.setOleDropMode(2);
@@ -250,21 +287,65 @@ void TestGroupBox::persistence()
     QVERIFY(dialogs.messages().isEmpty());
 }
 
-// Only a left press and release inside the box click.
+// Mouse events carry the forms' button and shift codes and the position;
+// only a left press and release inside the box click.
+void TestGroupBox::mouseEvents_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("left click with Shift") << "left shift 30 20"
+        << QStringList{"MouseDown 1 1 30 20", "MouseUp 1 1 30 20", "Click"};
+    QTest::newRow("right click with Ctrl and Alt") << "right ctrl-alt 30 20"
+        << QStringList{"MouseDown 2 6 30 20", "MouseUp 2 6 30 20"};
+    QTest::newRow("middle click") << "middle - 5 7" << QStringList{"MouseDown 4 0 5 7", "MouseUp 4 0 5 7"};
+    QTest::newRow("released outside") << "left-out - 30 20"
+        << QStringList{"MouseDown 1 0 30 20", "MouseUp 1 0 130 20"};
+    QTest::newRow("double click") << "double - 10 10"
+        << QStringList{"MouseDown 1 0 10 10", "MouseUp 1 0 10 10", "Click", "DblClick", "MouseUp 1 0 10 10"};
+    QTest::newRow("move with the left button held") << "drag - 12 14" << QStringList{"MouseMove 1 0 12 14"};
+}
+
 void TestGroupBox::mouseEvents()
 {
+    QFETCH(QString, gesture);
+    QFETCH(QStringList, expected);
     GroupBox box;
     box.resize(100, 60);
-    QSignalSpy clicks(&box, &GroupBox::click);
-    QSignalSpy doubleClicks(&box, &GroupBox::dblClick);
-    QTest::mouseClick(&box, Qt::LeftButton, Qt::ShiftModifier, QPoint(30, 20));
-    QCOMPARE(clicks.size(), 1);
-    QTest::mouseClick(&box, Qt::RightButton, {}, QPoint(30, 20));
-    QTest::mousePress(&box, Qt::LeftButton, {}, QPoint(30, 20));
-    QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(130, 20));
-    QCOMPARE(clicks.size(), 1);
-    QTest::mouseDClick(&box, Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(doubleClicks.size(), 1);
+    QStringList log;
+    const auto logMouse = [&log](const char* name) {
+        return [&log, name](int button, int shift, double x, double y) {
+            log << QStringLiteral("%1 %2 %3 %4 %5").arg(QLatin1String(name)).arg(button).arg(shift).arg(x).arg(y);
+        };
+    };
+    connect(&box, &GroupBox::MouseDown, this, logMouse("MouseDown"));
+    connect(&box, &GroupBox::MouseMove, this, logMouse("MouseMove"));
+    connect(&box, &GroupBox::MouseUp, this, logMouse("MouseUp"));
+    connect(&box, &GroupBox::Click, this, [&log] { log << QStringLiteral("Click"); });
+    connect(&box, &GroupBox::DblClick, this, [&log] { log << QStringLiteral("DblClick"); });
+    const QStringList words = gesture.split(' ');
+    const QPoint at(words[2].toInt(), words[3].toInt());
+    const QMap<QString, Qt::KeyboardModifiers> modifiers{
+        {"-", Qt::NoModifier}, {"shift", Qt::ShiftModifier}, {"ctrl-alt", Qt::ControlModifier | Qt::AltModifier}};
+    const Qt::KeyboardModifiers held = modifiers.value(words[1]);
+    const QString kind = words[0];
+    if (kind == "left" || kind == "right" || kind == "middle") {
+        const Qt::MouseButton button = kind == "left" ? Qt::LeftButton
+            : kind == "right"                         ? Qt::RightButton
+                                                      : Qt::MiddleButton;
+        QTest::mouseClick(&box, button, held, at);
+    } else if (kind == "left-out") {
+        QTest::mousePress(&box, Qt::LeftButton, held, at);
+        QTest::mouseRelease(&box, Qt::LeftButton, held, at + QPoint(100, 0));
+    } else if (kind == "double") {
+        // As the platform delivers one: a click, then the double click's press and release.
+        QTest::mouseClick(&box, Qt::LeftButton, held, at);
+        QTest::mouseDClick(&box, Qt::LeftButton, held, at);
+        QTest::mouseRelease(&box, Qt::LeftButton, held, at);
+    } else {
+        QMouseEvent move(QEvent::MouseMove, at, box.mapToGlobal(at), Qt::NoButton, Qt::LeftButton, held);
+        QCoreApplication::sendEvent(&box, &move);
+    }
+    QCOMPARE(log, expected);
 }
 
 void TestGroupBox::classicFrame_data()
