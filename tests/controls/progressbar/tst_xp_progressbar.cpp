@@ -158,7 +158,7 @@ using Pixels = QList<QPair<QPoint, QColor>>;
 
 void TestXpProgressBar::lookPixels_data()
 {
-    const QColor c = m_color;
+    const QColor bar = m_color;
     QTest::addColumn<int>("look");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("value");
@@ -173,28 +173,28 @@ void TestXpProgressBar::lookPixels_data()
         {{148, 15}, QColor(239, 239, 239)}};
     // Shaded top and bottom rows, no blocks, and a full bar stays inside the frame.
     QTest::newRow("xp shading") << 1 << QSize(150, 30) << 100 << Pixels{
-        {{20, 3}, BlendToWhite(c, 150)}, {{20, 10}, c}, {{20, 15}, c},
-        {{20, 27}, BlendToWhite(c, 150)}, {{10, 15}, c}, {{147, 15}, c},
+        {{20, 3}, BlendToWhite(bar, 150)}, {{20, 10}, bar}, {{20, 15}, bar},
+        {{20, 27}, BlendToWhite(bar, 150)}, {{10, 15}, bar}, {{147, 15}, bar},
         {{148, 15}, QColor(239, 239, 239)}};
     QTest::newRow("flat") << 3 << QSize(100, 20) << 40 << Pixels{
-        {{0, 0}, BlendToWhite(c, 100)}, {{99, 19}, BlendToWhite(c, 100)},
-        {{1, 1}, BlendToWhite(c, 180)}, {{39, 10}, BlendToWhite(c, 180)}, {{40, 10}, Qt::white}};
+        {{0, 0}, BlendToWhite(bar, 100)}, {{99, 19}, BlendToWhite(bar, 100)},
+        {{1, 1}, BlendToWhite(bar, 180)}, {{39, 10}, BlendToWhite(bar, 180)}, {{40, 10}, Qt::white}};
     // 50 % of 100 columns: 51 gradient columns from x = 2, rows 2 to 16.
     QTest::newRow("etched") << 4 << QSize(104, 20) << 50 << Pixels{
         {{0, 0}, QColor(128, 128, 128)}, {{103, 19}, Qt::white}, {{1, 1}, Qt::white},
-        {{102, 18}, QColor(128, 128, 128)}, {{2, 2}, BlendToWhite(c, 140)},
-        {{52, 16}, BlendToWhite(c, 200)}, {{53, 10}, Qt::white}, {{20, 17}, Qt::white}};
+        {{102, 18}, QColor(128, 128, 128)}, {{2, 2}, BlendToWhite(bar, 140)},
+        {{52, 16}, BlendToWhite(bar, 200)}, {{53, 10}, Qt::white}, {{20, 17}, Qt::white}};
     // A gradient of 10 steps draws 11 columns; one of no steps draws none.
     QTest::newRow("etched 10 steps") << 4 << QSize(104, 20) << 10 << Pixels{
-        {{2, 10}, BlendToWhite(c, 140)}, {{12, 10}, BlendToWhite(c, 200)}, {{13, 10}, Qt::white}};
+        {{2, 10}, BlendToWhite(bar, 140)}, {{12, 10}, BlendToWhite(bar, 200)}, {{13, 10}, Qt::white}};
     QTest::newRow("etched at 0 %") << 4 << QSize(104, 20) << 0 << Pixels{
         {{2, 10}, Qt::white}, {{3, 10}, Qt::white}};
     QTest::newRow("track") << 5 << QSize(101, 20) << 50 << Pixels{
-        {{0, 0}, BlendToWhite(c, 10)}, {{80, 2}, c}, {{3, 3}, BlendToWhite(c, 250)},
-        {{50, 10}, BlendToWhite(c, 25)}};
+        {{0, 0}, BlendToWhite(bar, 10)}, {{80, 2}, bar}, {{3, 3}, BlendToWhite(bar, 250)},
+        {{50, 10}, BlendToWhite(bar, 25)}};
     // The bar would end left of where it starts: nothing but its end line.
     QTest::newRow("track at 0 %") << 5 << QSize(101, 20) << 0 << Pixels{
-        {{0, 10}, BlendToWhite(c, 25)}, {{1, 10}, Qt::white}, {{3, 2}, c}};
+        {{0, 10}, BlendToWhite(bar, 25)}, {{1, 10}, Qt::white}, {{3, 2}, bar}};
     QTest::newRow("silver on white at 0 %") << 9 << QSize(100, 20) << 0 << Pixels{
         {{0, 0}, QColor(192, 192, 192)}, {{1, 10}, Qt::white}};
     QTest::newRow("silver on black") << 6 << QSize(100, 20) << 50 << Pixels{
