@@ -50,6 +50,36 @@ public:
     using SpecialEffects = chameleonButtonKinds::SpecialEffects;
     using ButtonState = chameleonButtonKinds::ButtonState;
 
+    // The kinds' names at class scope too, as the windows write them
+    // (chameleonButton::TypeGradient).
+    static constexpr ButtonTypes TypeClassic = ButtonTypes::TypeClassic;
+    static constexpr ButtonTypes TypeRaised = ButtonTypes::TypeRaised;
+    static constexpr ButtonTypes TypeGradient = ButtonTypes::TypeGradient;
+    static constexpr ButtonTypes TypeRounded = ButtonTypes::TypeRounded;
+    static constexpr ButtonTypes TypeBeveled = ButtonTypes::TypeBeveled;
+    static constexpr ButtonTypes TypeSoft = ButtonTypes::TypeSoft;
+    static constexpr ButtonTypes TypeFlat = ButtonTypes::TypeFlat;
+    static constexpr ButtonTypes TypeHotFlat = ButtonTypes::TypeHotFlat;
+    static constexpr ButtonTypes TypeSelection = ButtonTypes::TypeSelection;
+    static constexpr ButtonTypes TypePlain = ButtonTypes::TypePlain;
+    static constexpr ButtonTypes TypeTransparent = ButtonTypes::TypeTransparent;
+    static constexpr ButtonTypes TypeHot3D = ButtonTypes::TypeHot3D;
+    static constexpr ButtonTypes TypeOval = ButtonTypes::TypeOval;
+    static constexpr ButtonTypes TypeBanded = ButtonTypes::TypeBanded;
+    static constexpr ColorSchemes SchemeSystem = ColorSchemes::SchemeSystem;
+    static constexpr ColorSchemes SchemeCustom = ColorSchemes::SchemeCustom;
+    static constexpr ColorSchemes SchemeClassic = ColorSchemes::SchemeClassic;
+    static constexpr ColorSchemes SchemeContainer = ColorSchemes::SchemeContainer;
+    static constexpr PicturePositions PicLeft = PicturePositions::PicLeft;
+    static constexpr PicturePositions PicRight = PicturePositions::PicRight;
+    static constexpr PicturePositions PicTop = PicturePositions::PicTop;
+    static constexpr PicturePositions PicBottom = PicturePositions::PicBottom;
+    static constexpr PicturePositions PicBehind = PicturePositions::PicBehind;
+    static constexpr SpecialEffects FxNone = SpecialEffects::FxNone;
+    static constexpr SpecialEffects FxEmbossed = SpecialEffects::FxEmbossed;
+    static constexpr SpecialEffects FxEngraved = SpecialEffects::FxEngraved;
+    static constexpr SpecialEffects FxShadowed = SpecialEffects::FxShadowed;
+
     explicit chameleonButton(QWidget* parent = nullptr);
     ~chameleonButton() override;
 

@@ -6,6 +6,7 @@
 #include "chameleonButton.h"
 #include "chameleonButtonRegion.h"
 
+#include <QBuffer>
 #include <QMetaProperty>
 #include <QSignalSpy>
 #include <QTest>
@@ -88,6 +89,8 @@ private slots:
     void accessKeys();
     void absentKeysWriteBackTheirDefaultsInOrder();
     void everyKeyRoundTrips();
+    void damagedStoredPicturesReadAsNone_data();
+    void damagedStoredPicturesReadAsNone();
     void newButtonProperties();
     void propertiesMarkTheirKeys();
     void sameValueChangesNothing_data();
@@ -343,6 +346,39 @@ void TestChameleonButtonLogic::everyKeyRoundTrips()
     QCOMPARE(button.cursor().shape(), Qt::IBeamCursor);
     QCOMPARE(button.layout().PicRect.size(), QSize(6, 5));
     QCOMPARE(button.colors().ButtonFaceColor, 0x00102030u);
+}
+
+// A picture entry that does not hold a picture (a file cut short, text)
+// reads as no picture; the rest of the design still loads.
+void TestChameleonButtonLogic::damagedStoredPicturesReadAsNone_data()
+{
+    QTest::addColumn<QVariant>("damaged");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture(Qt::red).save(&buffer, "PNG");
+    QTest::newRow("picture file cut short") << QVariant(png.left(png.size() / 2));
+    QTest::newRow("text instead of a picture") << QVariant(QStringLiteral("Other/Save.bmp"));
+}
+
+void TestChameleonButtonLogic::damagedStoredPicturesReadAsNone()
+{
+    QFETCH(QVariant, damaged);
+    PropertyBag bag;
+    bag.write(QStringLiteral("TX"), QStringLiteral("&Print"));
+    bag.write(QStringLiteral("MICON"), damaged);
+    bag.write(QStringLiteral("PICN"), damaged);
+    bag.write(QStringLiteral("PICH"), damaged);
+    chameleonButton button;
+    button.resize(120, 32);
+    button.setPictureNormal(picture(Qt::blue));
+    button.ReadProperties(bag);
+    QVERIFY(button.PictureNormal().isNull());
+    QVERIFY(button.PictureOver().isNull());
+    QVERIFY(button.MouseIcon().isNull());
+    QCOMPARE(button.layout().PicRect, QRect());
+    QCOMPARE(button.Caption(), QStringLiteral("&Print"));
+    QCOMPARE(button.paintState().caption, QStringLiteral("&Print"));
 }
 
 void TestChameleonButtonLogic::newButtonProperties()

@@ -9,7 +9,6 @@ class TestPropertyBag : public QObject
 
 private slots:
     void keepsOrderAndTypesThroughJson();
-    void absentKeysGiveTheirDefaults();
     void rejectsDamagedText_data();
     void rejectsDamagedText();
 };
@@ -40,17 +39,6 @@ void TestPropertyBag::keepsOrderAndTypesThroughJson()
     QCOMPARE(loaded->readColor("BCOL", 0), 0x80000000u | 15);
     QCOMPARE(loaded->readPicture("PICN").toImage().pixelColor(2, 1), QColor(10, 20, 30));
     QVERIFY(*loaded == bag);
-}
-
-void TestPropertyBag::absentKeysGiveTheirDefaults()
-{
-    PropertyBag bag;
-    QCOMPARE(bag.readInt("BTYPE", 2), 2);
-    QCOMPARE(bag.readColor("MCOL", 0xC0C0C0), 0xC0C0C0u);
-    QCOMPARE(bag.readBool("FOCUSR", true), true);
-    QCOMPARE(bag.readString("TX", "x"), QStringLiteral("x"));
-    QVERIFY(bag.readPicture("PICN").isNull());
-    QVERIFY(!bag.contains("BTYPE"));
 }
 
 namespace {
