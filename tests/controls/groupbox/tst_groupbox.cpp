@@ -131,6 +131,8 @@ void TestGroupBox::initTestCase()
 void TestGroupBox::init()
 {
     PixelProbe::failOnPaintWarnings();
+    // A box that wants to tell the operator something without a service fails its test.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("^No dialogs service is set")));
 }
 
 void TestGroupBox::cleanup()
