@@ -1,9 +1,10 @@
 #include "Pie.h"
 
+#include "Dialogs.h"
+#include "FormsCodes.h"
 #include "OleColor.h"
 #include "PieAccessible.h"
 #include "PieRenderer.h"
-#include "QtDialogs.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -15,12 +16,6 @@
 
 namespace {
 
-// The forms' button codes 1 left, 2 right and 4 middle are Qt's own values.
-short buttonCode(Qt::MouseButtons buttons)
-{
-    return short(buttons & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
-}
-
 QPoint pixelAt(const QMouseEvent* event)
 {
     return QPoint(int(std::floor(event->position().x())), int(std::floor(event->position().y())));
@@ -29,13 +24,13 @@ QPoint pixelAt(const QMouseEvent* event)
 } // namespace
 
 Pie::Pie(QWidget* parent)
-    : QWidget(parent), m_lblInfo(new QLabel(QStringLiteral("Creating chart..."), this)),
+    : QWidget(parent), m_infoLabel(new QLabel(QStringLiteral("Creating chart..."), this)),
       m_backcolor(OleColor::ButtonFace)
 {
     PieAccessible::installFactory();
-    m_lblInfo->setObjectName(QStringLiteral("LblInfo"));
-    m_lblInfo->move(4, 4);
-    m_lblInfo->adjustSize();
+    m_infoLabel->setObjectName(QStringLiteral("LblInfo"));
+    m_infoLabel->move(4, 4);
+    m_infoLabel->adjustSize();
     setMouseTracking(true);
     resize(sizeHint());
     clearChart();
@@ -43,7 +38,7 @@ Pie::Pie(QWidget* parent)
 
 Pie::~Pie() = default;
 
-Result Pie::CreatePie(const QVariantList& values, int width, int height, int length)
+bool Pie::CreatePie(const QVariantList& values, int width, int height, int length)
 {
     m_chartWidth = std::clamp(width, int(MinimumWidth), int(MaximumSize));
     m_chartHeight = std::clamp(height, int(MinimumHeight), int(MaximumSize));
@@ -55,14 +50,14 @@ Result Pie::CreatePie(const QVariantList& values, int width, int height, int len
     const Result checked = m_values.check();
     if (!checked.ok()) {
         reject(checked);
-        return checked;
+        return false;
     }
-    m_lblInfo->hide();
+    m_infoLabel->hide();
     if (m_values.isBlank())
         clearChart();
     else
         drawChart();
-    return Result::success();
+    return true;
 }
 
 void Pie::NewColor(const QVariant& FaceColor, const QVariant& ShadowColor)
@@ -91,8 +86,8 @@ int Pie::hitTest(QPoint point) const
 
 QString Pie::summary() const
 {
-    if (!m_lblInfo->isHidden())
-        return m_lblInfo->text();
+    if (!m_infoLabel->isHidden())
+        return m_infoLabel->text();
     if (!m_drawn)
         return QStringLiteral("Empty pie chart");
     return PieChart::describe(m_values);
@@ -100,14 +95,19 @@ QString Pie::summary() const
 
 QSize Pie::sizeHint() const
 {
-    return QSize(m_chartWidth + 1, m_chartHeight + m_chartLength);
+    return PieGeometry(m_chartWidth, m_chartHeight, m_chartLength).size();
 }
 
+// The chart may have moved to a screen of another pixel density since
+// its picture was drawn.
 void Pie::paintEvent(QPaintEvent*)
 {
+    const qreal ratio = devicePixelRatioF();
+    if (m_picture.devicePixelRatio() != ratio)
+        m_picture = drawPicture(ratio);
     QPainter painter(this);
     painter.fillRect(rect(), QColor(backgroundRgb()));
-    painter.drawImage(0, 0, m_picture);
+    painter.drawImage(QPointF(0, 0), m_picture);
 }
 
 void Pie::mouseMoveEvent(QMouseEvent* event)
@@ -134,8 +134,8 @@ void Pie::mouseReleaseEvent(QMouseEvent* event)
 void Pie::emitPiece(PieceSignal signal, int slice, Qt::MouseButtons buttons,
                     const QMouseEvent* event)
 {
-    emit (this->*signal)(slice, buttonCode(buttons), float(event->position().x()),
-                         float(event->position().y()));
+    emit (this->*signal)(slice, FormsCodes::buttonCode(buttons), event->position().x(),
+                         event->position().y());
 }
 
 // A system background colour follows the desktop's theme.
@@ -172,33 +172,45 @@ void Pie::clearChart()
 // with their colours stay as CreatePie made them.
 void Pie::paintPicture()
 {
-    if (m_drawn) {
-        const PieGeometry geometry(m_chartWidth, m_chartHeight, m_chartLength);
-        m_picture = PieRenderer(geometry, backgroundRgb()).draw(m_plan);
-    } else {
-        m_picture = QImage(sizeHint(), QImage::Format_RGB32);
-        m_picture.fill(backgroundRgb());
-    }
+    m_picture = drawPicture(devicePixelRatioF());
     chartChanged();
+}
+
+// The geometry scales with the ratio, so curves and edges use every
+// device pixel rather than doubling the pixels of a picture at ratio 1.
+QImage Pie::drawPicture(qreal ratio) const
+{
+    const QSize canvas = (QSizeF(sizeHint()) * ratio).toSize();
+    QImage picture;
+    if (m_drawn) {
+        const PieGeometry geometry =
+            PieGeometry(m_chartWidth, m_chartHeight, m_chartLength).scaled(ratio);
+        picture = PieRenderer(geometry, canvas, backgroundRgb()).draw(m_plan);
+    } else {
+        picture = QImage(canvas, QImage::Format_RGB32);
+        picture.fill(backgroundRgb());
+    }
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+Dialogs& Pie::dialogs() const
+{
+    return m_dialogs ? *m_dialogs : Dialogs::shared();
 }
 
 void Pie::reject(const Result& failure)
 {
     clearChart();
-    if (m_dialogs) {
-        m_dialogs->inform(failure.message(), QStringLiteral("Pie Chart Report"));
-    } else {
-        QtDialogs dialogs(window());
-        dialogs.inform(failure.message(), QStringLiteral("Pie Chart Report"));
-    }
+    dialogs().inform(failure.message(), QStringLiteral("Pie Chart Report"));
     showInfo(QStringLiteral("Error Creating Pie Chart"));
 }
 
 void Pie::showInfo(const QString& text)
 {
-    m_lblInfo->setText(text);
-    m_lblInfo->adjustSize();
-    m_lblInfo->show();
+    m_infoLabel->setText(text);
+    m_infoLabel->adjustSize();
+    m_infoLabel->show();
     chartChanged();
 }
 

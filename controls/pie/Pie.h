@@ -19,9 +19,12 @@ class QLabel;
 // under the pointer through a hit map drawn with the chart.
 //
 // Dialogs: a value list whose running total passes 100 % is refused with a
-// message through the service given to setDialogs() (tests give a
-// FakeDialogs); without one, the real message box shows. The chart does
+// message through the service given to setDialogs(), or else through the
+// program's shared one; the chart never opens a dialog of its own. It does
 // not own the service, which must outlive it.
+//
+// The picture is drawn at the device pixel ratio of the screen the chart
+// is on; the hit map and the mouse events stay in the widget's own pixels.
 class Pie : public QWidget
 {
     Q_OBJECT
@@ -46,7 +49,8 @@ public:
     // first empty entry) at width W, height H and side-wall length L, each
     // raised to its minimum. A list that is empty, holds no value above 0
     // or holds an entry that is not a number leaves the blank background.
-    Result CreatePie(const QVariantList& values, int width, int height, int length);
+    // False when the list is refused; the chart has told the operator why.
+    bool CreatePie(const QVariantList& values, int width, int height, int length);
     void NewColor(const QVariant& FaceColor, const QVariant& ShadowColor);
     void ClearColors();
 
@@ -60,7 +64,8 @@ public:
     const QList<PieSlice>& slices() const { return m_slices; }
     // The slice under a pixel of the control, or -1.
     int hitTest(QPoint point) const;
-    // The finished chart as the control shows it.
+    // The finished chart as the control shows it, at the device pixel
+    // ratio it was last drawn for.
     const QImage& picture() const { return m_picture; }
     // What the chart shows, in words: its slices, or the information text.
     QString summary() const;
@@ -68,10 +73,10 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    void MouseOverPiePiece(int index, short button, float x, float y);
-    void MouseOutPiePiece(int index, short button, float x, float y);
-    void MouseDownPiePiece(int index, short button, float x, float y);
-    void MouseUpPiePiece(int index, short button, float x, float y);
+    void MouseOverPiePiece(int index, int button, double x, double y);
+    void MouseOutPiePiece(int index, int button, double x, double y);
+    void MouseDownPiePiece(int index, int button, double x, double y);
+    void MouseUpPiePiece(int index, int button, double x, double y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -81,7 +86,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    using PieceSignal = void (Pie::*)(int, short, float, float);
+    using PieceSignal = void (Pie::*)(int, int, double, double);
 
     // Emits a mouse event's signal for a slice, or -1, with its button code.
     void emitPiece(PieceSignal signal, int slice, Qt::MouseButtons buttons,
@@ -90,6 +95,8 @@ private:
     void drawChart();
     void clearChart();
     void paintPicture();
+    QImage drawPicture(qreal ratio) const;
+    Dialogs& dialogs() const;
     void reject(const Result& failure);
     void showInfo(const QString& text);
     void chartChanged();
@@ -100,7 +107,7 @@ private:
     PieChartPlan m_plan;
     PieHitMap m_hitMap;
     QImage m_picture;
-    QLabel* m_lblInfo;
+    QLabel* m_infoLabel;
     Dialogs* m_dialogs = nullptr;
     quint32 m_backcolor;
     int m_chartWidth = MinimumWidth;

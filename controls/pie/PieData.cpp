@@ -29,6 +29,23 @@ constexpr ColorPair kDefaultPairs[] = {
 // operator (33.3, 33.3, 33.4) into an overflow.
 constexpr double kTolerance = 1e-9;
 
+// The chart paints the side wall of the rest of a total below 100 only for
+// totals strictly between these two; otherwise that wall stays blank.
+constexpr double kRestWallAbove = 13;
+constexpr double kRestWallBelow = 63;
+// The rest's wall takes the last colour pair's shadow below this total
+// and its face colour from it on.
+constexpr double kRestWallFaceFrom = 59;
+
+// The wall of the rest, in the colour pair the colour assignment ended on.
+std::optional<QRgb> restWallColor(double total, const PieColors& colors, int lastPair)
+{
+    if (total <= kRestWallAbove || total >= kRestWallBelow)
+        return std::nullopt;
+    const QVariant color = total < kRestWallFaceFrom ? colors.shadow(lastPair) : colors.face(lastPair);
+    return PieColors::rgb(color);
+}
+
 bool isEmptyEntry(const QVariant& value)
 {
     return !value.isValid() || (value.typeId() == QMetaType::QString && value.toString().isEmpty());
@@ -164,9 +181,8 @@ PieChartPlan plan(const PieValues& values, const PieColors& colors)
                             PieColors::rgb(colors.shadow(color)), qRgb(0, 0, 0)});
     }
     plan.total = values.total();
-    const int last = colorIndex(values.count() - 1, colors);
     plan.remainderFace = PieColors::rgb(colors.shadow(0));
-    plan.remainderSide = PieColors::rgb(plan.total < 59 ? colors.shadow(last) : colors.face(last));
+    plan.remainderSide = restWallColor(plan.total, colors, colorIndex(values.count() - 1, colors));
     return plan;
 }
 

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <optional>
+
 // What the chart keeps of each value index: where the slice begins and
 // ends in whole percent, and its colours as decimal colour numbers. An
 // index whose value is not above 0 keeps a record of zeros.
@@ -91,13 +93,14 @@ struct PieChartSlice
     QRgb line;
 };
 
-// The slices to draw, and for a total below 100 the colours of the rest.
+// The slices to draw, and for a total below 100 the colours of the rest:
+// its face always, its side wall only when the chart paints it.
 struct PieChartPlan
 {
     QList<PieChartSlice> slices;
     double total = 0;
     QRgb remainderFace = 0;
-    QRgb remainderSide = 0;
+    std::optional<QRgb> remainderSide;
 
     bool hasRemainder() const { return total < 100; }
 };

@@ -10,6 +10,13 @@ PieGeometry::PieGeometry(int width, int height, int length)
 {
 }
 
+PieGeometry PieGeometry::scaled(double ratio) const
+{
+    PieGeometry scaled(qRound(m_width * ratio), qRound(m_height * ratio), qRound(m_length * ratio));
+    scaled.m_outlineWidth = std::max(1, qRound(m_outlineWidth * ratio));
+    return scaled;
+}
+
 double PieGeometry::angle(double percent)
 {
     return (percent - 38) * Pi / 50;
@@ -44,8 +51,7 @@ int PieGeometry::frontColumn(double percent) const
 {
     if (percent <= FrontStart)
         return m_width;
-    // The left edge stands one pixel right of the boundary point at 3.14.
-    const int leftEdge = boundaryPoint(3.14).x() + 1;
+    const int leftEdge = boundaryPoint(LeftEndAngle).x() + 1;
     if (percent >= FrontEnd)
         return leftEdge;
     return std::clamp(boundaryPoint(angle(percent)).x(), leftEdge, m_width);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QSize>
 
 // Where the chart's percentages lie on screen. A percentage p maps to the
 // angle a(p) = (p - 38) * pi / 50, so 38 % is the right end of the top
@@ -14,15 +15,25 @@ class PieGeometry
 {
 public:
     static constexpr double Pi = 3.14159265358979;
+    // The chart's drawing takes the left end of the ellipse at 3.14 rad,
+    // just short of Pi: the bottom rim stops there and the left side edge
+    // stands one pixel right of the boundary point there.
+    static constexpr double LeftEndAngle = 3.14;
     // The percentages between which the side wall is visible.
     static constexpr double FrontStart = 38;
     static constexpr double FrontEnd = 88;
 
     PieGeometry(int width, int height, int length);
+    // The same chart measured in device pixels at a device pixel ratio.
+    PieGeometry scaled(double ratio) const;
 
     int width() const { return m_width; }
     int height() const { return m_height; }
     int length() const { return m_length; }
+    // Outlines are one pixel of the widget wide, in device pixels.
+    int outlineWidth() const { return m_outlineWidth; }
+    // The W + 1 by H + L pixels the chart covers.
+    QSize size() const { return QSize(m_width + 1, m_height + m_length); }
 
     static double angle(double percent);
 
@@ -51,4 +62,5 @@ private:
     int m_width;
     int m_height;
     int m_length;
+    int m_outlineWidth = 1;
 };

@@ -5,7 +5,8 @@
 
 // White is no wedge's grey, whatever background the chart itself has.
 PieHitMap::PieHitMap(const PieGeometry& geometry)
-    : m_map(PieRenderer(geometry, qRgb(255, 255, 255)).draw(PieChart::hitMapPlan()))
+    : m_map(PieRenderer(geometry, geometry.size(), qRgb(255, 255, 255))
+                .draw(PieChart::hitMapPlan()))
 {
 }
 

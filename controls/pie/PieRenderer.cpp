@@ -1,19 +1,36 @@
 #include "PieRenderer.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
 constexpr QRgb kBlack = qRgb(0, 0, 0);
+// Rims are joined from short segments, and faces swept with radius lines,
+// at these angular steps in radians.
 constexpr double kRimStep = 0.05;
 constexpr double kSweepStep = 0.01;
 // A rim runs this far past the total, so it meets the boundary there.
 constexpr double kRimOverlap = 0.018;
-// The bottom rim ends at the left side edge, not past it.
-constexpr double kBottomRimLimit = 3.14;
-// Below and above these the end of a slice is on the visible front.
-constexpr double kFrontEdgeFrom = 37;
-constexpr double kFrontEdgeTo = 89;
+// A slice whose end lies strictly between these percentages ends on the
+// visible front, so an edge runs down the side wall below its end.
+constexpr double kFrontEdgeAbove = 37;
+constexpr double kFrontEdgeBelow = 89;
+// The left side edge bounds the drawn part once its total passes this.
+constexpr double kLeftEdgeAbove = PieGeometry::FrontEnd - 1;
+
+// Where the bottom rim's last segment ends: further past the total once
+// the total passes `above`, so the rim reaches the left side edge.
+struct BottomRimClosing
+{
+    double above;
+    double offset;
+
+    double at(double total) const { return total > above ? offset : kRimOverlap; }
+};
+// The outline pass and the redraw over the fills close it differently.
+constexpr BottomRimClosing kOutlineClosing{82, 0.08};
+constexpr BottomRimClosing kRedrawClosing{83, 0.022};
 
 bool isWholeCircle(const PieChartSlice& slice)
 {
@@ -22,9 +39,8 @@ bool isWholeCircle(const PieChartSlice& slice)
 
 } // namespace
 
-PieRenderer::PieRenderer(const PieGeometry& geometry, QRgb background)
-    : m_geometry(geometry),
-      m_raster(geometry.width() + 1, geometry.height() + geometry.length(), background)
+PieRenderer::PieRenderer(const PieGeometry& geometry, QSize canvas, QRgb background)
+    : m_geometry(geometry), m_raster(canvas.width(), canvas.height(), background)
 {
 }
 
@@ -33,14 +49,14 @@ QImage PieRenderer::draw(const PieChartPlan& plan)
     for (const PieChartSlice& slice : plan.slices)
         drawOutline(slice, kBlack);
     drawTopRim(plan.total, kBlack);
-    drawBottomRim(plan.total, plan.total > 82 ? 0.08 : kRimOverlap, kBlack);
+    drawBottomRim(plan.total, kOutlineClosing.at(plan.total), kBlack);
     drawSideEdges(plan.total);
     for (const PieChartSlice& slice : plan.slices)
         fillSlice(slice);
     if (plan.hasRemainder())
         drawRemainder(plan);
     drawTopRim(plan.total, kBlack);
-    drawBottomRim(plan.total, plan.total > 83 ? 0.022 : kRimOverlap, kBlack);
+    drawBottomRim(plan.total, kRedrawClosing.at(plan.total), kBlack);
     // A front edge at 38 % lies on the right side edge; the outline stays black.
     drawSideEdges(plan.total);
     clearOutside();
@@ -55,15 +71,15 @@ void PieRenderer::drawOutline(const PieChartSlice& slice, QRgb color)
     const QPoint centre = m_geometry.centre();
     const QPoint end = m_geometry.boundaryPoint(PieGeometry::angle(slice.end));
     if (!isWholeCircle(slice)) {
-        m_raster.line(centre, m_geometry.boundaryPoint(PieGeometry::angle(slice.start)), color);
-        m_raster.line(centre, end, color);
+        outline(centre, m_geometry.boundaryPoint(PieGeometry::angle(slice.start)), color);
+        outline(centre, end, color);
     }
-    if (slice.end > kFrontEdgeFrom && slice.end < kFrontEdgeTo) {
+    if (slice.end > kFrontEdgeAbove && slice.end < kFrontEdgeBelow) {
         // Near the ends of the wall, where the ellipse runs steeply, the
         // edge keeps between the side edges and stops at the bottom rim.
         const int x = m_geometry.frontColumn(slice.end);
         const int bottom = m_geometry.frontRow(x) + m_geometry.length();
-        m_raster.line(QPoint(x, end.y()), QPoint(x, bottom), color);
+        outline(QPoint(x, end.y()), QPoint(x, bottom), color);
     }
 }
 
@@ -79,7 +95,7 @@ void PieRenderer::drawBottomRim(double total, double closingOffset, QRgb color)
 {
     if (total <= PieGeometry::FrontStart)
         return;
-    const double last = std::min(PieGeometry::angle(total), kBottomRimLimit);
+    const double last = std::min(PieGeometry::angle(total), PieGeometry::LeftEndAngle);
     drawRim(0, last + kRimOverlap, last + closingOffset, true, color);
 }
 
@@ -93,22 +109,22 @@ void PieRenderer::drawRim(double from, double to, double closing, bool bottom, Q
     QPoint previous = pointAt(from);
     for (int step = 1; from + step * kRimStep <= to; ++step) {
         const QPoint next = pointAt(from + step * kRimStep);
-        m_raster.line(previous, next, color);
+        outline(previous, next, color);
         previous = next;
     }
-    m_raster.line(previous, pointAt(closing), color);
+    outline(previous, pointAt(closing), color);
 }
 
 void PieRenderer::drawLeftEdge(QRgb color)
 {
-    const QPoint top = m_geometry.boundaryPoint(kBottomRimLimit) + QPoint(1, 0);
-    m_raster.line(top, top + QPoint(0, m_geometry.length()), color);
+    const QPoint top = m_geometry.boundaryPoint(PieGeometry::LeftEndAngle) + QPoint(1, 0);
+    outline(top, top + QPoint(0, m_geometry.length()), color);
 }
 
 void PieRenderer::drawRightEdge(QRgb color)
 {
     const QPoint top(m_geometry.width(), m_geometry.centre().y());
-    m_raster.line(top, top + QPoint(0, m_geometry.length()), color);
+    outline(top, top + QPoint(0, m_geometry.length()), color);
 }
 
 // The side wall of the drawn part ends at the right end once the total
@@ -117,7 +133,7 @@ void PieRenderer::drawSideEdges(double total)
 {
     if (total > PieGeometry::FrontStart)
         drawRightEdge(kBlack);
-    if (total > PieGeometry::FrontEnd - 1)
+    if (total > kLeftEdgeAbove)
         drawLeftEdge(kBlack);
 }
 
@@ -165,21 +181,32 @@ void PieRenderer::sweep(const PieChartSlice& slice)
 }
 
 // The rest of a total below 100 gets the outline the drawn part leaves
-// open, so that its fills stay inside the ellipse.
+// open, so that its fills stay inside the ellipse: the top rim always,
+// the wall's edges only when its wall is painted.
 void PieRenderer::drawRemainder(const PieChartPlan& plan)
 {
     const double end = PieGeometry::angle(100);
     drawRim(PieGeometry::angle(plan.total), end, end, false, kBlack);
-    if (plan.total < PieGeometry::FrontEnd) {
-        const double from = std::max(PieGeometry::angle(plan.total), 0.0);
-        const double last = kBottomRimLimit + kRimOverlap;
-        drawRim(from, last, last, true, kBlack);
-        drawLeftEdge(kBlack);
-        if (plan.total <= PieGeometry::FrontStart)
-            drawRightEdge(kBlack);
-    }
+    if (plan.remainderSide)
+        outlineRemainderWall(plan.total);
     fillBlank(m_geometry.boundaryPoint(PieGeometry::angle(0)) + QPoint(1, 1), plan.remainderFace);
-    fillSideWall(plan.total, 100, plan.remainderSide);
+    // Wider outlines cover the pixel beside 0 %: then the rest's face is
+    // seeded in its middle, as a slice's face is.
+    const double middle = (PieGeometry::angle(plan.total) + PieGeometry::angle(100)) / 2;
+    fillBlank(m_geometry.seedPoint(middle), plan.remainderFace);
+    if (plan.remainderSide)
+        fillSideWall(plan.total, 100, *plan.remainderSide);
+}
+
+// A rest with a painted wall has a total below the left end of the front.
+void PieRenderer::outlineRemainderWall(double total)
+{
+    const double from = std::max(PieGeometry::angle(total), 0.0);
+    const double last = PieGeometry::LeftEndAngle + kRimOverlap;
+    drawRim(from, last, last, true, kBlack);
+    drawLeftEdge(kBlack);
+    if (total <= PieGeometry::FrontStart)
+        drawRightEdge(kBlack);
 }
 
 // Boundary lines run to the boundary radius, up to a pixel beyond the rim;
@@ -207,8 +234,21 @@ QRgb PieRenderer::colorAt(const PieChartPlan& plan, QPoint point) const
             return wall ? slice.shadow : slice.face;
     }
     if (plan.hasRemainder())
-        return wall ? plan.remainderSide : plan.remainderFace;
+        return wall ? plan.remainderSide.value_or(m_raster.background()) : plan.remainderFace;
     return m_raster.background();
+}
+
+// A wider outline adds lines beside the first, toward the centre, so the
+// rims grow into the chart rather than out of the picture.
+void PieRenderer::outline(QPoint from, QPoint to, QRgb color)
+{
+    const QPoint middle = (from + to) / 2;
+    const QPoint centre = m_geometry.centre();
+    const bool flat = std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
+    const QPoint step = flat ? QPoint(0, middle.y() > centre.y() ? -1 : 1)
+                             : QPoint(middle.x() > centre.x() ? -1 : 1, 0);
+    for (int line = 0; line < m_geometry.outlineWidth(); ++line)
+        m_raster.line(from + line * step, to + line * step, color);
 }
 
 void PieRenderer::fillBlank(QPoint seed, QRgb color)

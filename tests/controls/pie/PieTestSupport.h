@@ -5,7 +5,12 @@
 #include "Pie.h"
 #include "PieGeometry.h"
 
+#include <QRegularExpression>
+#include <QTest>
 #include <QVariantList>
+
+#include <algorithm>
+#include <cmath>
 
 // A chart on a white background, with the points of its picture that the
 // chart tests look at.
@@ -20,16 +25,34 @@ constexpr QRgb Shadows[] = {qRgb(156, 198, 82), qRgb(0, 115, 165), qRgb(1, 122, 
                             qRgb(155, 33, 2),   qRgb(205, 169, 1), qRgb(135, 1, 122)};
 
 // The seed point of the face at a percentage.
-inline QPoint facePoint(const PieGeometry& g, double percent)
+inline QPoint facePoint(const PieGeometry& geometry, double percent)
 {
-    return g.seedPoint(PieGeometry::angle(percent));
+    return geometry.seedPoint(PieGeometry::angle(percent));
 }
 
 // The side wall halfway down, below a percentage of the front half.
-inline QPoint wallPoint(const PieGeometry& g, double percent)
+inline QPoint wallPoint(const PieGeometry& geometry, double percent)
 {
-    const int x = g.boundaryPoint(PieGeometry::angle(percent)).x();
-    return QPoint(x, g.frontRow(x) + g.length() / 2);
+    const int x = geometry.boundaryPoint(PieGeometry::angle(percent)).x();
+    return QPoint(x, geometry.frontRow(x) + geometry.length() / 2);
+}
+
+// Inside the outline of the cylinder (top ellipse, bottom ellipse and the
+// band between), grown or shrunk by `margin` pixels.
+inline bool insideOutline(const PieGeometry& geometry, double x, double y, double margin)
+{
+    const double across = (x - geometry.width() / 2.0) / (geometry.width() / 2.0 + margin);
+    const double half =
+        (geometry.height() / 2.0 + margin) * std::sqrt(std::max(0.0, 1 - across * across));
+    return std::abs(across) < 1 && y > geometry.height() / 2.0 - half
+        && y < geometry.height() / 2.0 + geometry.length() - 1 + half;
+}
+
+// Any warning fails the test: a painter warning means something was not
+// drawn, and a dialogs warning that a chart reached for an unset service.
+inline void failOnAnyWarning()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
 }
 
 struct Chart
@@ -44,6 +67,7 @@ struct Chart
         pie.CreatePie(values, size.width(), size.height(), length);
     }
 
+    // The chart in the widget's own pixels, as the hit map measures it.
     PieGeometry geometry() const
     {
         return PieGeometry(pie.pieChartWidth(), pie.pieChartHeight(), pie.pieChartLength());

@@ -17,10 +17,12 @@ class TestPie : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void clampsAreReportedByTheProperties_data();
     void clampsAreReportedByTheProperties();
     void listsThatDrawNothing_data();
     void listsThatDrawNothing();
+    void refusalGoesToTheSharedServiceWithoutOwn();
     void sideWallOnlyBelowTheFrontHalf();
     void singleValueHasBlackRimsAndNoBoundaryLines();
     void hitMapHasNoBlackBoundaryLines();
@@ -29,6 +31,7 @@ private slots:
     void hitTestAtPoints_data();
     void hitTestAtPoints();
     void mouseEventsNameTheSlice();
+    void restOfATotalBelow100_data();
     void restOfATotalBelow100();
     void ownColoursWaitForTheNextChart();
     void accessibleNameDescribesTheSlices();
@@ -36,32 +39,22 @@ private slots:
 
 namespace {
 
-// Inside the outline of the cylinder (top ellipse, bottom ellipse and the
-// band between), grown or shrunk by `margin` pixels.
-bool insideOutline(const PieGeometry& g, double x, double y, double margin)
-{
-    const double across = (x - g.width() / 2.0) / (g.width() / 2.0 + margin);
-    const double half = (g.height() / 2.0 + margin) * std::sqrt(std::max(0.0, 1 - across * across));
-    return std::abs(across) < 1 && y > g.height() / 2.0 - half
-        && y < g.height() / 2.0 + g.length() - 1 + half;
-}
-
 double distanceToSegment(QPointF point, QPointF from, QPointF to)
 {
     const QPointF along = to - from;
-    const double t = std::clamp(QPointF::dotProduct(point - from, along)
-                                    / QPointF::dotProduct(along, along), 0.0, 1.0);
-    const QPointF away = point - (from + t * along);
+    const double share = std::clamp(QPointF::dotProduct(point - from, along)
+                                        / QPointF::dotProduct(along, along), 0.0, 1.0);
+    const QPointF away = point - (from + share * along);
     return std::hypot(away.x(), away.y());
 }
 
 // Within two pixels of the radius at `percent` or of the edge below it.
-bool nearBoundary(const PieGeometry& g, QPoint point, double percent)
+bool nearBoundary(const PieGeometry& geometry, QPoint point, double percent)
 {
-    const QPointF end = g.boundaryPoint(PieGeometry::angle(percent));
-    return distanceToSegment(point, g.centre(), end) <= 2
+    const QPointF end = geometry.boundaryPoint(PieGeometry::angle(percent));
+    return distanceToSegment(point, geometry.centre(), end) <= 2
         || (percent > 37 && percent < 89
-            && distanceToSegment(point, end, end + QPointF(0, g.length())) <= 2);
+            && distanceToSegment(point, end, end + QPointF(0, geometry.length())) <= 2);
 }
 
 void send(Pie& pie, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons)
@@ -71,6 +64,11 @@ void send(Pie& pie, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::Mo
 }
 
 } // namespace
+
+void TestPie::init()
+{
+    failOnAnyWarning();
+}
 
 void TestPie::clampsAreReportedByTheProperties_data()
 {
@@ -86,15 +84,16 @@ void TestPie::clampsAreReportedByTheProperties()
     QFETCH(QSize, asked);
     QFETCH(int, length);
     QFETCH(QVariantList, reported);
-    Chart c({50, 50}, asked, length);
-    QCOMPARE((QVariantList{c.pie.property("PieChartWidth"), c.pie.property("PieChartHeight"),
-                           c.pie.property("PieChartLength")}),
+    Chart chart({50, 50}, asked, length);
+    QCOMPARE((QVariantList{chart.pie.property("PieChartWidth"),
+                           chart.pie.property("PieChartHeight"),
+                           chart.pie.property("PieChartLength")}),
              reported);
     const QSize size(reported[0].toInt() + 1, reported[1].toInt() + reported[2].toInt());
-    QCOMPARE(c.pie.size(), size);
-    QCOMPARE(c.pie.picture().size(), size);
+    QCOMPARE(chart.pie.size(), size);
+    QCOMPARE(chart.pie.picture().size(), size);
     // Painting shows the picture as drawn.
-    QCOMPARE(c.pie.grab().toImage().convertToFormat(QImage::Format_RGB32), c.pie.picture());
+    QCOMPARE(chart.pie.grab().toImage().convertToFormat(QImage::Format_RGB32), chart.pie.picture());
 }
 
 void TestPie::listsThatDrawNothing_data()
@@ -116,18 +115,18 @@ void TestPie::listsThatDrawNothing()
 {
     QFETCH(QVariantList, values);
     QFETCH(bool, refused);
-    Chart c({25, 25});
-    QCOMPARE(c.pie.CreatePie(values, 1, 1, 1).ok(), !refused);
-    QCOMPARE(c.pie.hitTest(facePoint(c.geometry(), 10)), -1);
+    Chart chart({25, 25});
+    QCOMPARE(chart.pie.CreatePie(values, 1, 1, 1), !refused);
+    QCOMPARE(chart.pie.hitTest(facePoint(chart.geometry(), 10)), -1);
     // A new background keeps the chart blank, and refused.
-    c.pie.setBackcolor(OleColor::rgb(0, 0, 255));
-    QVERIFY(c.only(qRgb(0, 0, 255)));
-    QCOMPARE(c.pie.findChild<QLabel*>(QStringLiteral("LblInfo"))->isHidden(), !refused);
-    QCOMPARE(c.pie.summary(), refused ? QStringLiteral("Error Creating Pie Chart")
-                                      : QStringLiteral("Empty pie chart"));
-    QCOMPARE(c.dialogs.messages().size(), refused ? 1 : 0);
+    chart.pie.setBackcolor(OleColor::rgb(0, 0, 255));
+    QVERIFY(chart.only(qRgb(0, 0, 255)));
+    QCOMPARE(chart.pie.findChild<QLabel*>(QStringLiteral("LblInfo"))->isHidden(), !refused);
+    QCOMPARE(chart.pie.summary(), refused ? QStringLiteral("Error Creating Pie Chart")
+                                          : QStringLiteral("Empty pie chart"));
+    QCOMPARE(chart.dialogs.messages().size(), refused ? 1 : 0);
     if (refused) {
-        const FakeDialogs::Message message = c.dialogs.messages().first();
+        const FakeDialogs::Message message = chart.dialogs.messages().first();
         QCOMPARE(message.title, QStringLiteral("Pie Chart Report"));
         QCOMPARE(message.text,
                  QStringLiteral("Please Select A Customer Which At Least Bought Product"));
@@ -136,54 +135,69 @@ void TestPie::listsThatDrawNothing()
     }
 }
 
+// A chart given no service of its own tells the operator through the
+// program's shared one, once.
+void TestPie::refusalGoesToTheSharedServiceWithoutOwn()
+{
+    FakeDialogs shared;
+    Dialogs::setShared(&shared);
+    Pie pie;
+    const bool drawn = pie.CreatePie({60, 50}, 1, 1, 1);
+    Dialogs::setShared(nullptr);
+    QVERIFY(!drawn);
+    QCOMPARE(shared.messages().size(), 1);
+    QCOMPARE(shared.messages().first().text,
+             QStringLiteral("Please Select A Customer Which At Least Bought Product"));
+}
+
 void TestPie::sideWallOnlyBelowTheFrontHalf()
 {
     // Slices 0-20, 20-40, 40-86 and 86-100: only the third has a visible wall.
-    Chart c({20, 20, 46, 14});
-    QCOMPARE(c.wallAt(50), Shadows[2]);
-    QCOMPARE(c.wallAt(63), Shadows[2]);
-    QCOMPARE(c.wallAt(80), Shadows[2]);
-    QCOMPARE(c.count(Shadows[0]), 0);
-    QCOMPARE(c.count(Shadows[1]), 0);
-    QCOMPARE(c.count(Shadows[3]), 0);
+    Chart chart({20, 20, 46, 14});
+    QCOMPARE(chart.wallAt(50), Shadows[2]);
+    QCOMPARE(chart.wallAt(63), Shadows[2]);
+    QCOMPARE(chart.wallAt(80), Shadows[2]);
+    QCOMPARE(chart.count(Shadows[0]), 0);
+    QCOMPARE(chart.count(Shadows[1]), 0);
+    QCOMPARE(chart.count(Shadows[3]), 0);
 }
 
 void TestPie::singleValueHasBlackRimsAndNoBoundaryLines()
 {
-    Chart c({100});
-    const PieGeometry g = c.geometry();
+    Chart chart({100});
+    const PieGeometry geometry = chart.geometry();
     for (double angle = PieGeometry::angle(0); angle < PieGeometry::angle(100); angle += 0.05)
-        QCOMPARE(c.at(g.rimPoint(angle)), Black);
+        QCOMPARE(chart.at(geometry.rimPoint(angle)), Black);
     for (double angle = 0; angle <= 3.14; angle += 0.05)
-        QCOMPARE(c.at(g.bottomRimPoint(angle)), Black);
-    for (int y = 0; y < g.height(); ++y) {
-        for (int x = 0; x <= g.width(); ++x) {
-            if (insideOutline(g, x, y, -3) && y < g.frontRow(x) - 2)
-                QCOMPARE(c.at(QPoint(x, y)), Faces[0]);
+        QCOMPARE(chart.at(geometry.bottomRimPoint(angle)), Black);
+    for (int y = 0; y < geometry.height(); ++y) {
+        for (int x = 0; x <= geometry.width(); ++x) {
+            if (insideOutline(geometry, x, y, -3) && y < geometry.frontRow(x) - 2)
+                QCOMPARE(chart.at(QPoint(x, y)), Faces[0]);
         }
     }
-    QCOMPARE(c.wallAt(40), Shadows[0]);
-    QCOMPARE(c.wallAt(84), Shadows[0]);
+    QCOMPARE(chart.wallAt(40), Shadows[0]);
+    QCOMPARE(chart.wallAt(84), Shadows[0]);
     // Both side edges, from the middle row down the whole length.
     for (int y = 50; y < 65; ++y)
-        QVERIFY2(c.at(QPoint(1, y)) == Black && c.at(QPoint(200, y)) == Black,
+        QVERIFY2(chart.at(QPoint(1, y)) == Black && chart.at(QPoint(200, y)) == Black,
                  qPrintable(QString::number(y)));
 }
 
 void TestPie::hitMapHasNoBlackBoundaryLines()
 {
-    const PieGeometry g(200, 100, 15);
-    const QImage map = PieHitMap(g).image();
+    const PieGeometry geometry(200, 100, 15);
+    const QImage map = PieHitMap(geometry).image();
     // Halfway along each radius between two wedges lies one of their greys.
     for (int wedge = 2; wedge < 100; ++wedge) {
-        const QPoint edge = g.boundaryPoint(PieGeometry::angle(wedge));
-        const int grey = qRed(map.pixel((g.centre() + edge) / 2));
+        const QPoint edge = geometry.boundaryPoint(PieGeometry::angle(wedge));
+        const int grey = qRed(map.pixel((geometry.centre() + edge) / 2));
         QVERIFY2(grey == wedge || grey == wedge - 1, qPrintable(QString::number(wedge)));
     }
     // The front edges down the side wall take the wedge's grey as well.
     for (int wedge = 41; wedge < 86; ++wedge) {
-        const QPoint edge = g.boundaryPoint(PieGeometry::angle(wedge));
-        QCOMPARE(qRed(map.pixel(edge + QPoint(0, g.length() / 2))), wedge - 1);
+        const QPoint edge = geometry.boundaryPoint(PieGeometry::angle(wedge));
+        QCOMPARE(qRed(map.pixel(edge + QPoint(0, geometry.length() / 2))), wedge - 1);
     }
 }
 
@@ -210,7 +224,8 @@ void TestPie::everyPixel_data()
 }
 
 // Every slice's seed point shows its face colour. The chart is filled
-// inside its outline and blank outside it. Where the values fill the
+// inside its outline and blank outside it, but for the side wall of a
+// rest that the chart leaves blank. Where the values fill the
 // circle, every pixel apart from the first 1 % and those next to a slice
 // boundary agrees with the hit test: a face or shadow colour belongs to
 // the slice it names, black and background give -1.
@@ -219,8 +234,8 @@ void TestPie::everyPixel()
     QFETCH(QVariantList, values);
     QFETCH(QSize, size);
     QFETCH(int, length);
-    const Chart c(values, size, length);
-    const PieGeometry g = c.geometry();
+    const Chart chart(values, size, length);
+    const PieGeometry geometry = chart.geometry();
     QList<double> boundaries{0, 1};
     QMultiHash<QRgb, int> owners;
     double end = 0;
@@ -228,25 +243,32 @@ void TestPie::everyPixel()
         const double value = values[i].toDouble();
         // The seed of a slice under 2 % lies on its boundary.
         if (value >= 2)
-            QCOMPARE(c.faceAt(end + value / 2), Faces[i % 6]);
+            QCOMPARE(chart.faceAt(end + value / 2), Faces[i % 6]);
         end += value;
         boundaries.append(end);
         owners.insert(Faces[i % 6], i);
         owners.insert(Shadows[i % 6], i);
     }
-    for (int y = 0; y < c.pie.picture().height(); ++y) {
-        for (int x = 0; x < c.pie.picture().width(); ++x) {
+    const bool blankRestWall = end < 100 && (end <= 13 || end >= 63);
+    for (int y = 0; y < chart.pie.picture().height(); ++y) {
+        for (int x = 0; x < chart.pie.picture().width(); ++x) {
             const QPoint point(x, y);
-            const QRgb color = c.at(point);
-            if (insideOutline(g, x, y, -1.5) && color == White)
-                QFAIL(qPrintable(QStringLiteral("unfilled at %1, %2").arg(x).arg(y)));
-            if (!insideOutline(g, x, y, 1.5) && color != White)
-                QFAIL(qPrintable(QStringLiteral("drawn outside at %1, %2").arg(x).arg(y)));
-            if (end < 100 || (y < g.frontRow(x) && g.facePercent(x, y) < 1)
-                || std::any_of(boundaries.begin(), boundaries.end(),
-                               [&](double percent) { return nearBoundary(g, point, percent); }))
+            const QRgb color = chart.at(point);
+            if (blankRestWall && y >= geometry.frontRow(x) && geometry.wallPercent(x) > end - 1) {
+                if (y > geometry.frontRow(x) + 2 && geometry.wallPercent(x) > end + 1
+                    && insideOutline(geometry, x, y, -1.5) && color != White)
+                    QFAIL(qPrintable(QStringLiteral("rest's wall at %1, %2").arg(x).arg(y)));
                 continue;
-            const int hit = c.pie.hitTest(point);
+            }
+            if (insideOutline(geometry, x, y, -1.5) && color == White)
+                QFAIL(qPrintable(QStringLiteral("unfilled at %1, %2").arg(x).arg(y)));
+            if (!insideOutline(geometry, x, y, 1.5) && color != White)
+                QFAIL(qPrintable(QStringLiteral("drawn outside at %1, %2").arg(x).arg(y)));
+            if (end < 100 || (y < geometry.frontRow(x) && geometry.facePercent(x, y) < 1)
+                || std::any_of(boundaries.begin(), boundaries.end(),
+                               [&](double percent) { return nearBoundary(geometry, point, percent); }))
+                continue;
+            const int hit = chart.pie.hitTest(point);
             if ((color == Black || color == White) ? hit != -1 : !owners.contains(color, hit))
                 QFAIL(qPrintable(QStringLiteral("%1, %2 hits %3 on colour %4")
                                      .arg(x).arg(y).arg(hit).arg(color, 0, 16)));
@@ -259,18 +281,18 @@ void TestPie::hitTestAtPoints_data()
     QTest::addColumn<QVariantList>("values");
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<int>("slice");
-    const PieGeometry g(200, 100, 15);
+    const PieGeometry geometry(200, 100, 15);
     const QVariantList quarters{25, 25, 25, 25};
-    QTest::newRow("first quarter") << quarters << facePoint(g, 12.5) << 0;
-    QTest::newRow("second quarter") << quarters << facePoint(g, 37.5) << 1;
-    QTest::newRow("third quarter") << quarters << facePoint(g, 62.5) << 2;
-    QTest::newRow("fourth quarter") << quarters << facePoint(g, 87.5) << 3;
-    QTest::newRow("side wall of the second") << quarters << wallPoint(g, 45) << 1;
-    QTest::newRow("first 1 % inside the first slice") << quarters << facePoint(g, 0.5) << -1;
-    QTest::newRow("just after the first 1 %") << quarters << facePoint(g, 1.5) << 0;
+    QTest::newRow("first quarter") << quarters << facePoint(geometry, 12.5) << 0;
+    QTest::newRow("second quarter") << quarters << facePoint(geometry, 37.5) << 1;
+    QTest::newRow("third quarter") << quarters << facePoint(geometry, 62.5) << 2;
+    QTest::newRow("fourth quarter") << quarters << facePoint(geometry, 87.5) << 3;
+    QTest::newRow("side wall of the second") << quarters << wallPoint(geometry, 45) << 1;
+    QTest::newRow("first 1 % inside the first slice") << quarters << facePoint(geometry, 0.5) << -1;
+    QTest::newRow("just after the first 1 %") << quarters << facePoint(geometry, 1.5) << 0;
     // Rim points at whole steps of 0.05 rad, where the rims are black.
-    QTest::newRow("on the top rim") << quarters << g.rimPoint(PieGeometry::angle(0) + 1) << -1;
-    QTest::newRow("on the bottom rim") << quarters << g.bottomRimPoint(1.5) << -1;
+    QTest::newRow("on the top rim") << quarters << geometry.rimPoint(PieGeometry::angle(0) + 1) << -1;
+    QTest::newRow("on the bottom rim") << quarters << geometry.bottomRimPoint(1.5) << -1;
     QTest::newRow("outside") << quarters << QPoint(2, 2) << -1;
 }
 
@@ -284,62 +306,74 @@ void TestPie::hitTestAtPoints()
 
 void TestPie::mouseEventsNameTheSlice()
 {
-    Chart c({25, 25, 25, 25});
-    QSignalSpy over(&c.pie, &Pie::MouseOverPiePiece);
-    QSignalSpy out(&c.pie, &Pie::MouseOutPiePiece);
-    QSignalSpy down(&c.pie, &Pie::MouseDownPiePiece);
-    QSignalSpy up(&c.pie, &Pie::MouseUpPiePiece);
-    const QPoint third = facePoint(c.geometry(), 62.5);
-    send(c.pie, QEvent::MouseMove, third, Qt::NoButton, Qt::NoButton);
-    send(c.pie, QEvent::MouseButtonPress, third, Qt::RightButton, Qt::RightButton);
-    send(c.pie, QEvent::MouseButtonRelease, third, Qt::RightButton, Qt::NoButton);
+    Chart chart({25, 25, 25, 25});
+    QSignalSpy over(&chart.pie, &Pie::MouseOverPiePiece);
+    QSignalSpy out(&chart.pie, &Pie::MouseOutPiePiece);
+    QSignalSpy down(&chart.pie, &Pie::MouseDownPiePiece);
+    QSignalSpy up(&chart.pie, &Pie::MouseUpPiePiece);
+    const QPoint third = facePoint(chart.geometry(), 62.5);
+    send(chart.pie, QEvent::MouseMove, third, Qt::NoButton, Qt::NoButton);
+    send(chart.pie, QEvent::MouseButtonPress, third, Qt::RightButton, Qt::RightButton);
+    send(chart.pie, QEvent::MouseButtonRelease, third, Qt::RightButton, Qt::NoButton);
     // Buttons over no slice raise nothing; a move there reports the way out.
-    send(c.pie, QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
-    send(c.pie, QEvent::MouseMove, QPoint(3, 2), Qt::NoButton, Qt::LeftButton);
-    send(c.pie, QEvent::MouseButtonRelease, QPoint(3, 2), Qt::LeftButton, Qt::NoButton);
-    const float x = third.x();
-    const float y = third.y();
-    QCOMPARE(over, (QList<QVariantList>{{2, short(0), x, y}}));
-    QCOMPARE(down, (QList<QVariantList>{{2, short(2), x, y}}));
-    QCOMPARE(up, (QList<QVariantList>{{2, short(2), x, y}}));
-    QCOMPARE(out, (QList<QVariantList>{{-1, short(1), 3.0f, 2.0f}}));
+    send(chart.pie, QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton, Qt::LeftButton);
+    send(chart.pie, QEvent::MouseMove, QPoint(3, 2), Qt::NoButton, Qt::LeftButton);
+    send(chart.pie, QEvent::MouseButtonRelease, QPoint(3, 2), Qt::LeftButton, Qt::NoButton);
+    const double x = third.x();
+    const double y = third.y();
+    QCOMPARE(over, (QList<QVariantList>{{2, 0, x, y}}));
+    QCOMPARE(down, (QList<QVariantList>{{2, 2, x, y}}));
+    QCOMPARE(up, (QList<QVariantList>{{2, 2, x, y}}));
+    QCOMPARE(out, (QList<QVariantList>{{-1, 1, 3.0, 2.0}}));
 }
 
+void TestPie::restOfATotalBelow100_data()
+{
+    QTest::addColumn<QVariantList>("values");
+    QTest::addColumn<double>("restPercent");
+    QTest::addColumn<QRgb>("restWall");
+    QTest::newRow("total of 10: no wall") << QVariantList{10} << 63.0 << White;
+    QTest::newRow("total of 30: last pair's shadow, zero entries counted")
+        << QVariantList{30, 0, 0} << 63.0 << Shadows[2];
+    QTest::newRow("total of 60: last pair's face") << QVariantList{25, 35} << 75.0 << Faces[1];
+    QTest::newRow("total of 80: no wall") << QVariantList{50, 30} << 82.0 << White;
+}
+
+// The rest's face takes the shadow of the first pair. Its side wall is
+// painted only for totals between 13 and 63; otherwise it stays blank,
+// without an outline of its own. Neither belongs to a slice.
 void TestPie::restOfATotalBelow100()
 {
-    Chart c({25, 35});
-    const PieGeometry g = c.geometry();
-    QCOMPARE(c.faceAt(80), Shadows[0]);
-    // From 59 % on the rest's wall takes the face colour of the last pair.
-    QCOMPARE(c.wallAt(75), Faces[1]);
-    QCOMPARE(c.wallAt(50), Shadows[1]);
-    QCOMPARE(c.pie.hitTest(facePoint(g, 80)), -1);
-    QCOMPARE(c.pie.hitTest(wallPoint(g, 75)), -1);
-    QCOMPARE(c.pie.hitTest(wallPoint(g, 50)), 1);
-
-    // Below 59 % the shadow of the last pair, zero entries counted.
-    Chart small({30, 0, 0});
-    QCOMPARE(small.wallAt(63), Shadows[2]);
-    QCOMPARE(small.pie.hitTest(wallPoint(g, 63)), -1);
+    QFETCH(QVariantList, values);
+    QFETCH(double, restPercent);
+    QFETCH(QRgb, restWall);
+    Chart chart(values);
+    const PieGeometry geometry = chart.geometry();
+    QCOMPARE(chart.faceAt(restPercent), Shadows[0]);
+    QCOMPARE(chart.wallAt(restPercent), restWall);
+    if (restWall == White)
+        QCOMPARE(chart.at(geometry.bottomRimPoint(PieGeometry::angle(restPercent))), White);
+    QCOMPARE(chart.pie.hitTest(facePoint(geometry, restPercent)), -1);
+    QCOMPARE(chart.pie.hitTest(wallPoint(geometry, restPercent)), -1);
 }
 
 void TestPie::ownColoursWaitForTheNextChart()
 {
-    Chart c({20, 30, 50});
-    c.pie.ClearColors();
-    c.pie.NewColor(OleColor::rgb(10, 20, 30), OleColor::rgb(5, 10, 15));
-    c.pie.NewColor(OleColor::rgb(200, 100, 50), OleColor::rgb(100, 50, 25));
+    Chart chart({20, 30, 50});
+    chart.pie.ClearColors();
+    chart.pie.NewColor(OleColor::rgb(10, 20, 30), OleColor::rgb(5, 10, 15));
+    chart.pie.NewColor(OleColor::rgb(200, 100, 50), OleColor::rgb(100, 50, 25));
     // A new background redraws the chart, but in the colours it was made with.
-    c.pie.setBackcolor(OleColor::rgb(0, 0, 255));
-    QCOMPARE(c.at(QPoint(0, 0)), qRgb(0, 0, 255));
-    QCOMPARE(c.faceAt(10), Faces[0]);
-    QCOMPARE(c.pie.hitTest(facePoint(c.geometry(), 75)), 2);
+    chart.pie.setBackcolor(OleColor::rgb(0, 0, 255));
+    QCOMPARE(chart.at(QPoint(0, 0)), qRgb(0, 0, 255));
+    QCOMPARE(chart.faceAt(10), Faces[0]);
+    QCOMPARE(chart.pie.hitTest(facePoint(chart.geometry(), 75)), 2);
 
-    c.pie.CreatePie({20, 30, 50}, 1, 1, 1);
-    QCOMPARE(c.faceAt(10), qRgb(10, 20, 30));
-    QCOMPARE(c.faceAt(35), qRgb(200, 100, 50));
-    QCOMPARE(c.faceAt(75), qRgb(10, 20, 30));
-    QCOMPARE(c.wallAt(45), qRgb(100, 50, 25));
+    chart.pie.CreatePie({20, 30, 50}, 1, 1, 1);
+    QCOMPARE(chart.faceAt(10), qRgb(10, 20, 30));
+    QCOMPARE(chart.faceAt(35), qRgb(200, 100, 50));
+    QCOMPARE(chart.faceAt(75), qRgb(10, 20, 30));
+    QCOMPARE(chart.wallAt(45), qRgb(100, 50, 25));
 }
 
 void TestPie::accessibleNameDescribesTheSlices()
@@ -348,13 +382,13 @@ void TestPie::accessibleNameDescribesTheSlices()
     QCOMPARE(QAccessible::queryAccessibleInterface(&fresh)->text(QAccessible::Name),
              QStringLiteral("Creating chart..."));
 
-    Chart c({25, 75});
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&c.pie);
+    Chart chart({25, 75});
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&chart.pie);
     QCOMPARE(accessible->role(), QAccessible::Graphic);
     QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Slice 1: 25 %, slice 2: 75 %"));
-    c.pie.CreatePie({60, 50}, 1, 1, 1);
+    chart.pie.CreatePie({60, 50}, 1, 1, 1);
     QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Error Creating Pie Chart"));
-    c.pie.CreatePie({12.5, 0, 47.5}, 1, 1, 1);
+    chart.pie.CreatePie({12.5, 0, 47.5}, 1, 1, 1);
     QCOMPARE(accessible->text(QAccessible::Name),
              QStringLiteral("Slice 1: 12.5 %, slice 3: 47.5 %, rest: 40 %"));
 }

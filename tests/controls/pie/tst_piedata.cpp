@@ -10,6 +10,7 @@ class TestPieData : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void colorLists();
     void sliceRecords_data();
     void sliceRecords();
@@ -37,6 +38,11 @@ PieSlice record(int start, int end, int pair)
 }
 
 } // namespace
+
+void TestPieData::init()
+{
+    PieTest::failOnAnyWarning();
+}
 
 void TestPieData::colorLists()
 {
