@@ -1,4 +1,5 @@
 #include "Benchmark.h"
+#include "QuietDialogs.h"
 
 #include <QApplication>
 #include <QMap>
@@ -15,6 +16,9 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // Nobody is there to answer a message.
+    QuietDialogs dialogs;
+    Dialogs::setShared(&dialogs);
     QStringList wanted = application.arguments().mid(1);
 
     const auto& benchmarks = Benchmark::registry();

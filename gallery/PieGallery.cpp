@@ -1,4 +1,3 @@
-#include "FakeDialogs.h"
 #include "Gallery.h"
 #include "OleColor.h"
 #include "Pie.h"
@@ -10,17 +9,6 @@ Pie* pieOf(const QVariantList& values, int width = 1, int height = 1, int length
     auto* pie = new Pie;
     pie->setBackcolor(OleColor::rgb(255, 255, 255));
     pie->CreatePie(values, width, height, length);
-    return pie;
-}
-
-// The refused list shows its message through a stand-in, never a real box.
-Pie* rejectedPie()
-{
-    static FakeDialogs dialogs;
-    auto* pie = new Pie;
-    pie->setBackcolor(OleColor::rgb(255, 255, 255));
-    pie->setDialogs(&dialogs);
-    pie->CreatePie({60, 50}, 1, 1, 1);
     return pie;
 }
 
@@ -46,8 +34,11 @@ QList<GallerySample> pieSamples()
         {QStringLiteral("pie-total-60"), [] { return pieOf({25, 35}); }},
         {QStringLiteral("pie-total-30"), [] { return pieOf({30}); }},
         {QStringLiteral("pie-total-80"), [] { return pieOf({50, 30}); }},
+        {QStringLiteral("pie-total-10"), [] { return pieOf({10}); }},
         {QStringLiteral("pie-thin-slices"), [] { return pieOf({1, 1, 2, 96}); }},
-        {QStringLiteral("pie-rejected-60-50"), rejectedPie},
+        // Refused through the gallery's dialogs: a real message on screen,
+        // none when rendering.
+        {QStringLiteral("pie-rejected-60-50"), [] { return pieOf({60, 50}); }},
         {QStringLiteral("pie-custom-colours"), customColoursPie},
         {QStringLiteral("pie-large"), [] { return pieOf({12.5, 20, 30, 7.5, 30}, 400, 200, 30); }},
         {QStringLiteral("pie-800x400"), [] { return pieOf({10, 15, 20, 5, 25, 10, 15}, 800, 400, 40); }},

@@ -1,4 +1,6 @@
 #include "Gallery.h"
+#include "QtDialogs.h"
+#include "QuietDialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -13,6 +15,21 @@
 namespace {
 
 constexpr int kColumns = 6;
+
+// The value of "--name value" or "--name=value" before the application
+// parses its arguments, or an empty text.
+QByteArray earlyOption(int argc, char* argv[], const QByteArray& name)
+{
+    const QByteArray option = "--" + name;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == option)
+            return i + 1 < argc ? QByteArray(argv[i + 1]) : QByteArray("");
+        if (argument.startsWith(option + '='))
+            return argument.mid(option.size() + 1);
+    }
+    return QByteArray();
+}
 
 QLayout* sampleCell(const GallerySample& sample)
 {
@@ -68,8 +85,20 @@ QScrollArea* galleryWindow()
     return window;
 }
 
+// A picture of the widget at its own device pixel ratio, the one of the
+// screen it is on, so each widget draws as it would there.
+QPixmap pictureOf(QWidget* widget, QWidget::RenderFlags flags)
+{
+    const qreal ratio = widget->devicePixelRatioF();
+    QPixmap pixmap((QSizeF(widget->size()) * ratio).toSize());
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::white);
+    widget->render(&pixmap, QPoint(), QRegion(), flags);
+    return pixmap;
+}
+
 // Writes one PNG per sample (and the whole gallery) without a display.
-int render(const QString& folder, qreal scale)
+int render(const QString& folder)
 {
     QDir().mkpath(folder);
     QTextStream out(stdout);
@@ -79,39 +108,44 @@ int render(const QString& folder, qreal scale)
             QWidget* widget = sample.create();
             if (widget->size().isEmpty() || !widget->testAttribute(Qt::WA_Resized))
                 widget->resize(widget->sizeHint());
-            QPixmap pixmap(widget->size() * scale);
-            pixmap.setDevicePixelRatio(scale);
-            pixmap.fill(Qt::white);
-            widget->render(&pixmap, QPoint(), QRegion(), QWidget::DrawChildren);
-            pixmap.save(QDir(folder).filePath(sample.name + QStringLiteral(".png")));
+            pictureOf(widget, QWidget::DrawChildren)
+                .save(QDir(folder).filePath(sample.name + QStringLiteral(".png")));
             delete widget;
             ++written;
         }
     }
     QScrollArea* window = galleryWindow();
     window->widget()->adjustSize();
-    QPixmap overview(window->widget()->size() * scale);
-    overview.setDevicePixelRatio(scale);
-    window->widget()->render(&overview);
-    overview.save(QDir(folder).filePath(QStringLiteral("gallery.png")));
+    pictureOf(window->widget(), QWidget::DrawWindowBackground | QWidget::DrawChildren)
+        .save(QDir(folder).filePath(QStringLiteral("gallery.png")));
     delete window;
     out << written << " samples written to " << folder << Qt::endl;
     return 0;
 }
 
+// The gallery on screen; its samples' messages are real message boxes.
+int show(QtDialogs& dialogs)
+{
+    QWidget* window = galleryWindow();
+    dialogs.setParentWindow(window);
+    window->show();
+    const int result = QApplication::exec();
+    delete window;
+    return result;
+}
+
 } // namespace
 
+// --scale works as a screen of that device pixel ratio would: the scale
+// factor has to be set before the application starts.
 int main(int argc, char* argv[])
 {
-    const bool rendering = [&] {
-        for (int i = 1; i < argc; ++i) {
-            if (QByteArray(argv[i]) == "--render")
-                return true;
-        }
-        return false;
-    }();
+    const bool rendering = !earlyOption(argc, argv, "render").isNull();
     if (rendering && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QByteArray scale = earlyOption(argc, argv, "scale");
+    if (scale.toDouble() > 0)
+        qputenv("QT_SCALE_FACTOR", scale);
 
     QApplication application(argc, argv);
     QCommandLineParser parser;
@@ -121,18 +155,16 @@ int main(int argc, char* argv[])
         QStringLiteral("Write one PNG per control and state into <folder>, then exit."),
         QStringLiteral("folder"));
     const QCommandLineOption scaleOption(QStringLiteral("scale"),
-        QStringLiteral("Device pixel ratio of the rendered PNGs (default 1)."),
+        QStringLiteral("Show and render as a screen of this device pixel ratio would (default 1)."),
         QStringLiteral("factor"), QStringLiteral("1"));
     parser.addOption(renderOption);
     parser.addOption(scaleOption);
     parser.process(application);
 
-    if (parser.isSet(renderOption))
-        return render(parser.value(renderOption), qMax(1.0, parser.value(scaleOption).toDouble()));
-
-    QWidget* window = galleryWindow();
-    window->show();
-    const int result = application.exec();
-    delete window;
+    QuietDialogs quietDialogs;
+    QtDialogs qtDialogs;
+    Dialogs::setShared(rendering ? static_cast<Dialogs*>(&quietDialogs) : &qtDialogs);
+    const int result = rendering ? render(parser.value(renderOption)) : show(qtDialogs);
+    Dialogs::setShared(nullptr);
     return result;
 }
