@@ -134,6 +134,10 @@ void FrmMain::refreshPathFields()
 // not on every tick, and again only after a save got through in between.
 void FrmMain::keepSetting(const SettingKey& key, const QString& value)
 {
+    // A key never saved reads as its default: saving that would change
+    // nothing the program reads, so an idle window writes nothing.
+    if (m_settings.GetSetting(key) == value)
+        return;
     const Result saved = m_settings.SaveSetting(key, value);
     if (saved.ok()) {
         m_settingsFailureShown = false;

@@ -3,6 +3,7 @@
 #include "FormatMoney.h"
 #include "NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -39,31 +40,69 @@ CustomerList::CustomerList(CustomerStore& store) : m_store(store)
 
 Result CustomerList::RefreshList()
 {
+    if (tableChangedElsewhere())
+        return readTableWhole();
+    clearSelection();
+    return Result::success();
+}
+
+bool CustomerList::tableChangedElsewhere()
+{
+    return !m_matchedMark || m_store.outsideChangeMark() != m_matchedMark;
+}
+
+Result CustomerList::readTableWhole()
+{
     // Cleared in place, so a rebuild reuses the storage of the last one.
     clearList();
+    const std::optional<qint64> mark = m_store.outsideChangeMark();
     const Result scanned = m_store.scanSummaries([this](CustomerSummary& row) {
-        m_names.append(std::move(row.name));
-        m_rows.append(row.rowId);
-        m_productsSold += row.quantity;
-        m_earnings += roundHalfToEven(row.quantity * row.price);
-        if (row.sex == CustomerSummary::Sex::Male)
-            ++m_males;
-        else if (row.sex == CustomerSummary::Sex::Female)
-            ++m_females;
+        appendRow(row.rowId, std::move(row.name), row.quantity, row.price, row.sex);
     });
-    if (!scanned.ok())
+    if (!scanned.ok()) {
         clearList();
+        return scanned;
+    }
+    sumTotals();
+    m_matchedMark = mark;
     return scanned;
+}
+
+void CustomerList::appendRow(RowId row, QString name, double quantity, double price,
+                             CustomerSummary::Sex sex)
+{
+    m_names.append(std::move(name));
+    m_rows.append(row);
+    m_figures.append({quantity, roundHalfToEven(quantity * price), sex});
+}
+
+// Summed afresh in table order, so the totals after any adds, edits and
+// deletes are to the last bit those of reading the table whole.
+void CustomerList::sumTotals()
+{
+    m_productsSold = 0;
+    m_earnings = 0;
+    m_males = 0;
+    m_females = 0;
+    for (const RowFigures& figures : std::as_const(m_figures))
+        addToTotals(figures);
+}
+
+void CustomerList::addToTotals(const RowFigures& figures)
+{
+    m_productsSold += figures.quantity;
+    m_earnings += figures.amount;
+    m_males += figures.sex == CustomerSummary::Sex::Male;
+    m_females += figures.sex == CustomerSummary::Sex::Female;
 }
 
 void CustomerList::clearList()
 {
     m_names.clear();
     m_rows.clear();
-    m_productsSold = 0;
-    m_earnings = 0;
-    m_males = 0;
-    m_females = 0;
+    m_figures.clear();
+    m_matchedMark.reset();
+    sumTotals();
     clearSelection();
 }
 
@@ -75,16 +114,62 @@ void CustomerList::clearSelection()
 
 Result CustomerList::AddUser(const CustomerRecord& record)
 {
-    return m_store.append(record);
+    const bool matched = !tableChangedElsewhere();
+    RowId row = NoRow;
+    const Result appended = m_store.append(record, &row);
+    if (appended.ok() && matched) {
+        m_names.append(QString());
+        m_rows.append(row);
+        m_figures.append(RowFigures());
+        setRow(count() - 1, record);
+        // The last row is also the last one summed: the same sum as a re-count.
+        addToTotals(m_figures.constLast());
+    }
+    return appended;
+}
+
+void CustomerList::setRow(int position, const CustomerRecord& record)
+{
+    const double quantity = numberFromText(record.value(Field::Quantity));
+    const double price = numberFromText(record.value(Field::Price));
+    const QString& sex = record.value(Field::Sex);
+    m_names[position] = record.value(Field::Name);
+    m_figures[position] = {quantity, roundHalfToEven(quantity * price),
+                           sex == QLatin1String("m")   ? CustomerSummary::Sex::Male
+                           : sex == QLatin1String("f") ? CustomerSummary::Sex::Female
+                                                       : CustomerSummary::Sex::Other};
+}
+
+void CustomerList::removeRow(int position)
+{
+    m_names.removeAt(position);
+    m_rows.removeAt(position);
+    m_figures.removeAt(position);
+}
+
+// Rows keep the table's order, which is the order of their identities.
+int CustomerList::positionOf(RowId row) const
+{
+    const auto found = std::lower_bound(m_rows.begin(), m_rows.end(), row);
+    return found != m_rows.end() && *found == row ? int(found - m_rows.begin()) : -1;
 }
 
 Result CustomerList::EditUser(const StoredCustomer& row, const CustomerRecord& record)
 {
     if (row.row == NoRow)
         return Result::failure(QStringLiteral("No customer is selected."));
+    const bool matched = !tableChangedElsewhere();
     const Result updated = m_store.update(row, record);
+    if (!updated.ok())
+        return updated;
+    if (const int position = positionOf(row.row); matched && position >= 0) {
+        setRow(position, record);
+        sumTotals();
+    } else {
+        m_matchedMark.reset();
+    }
     // A second save of the same form then compares with what it wrote.
-    if (updated.ok() && row.row == m_selectedRow.row)
+    if (row.row == m_selectedRow.row)
         m_selectedRow.record = record;
     return updated;
 }
@@ -144,9 +229,16 @@ Result CustomerList::deleteSelected()
 {
     if (!hasSelection())
         return Result::success();
+    const bool matched = !tableChangedElsewhere();
     const Result removed = m_store.remove(m_selectedRow);
     if (!removed.ok())
         return removed;
+    if (matched) {
+        removeRow(m_selected);
+        sumTotals();
+    } else {
+        m_matchedMark.reset();
+    }
     const Result rebuilt = RefreshList();
     clearDetails();
     return rebuilt;

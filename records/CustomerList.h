@@ -31,7 +31,10 @@ public:
 
     explicit CustomerList(CustomerStore& store);
 
-    // Rebuilds the names and the totals from the table; clears the selection.
+    // Brings the names and the totals up to the table and clears the
+    // selection. The list follows its own adds, edits and deletes as they
+    // happen, so the table is read again only when something else changed
+    // it; either way the result is that of reading it whole.
     Result RefreshList();
 
     // Append and overwrite whole records; callers rebuild the list after.
@@ -75,6 +78,22 @@ public:
     const QString& sex() const { return m_sex; }
 
 private:
+    // What each row adds to the totals.
+    struct RowFigures
+    {
+        double quantity = 0;
+        double amount = 0; // quantity times price, rounded half to even
+        CustomerSummary::Sex sex = CustomerSummary::Sex::Other;
+    };
+
+    Result readTableWhole();
+    bool tableChangedElsewhere();
+    void appendRow(RowId row, QString name, double quantity, double price, CustomerSummary::Sex sex);
+    void setRow(int position, const CustomerRecord& record);
+    void removeRow(int position);
+    void sumTotals();
+    void addToTotals(const RowFigures& figures);
+    int positionOf(RowId row) const;
     void showDetails(const CustomerRecord& record);
     void clearDetails();
     void clearList();
@@ -83,6 +102,10 @@ private:
     CustomerStore& m_store;
     QStringList m_names;
     QVector<RowId> m_rows;
+    QVector<RowFigures> m_figures;
+    // The table's outside-change mark when the list last matched it; none
+    // while the list may not match.
+    std::optional<qint64> m_matchedMark;
     double m_productsSold = 0;
     double m_earnings = 0;
     qint64 m_males = 0;

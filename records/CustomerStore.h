@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // The identity of a stored customer row; positions change when rows before
 // it are deleted, the identity does not. Another writer can hand a freed
@@ -71,4 +72,10 @@ public:
     // Removes the row; an error, removing nothing, when the row no longer
     // holds what was read.
     virtual Result remove(const StoredCustomer& stored) = 0;
+
+    // A mark that moves whenever the table may have changed other than
+    // through this store's own writes (another program, or the store
+    // opened anew). Nothing when the store cannot tell; callers then read
+    // the table again.
+    virtual std::optional<qint64> outsideChangeMark() { return std::nullopt; }
 };

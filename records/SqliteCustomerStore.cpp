@@ -111,6 +111,7 @@ QString SqliteCustomerStore::defaultPath()
 Result SqliteCustomerStore::open()
 {
     close();
+    ++m_openings;
     bool tableMissing = false;
     Result result = openFile();
     if (result.ok())
@@ -172,17 +173,34 @@ Result SqliteCustomerStore::prepareStatements()
         && m_insert.prepare(m_db, insertSql().constData()) == SQLITE_OK
         && m_update.prepare(m_db, updateSql().constData()) == SQLITE_OK
         && m_delete.prepare(m_db, "DELETE FROM Info WHERE rowid = ?") == SQLITE_OK
-        && m_count.prepare(m_db, "SELECT count(*) FROM Info") == SQLITE_OK;
+        && m_count.prepare(m_db, "SELECT count(*) FROM Info") == SQLITE_OK
+        && m_dataVersion.prepare(m_db, "PRAGMA data_version") == SQLITE_OK;
     return prepared ? Result::success()
                     : engineFailure(QStringLiteral("has no usable customer table"));
 }
 
 void SqliteCustomerStore::close()
 {
-    for (SqliteStatement* statement : {&m_scan, &m_read, &m_insert, &m_update, &m_delete, &m_count})
+    for (SqliteStatement* statement :
+         {&m_scan, &m_read, &m_insert, &m_update, &m_delete, &m_count, &m_dataVersion})
         statement->finalize();
     sqlite3_close_v2(m_db);
     m_db = nullptr;
+}
+
+std::optional<qint64> SqliteCustomerStore::outsideChangeMark()
+{
+    if (!isOpen())
+        return std::nullopt;
+    // data_version moves when another connection commits; this connection's
+    // own writes leave it as it is.
+    sqlite3_stmt* statement = m_dataVersion.fresh();
+    const bool read = sqlite3_step(statement) == SQLITE_ROW;
+    const qint64 version = read ? sqlite3_column_int64(statement, 0) : 0;
+    sqlite3_reset(statement); // holds no read transaction open between calls
+    if (!read)
+        return std::nullopt;
+    return (m_openings << 32) + version;
 }
 
 QString SqliteCustomerStore::version() const

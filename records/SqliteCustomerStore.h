@@ -32,6 +32,7 @@ public:
     Result append(const CustomerRecord& record, RowId* row = nullptr) override;
     Result update(const StoredCustomer& stored, const CustomerRecord& record) override;
     Result remove(const StoredCustomer& stored) override;
+    std::optional<qint64> outsideChangeMark() override;
 
 private:
     enum class Write { Update, Remove };
@@ -57,4 +58,6 @@ private:
     SqliteStatement m_update;
     SqliteStatement m_delete;
     SqliteStatement m_count;
+    SqliteStatement m_dataVersion;
+    qint64 m_openings = 0; // each opening is a new connection with marks of its own
 };
