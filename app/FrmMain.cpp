@@ -65,6 +65,35 @@ void FrmMain::setClerkPermissions(const QString& deleteAllowed, const QString& a
     Text2 = deleteAllowed;
     Text5 = addAllowed;
     Text6 = editAllowed;
+    sessionChanged();
+}
+
+void FrmMain::setRole(const QString& role)
+{
+    Text3 = role;
+    sessionChanged();
+}
+
+void FrmMain::setFirstRunFlag(const QString& flag)
+{
+    Text1 = flag;
+    sessionChanged();
+}
+
+// The role rules depend only on the session fields and the list, all of
+// which change through this window: the rules' timer runs from such a
+// change until a tick finds everything right, instead of waking the
+// program a hundred times a second for nothing.
+void FrmMain::sessionChanged()
+{
+    if (!m_unloaded && !Timer1.isActive())
+        Timer1.start();
+}
+
+void FrmMain::roleRulesTick()
+{
+    if (!applyRoleRules() && Text1 == QLatin1String("1"))
+        Timer1.stop();
 }
 
 QString FrmMain::databaseFile() const
@@ -119,7 +148,7 @@ void FrmMain::showDatabaseSize()
 void FrmMain::startTimers()
 {
     const std::pair<QTimer*, void (FrmMain::*)()> timers[] = {
-        {&Timer1, &FrmMain::applyRoleRules},         {&Timer5, &FrmMain::refreshCompanyStatus},
+        {&Timer1, &FrmMain::roleRulesTick},          {&Timer5, &FrmMain::refreshCompanyStatus},
         {&Timer6, &FrmMain::switchPage},             {&Timer7, &FrmMain::refreshQuickStart},
         {&Timer8, &FrmMain::updateSearchTool},       {&Timer9, &FrmMain::refreshPathFields},
         {&Timer11, &FrmMain::updatePieButton},       {&Timer12, &FrmMain::refreshPaymentStatus},
@@ -144,6 +173,7 @@ void FrmMain::RefreshList()
 
 void FrmMain::afterListChange()
 {
+    sessionChanged();
     showDetails();
     showSelectionInList();
 }

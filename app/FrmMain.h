@@ -53,11 +53,11 @@ public:
 
     // The session, as the log-on and the setup window set it.
     Session session() const { return Session{Text3, Text2, Text5, Text6}; }
-    void setRole(const QString& role) { Text3 = role; }
+    void setRole(const QString& role);
     void setClerkPermissions(const QString& deleteAllowed, const QString& addAllowed,
                              const QString& editAllowed);
     const QString& firstRunFlag() const { return Text1; }
-    void setFirstRunFlag(const QString& flag) { Text1 = flag; }
+    void setFirstRunFlag(const QString& flag);
 
     const FrmMainControls& controls() const { return ui; }
     const CustomerList& customers() const { return m_customers; }
@@ -68,7 +68,12 @@ public:
     void setFirstRunHandler(std::function<void()> handler) { m_firstRunHandler = std::move(handler); }
 
     // Each timer's work; public so that tests drive the timers directly.
-    void applyRoleRules();      // Timer1, every 10 ms
+    // Timer1 runs every 10 ms from a change of the session or the list
+    // until a tick finds nothing to change; the rules return whether they
+    // changed anything.
+    void roleRulesTick();
+    bool roleRulesTimerRunning() const { return Timer1.isActive(); }
+    bool applyRoleRules();
     void refreshCompanyStatus(); // Timer5
     void switchPage();          // Timer6
     void refreshQuickStart();   // Timer7
@@ -113,6 +118,7 @@ private:
     void connectControls();
     void connectShortcuts();
     void startTimers();
+    void sessionChanged();
     void readSettings();
     void showDatabaseSize();
     void showDetails();

@@ -20,16 +20,19 @@ namespace {
 const QColor kPaidColour(0, 128, 0);
 const QColor kPendingColour(255, 0, 0);
 
-void setEnabledIfChanged(QWidget* widget, bool enabled)
+bool setEnabledIfChanged(QWidget* widget, bool enabled)
 {
-    if (widget->testAttribute(Qt::WA_Disabled) == enabled)
-        widget->setEnabled(enabled);
+    if (widget->testAttribute(Qt::WA_Disabled) != enabled)
+        return false;
+    widget->setEnabled(enabled);
+    return true;
 }
 
-void applyTool(ToolPicture* tool, const LockableTool& state)
+bool applyTool(ToolPicture* tool, const LockableTool& state)
 {
-    setEnabledIfChanged(tool, state.enabled);
+    const bool lockChanged = tool->lockMarkVisible() != state.locked;
     tool->setLockMarkVisible(state.locked);
+    return setEnabledIfChanged(tool, state.enabled) || lockChanged;
 }
 
 LockableTool toolState(const ToolPicture* tool)
@@ -54,7 +57,7 @@ void setTextColour(QLabel* label, const QColor& colour)
 
 } // namespace
 
-void FrmMain::applyRoleRules()
+bool FrmMain::applyRoleRules()
 {
     if (Text1 != QLatin1String("1") && m_firstRunHandler) {
         hide();
@@ -63,11 +66,16 @@ void FrmMain::applyRoleRules()
     LockableTools tools{toolState(ui.Image2), toolState(ui.Image4), toolState(ui.Image3),
                         toolState(ui.Image6)};
     ::applyRoleRules(session(), tools);
-    applyTool(ui.Image2, tools.add);
-    applyTool(ui.Image4, tools.update);
-    applyTool(ui.Image3, tools.remove);
-    applyTool(ui.Image6, tools.admin);
-    Label9 = QString::number(m_customers.count());
+    bool changed = applyTool(ui.Image2, tools.add);
+    changed |= applyTool(ui.Image4, tools.update);
+    changed |= applyTool(ui.Image3, tools.remove);
+    changed |= applyTool(ui.Image6, tools.admin);
+    const QString listed = QString::number(m_customers.count());
+    if (Label9 != listed) {
+        Label9 = listed;
+        changed = true;
+    }
+    return changed;
 }
 
 void FrmMain::refreshCompanyStatus()

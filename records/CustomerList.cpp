@@ -64,6 +64,7 @@ Result CustomerList::readTableWhole()
         return scanned;
     }
     sumTotals();
+    releaseSpareRoom();
     m_matchedMark = mark;
     return scanned;
 }
@@ -73,7 +74,21 @@ void CustomerList::appendRow(RowId row, QString name, double quantity, double pr
 {
     m_names.append(std::move(name));
     m_rows.append(row);
-    m_figures.append({quantity, roundHalfToEven(quantity * price), sex});
+    m_figures.append({quantity, roundHalfToEven(quantity * price)});
+    m_sexes.append(sex);
+}
+
+// A list that grew row by row may hold nearly twice the room it needs;
+// a million customers should not cost a hundred megabytes of nothing.
+// A list read again keeps its room, so a second read copies nothing.
+void CustomerList::releaseSpareRoom()
+{
+    if (m_names.capacity() <= m_names.size() + m_names.size() / 4)
+        return;
+    m_names.squeeze();
+    m_rows.squeeze();
+    m_figures.squeeze();
+    m_sexes.squeeze();
 }
 
 // Summed afresh in table order, so the totals after any adds, edits and
@@ -84,16 +99,17 @@ void CustomerList::sumTotals()
     m_earnings = 0;
     m_males = 0;
     m_females = 0;
-    for (const RowFigures& figures : std::as_const(m_figures))
-        addToTotals(figures);
+    for (int position = 0; position < count(); ++position)
+        addToTotals(position);
 }
 
-void CustomerList::addToTotals(const RowFigures& figures)
+void CustomerList::addToTotals(int position)
 {
+    const RowFigures& figures = m_figures.at(position);
     m_productsSold += figures.quantity;
     m_earnings += figures.amount;
-    m_males += figures.sex == CustomerSummary::Sex::Male;
-    m_females += figures.sex == CustomerSummary::Sex::Female;
+    m_males += m_sexes.at(position) == CustomerSummary::Sex::Male;
+    m_females += m_sexes.at(position) == CustomerSummary::Sex::Female;
 }
 
 void CustomerList::clearList()
@@ -101,6 +117,7 @@ void CustomerList::clearList()
     m_names.clear();
     m_rows.clear();
     m_figures.clear();
+    m_sexes.clear();
     m_matchedMark.reset();
     sumTotals();
     clearSelection();
@@ -121,9 +138,10 @@ Result CustomerList::AddUser(const CustomerRecord& record)
         m_names.append(QString());
         m_rows.append(row);
         m_figures.append(RowFigures());
+        m_sexes.append(CustomerSummary::Sex::Other);
         setRow(count() - 1, record);
         // The last row is also the last one summed: the same sum as a re-count.
-        addToTotals(m_figures.constLast());
+        addToTotals(count() - 1);
     }
     return appended;
 }
@@ -134,10 +152,10 @@ void CustomerList::setRow(int position, const CustomerRecord& record)
     const double price = numberFromText(record.value(Field::Price));
     const QString& sex = record.value(Field::Sex);
     m_names[position] = record.value(Field::Name);
-    m_figures[position] = {quantity, roundHalfToEven(quantity * price),
-                           sex == QLatin1String("m")   ? CustomerSummary::Sex::Male
-                           : sex == QLatin1String("f") ? CustomerSummary::Sex::Female
-                                                       : CustomerSummary::Sex::Other};
+    m_figures[position] = {quantity, roundHalfToEven(quantity * price)};
+    m_sexes[position] = sex == QLatin1String("m")   ? CustomerSummary::Sex::Male
+                        : sex == QLatin1String("f") ? CustomerSummary::Sex::Female
+                                                    : CustomerSummary::Sex::Other;
 }
 
 void CustomerList::removeRow(int position)
@@ -145,6 +163,7 @@ void CustomerList::removeRow(int position)
     m_names.removeAt(position);
     m_rows.removeAt(position);
     m_figures.removeAt(position);
+    m_sexes.removeAt(position);
 }
 
 // Rows keep the table's order, which is the order of their identities.

@@ -27,7 +27,7 @@ struct StoredCustomer
 // make up the shop's totals.
 struct CustomerSummary
 {
-    enum class Sex { Male, Female, Other };
+    enum class Sex : quint8 { Male, Female, Other };
 
     RowId rowId = NoRow;
     QString name;

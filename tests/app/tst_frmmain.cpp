@@ -158,6 +158,23 @@ private slots:
         QTEST(locks, "locks");
     }
 
+    void roleRulesTimerRunsUntilTheToolsAreRight()
+    {
+        MainWindowFixture fixture;
+        FrmMain& window = fixture.open();
+        window.roleRulesTick();
+        QVERIFY(!window.roleRulesTimerRunning());
+
+        window.setRole(Session::clerk());
+        window.setClerkPermissions(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"));
+        QVERIFY(window.roleRulesTimerRunning());
+        window.roleRulesTick();
+        QVERIFY(!fixture.ui().Image3->isEnabled());
+        QVERIFY(window.roleRulesTimerRunning()); // that tick changed the tools
+        window.roleRulesTick();
+        QVERIFY(!window.roleRulesTimerRunning());
+    }
+
     void functionKeysRespectTheLocks_data()
     {
         QTest::addColumn<QString>("role");
