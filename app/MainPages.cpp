@@ -31,13 +31,48 @@ QLabel* addSectionHeading(QWidget* parent, const QString& text, int x, int y, in
     return heading;
 }
 
-QLabel* addCurrencyLabel(QWidget* parent, const QRect& geometry)
+// "heading value" across the page.
+ValueLabel* addRow(QWidget* parent, const QString& heading, const QString& initial, int y,
+                   int headingWidth)
 {
+    return addHeadedValue(parent, heading, initial, kLeft, y, headingWidth, kValueRight - kLeft).value;
+}
+
+struct CurrencyAmount
+{
+    QLabel* currency;
+    ValueLabel* amount;
+};
+
+// "heading  $ amount": the currency text stands in its own label before
+// the amount.
+CurrencyAmount addCurrencyAmount(QWidget* parent, const QString& heading, int y, int headingWidth)
+{
+    constexpr int currencyWidth = 24;
+    auto* headingLabel = new QLabel(heading, parent);
+    headingLabel->setGeometry(kLeft, y, headingWidth, 18);
     auto* currency = new QLabel(QStringLiteral("$"), parent);
     currency->setTextFormat(Qt::PlainText);
-    currency->setGeometry(geometry);
-    currency->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return currency;
+    currency->setGeometry(kLeft + headingWidth, y, currencyWidth, 18);
+    auto* amount = new ValueLabel(heading, QStringLiteral("0"), parent);
+    const int amountLeft = kLeft + headingWidth + currencyWidth + 4;
+    amount->setGeometry(amountLeft, y, kValueRight - amountLeft, 18);
+    headingLabel->setBuddy(amount);
+    return {currency, amount};
+}
+
+// A caption over a read-only path field, the caption naming the field.
+QLineEdit* addPathField(QWidget* parent, const QString& caption, int y)
+{
+    const int width = kValueRight - kLeft;
+    auto* label = new QLabel(caption, parent);
+    label->setGeometry(kLeft, y, width, 18);
+    auto* field = new QLineEdit(parent);
+    field->setGeometry(kLeft, y + kRowStep, width, 22);
+    field->setReadOnly(true);
+    field->setAccessibleName(caption.trimmed());
+    label->setBuddy(field);
+    return field;
 }
 
 } // namespace
@@ -65,11 +100,9 @@ PersonalDetailsPage::PersonalDetailsPage(QWidget* parent)
         {"Name:", 0}, {"Address:", 1}, {"Country:", 2}, {"City:", 3}, {"State:", 8},
         {"Zip:", 4},  {"Phone:", 5},   {"FAX:", 6},     {"E-Mail:", 7},
     };
-    for (int row = 0; row < int(std::size(rows)); ++row) {
-        const HeadedValue field = addHeadedValue(this, QLatin1String(rows[row].heading),
-                                                 QStringLiteral("."), kLeft, rowTop(row), 70, 270);
-        elements[std::size_t(rows[row].element)] = field.value;
-    }
+    for (int row = 0; row < int(std::size(rows)); ++row)
+        elements[std::size_t(rows[row].element)] =
+            addRow(this, QLatin1String(rows[row].heading), QStringLiteral("."), rowTop(row), 70);
     Image23 = new Picture(QStringLiteral("female.svg"), QStringLiteral("Female customer"), this);
     Image10 = new Picture(QStringLiteral("male.svg"), QStringLiteral("Male customer"), this);
     Image23->setGeometry(304, kFirstRow, 56, 56);
@@ -82,23 +115,15 @@ PurchaseDetailsPage::PurchaseDetailsPage(QWidget* parent)
     static const char* const headings[] = {"Product Purchased:", "Quantity Purchased:",
                                            "Date Of Purchase:", "Payment Method:"};
     for (int row = 0; row < 4; ++row)
-        elements[std::size_t(row)] = addHeadedValue(this, QLatin1String(headings[row]),
-                                                    QStringLiteral("."), kLeft, rowTop(row), 130,
-                                                    kValueRight - kLeft).value;
+        elements[std::size_t(row)] =
+            addRow(this, QLatin1String(headings[row]), QStringLiteral("."), rowTop(row), 130);
 
-    // The amounts stand after their currency texts.
-    constexpr int amountLeft = kLeft + 130;
-    auto* itemPrice = new QLabel(QStringLiteral("Item Price:"), this);
-    itemPrice->setGeometry(kLeft, rowTop(4), 130, 18);
-    Label19 = addCurrencyLabel(this, QRect(amountLeft, rowTop(4), 24, 18));
-    elements[4] = new ValueLabel(QStringLiteral("Item Price:"), QStringLiteral("0"), this);
-    elements[4]->setGeometry(amountLeft + 28, rowTop(4), 150, 18);
-
-    auto* totalSpent = new QLabel(QStringLiteral("Total Spent: "), this);
-    totalSpent->setGeometry(kLeft, rowTop(5), 130, 18);
-    Label18 = addCurrencyLabel(this, QRect(amountLeft, rowTop(5), 24, 18));
-    elements[5] = new ValueLabel(QStringLiteral("Total Spent: "), QStringLiteral("0"), this);
-    elements[5]->setGeometry(amountLeft + 28, rowTop(5), 150, 18);
+    const CurrencyAmount itemPrice = addCurrencyAmount(this, QStringLiteral("Item Price:"), rowTop(4), 130);
+    Label19 = itemPrice.currency;
+    elements[4] = itemPrice.amount;
+    const CurrencyAmount totalSpent = addCurrencyAmount(this, QStringLiteral("Total Spent: "), rowTop(5), 130);
+    Label18 = totalSpent.currency;
+    elements[5] = totalSpent.amount;
 
     Image22 = new Picture(QStringLiteral("pending.svg"), QStringLiteral("Payment pending"), this);
     Image11 = new Picture(QStringLiteral("paid.svg"), QStringLiteral("Paid in full"), this);
@@ -118,23 +143,15 @@ CompanyStatusPage::CompanyStatusPage(QWidget* parent)
     : PanelGroup(QStringLiteral("GroupBox6"), QStringLiteral("Company Status"), parent)
 {
     constexpr int headingWidth = 130;
-    const int width = kValueRight - kLeft;
-    Label31 = addHeadedValue(this, QStringLiteral("Manager Name:"), QStringLiteral("."), kLeft,
-                             rowTop(0), headingWidth, width).value;
-    Label32 = addHeadedValue(this, QStringLiteral("Contact:"), QStringLiteral("."), kLeft,
-                             rowTop(1), headingWidth, width).value;
-    Label24 = addHeadedValue(this, QStringLiteral("Current Customers:"), QStringLiteral("0"), kLeft,
-                             rowTop(3), headingWidth, width).value;
-    Label25 = addHeadedValue(this, QStringLiteral("Products Sold:"), QStringLiteral("0"), kLeft,
-                             rowTop(4), headingWidth, width).value;
-    Label29 = addHeadedValue(this, QStringLiteral("Selected Currency:"), QStringLiteral("$"), kLeft,
-                             rowTop(5), headingWidth, width).value;
-    auto* revenue = new QLabel(QStringLiteral("Revenue Earned  :"), this);
-    revenue->setGeometry(kLeft, rowTop(6), headingWidth, 18);
-    Label30 = new QLabel(QStringLiteral("$"), this);
-    Label30->setGeometry(kLeft + headingWidth, rowTop(6), 24, 18);
-    Label28 = new ValueLabel(QStringLiteral("Revenue Earned  :"), QStringLiteral("0"), this);
-    Label28->setGeometry(kLeft + headingWidth + 24, rowTop(6), width - headingWidth - 24, 18);
+    Label31 = addRow(this, QStringLiteral("Manager Name:"), QStringLiteral("."), rowTop(0), headingWidth);
+    Label32 = addRow(this, QStringLiteral("Contact:"), QStringLiteral("."), rowTop(1), headingWidth);
+    Label24 = addRow(this, QStringLiteral("Current Customers:"), QStringLiteral("0"), rowTop(3), headingWidth);
+    Label25 = addRow(this, QStringLiteral("Products Sold:"), QStringLiteral("0"), rowTop(4), headingWidth);
+    Label29 = addRow(this, QStringLiteral("Selected Currency:"), QStringLiteral("$"), rowTop(5), headingWidth);
+    const CurrencyAmount revenue = addCurrencyAmount(this, QStringLiteral("Revenue Earned  :"), rowTop(6),
+                                                     headingWidth);
+    Label30 = revenue.currency;
+    Label28 = revenue.amount;
 }
 
 BackupPage::BackupPage(QWidget* parent)
@@ -142,28 +159,12 @@ BackupPage::BackupPage(QWidget* parent)
 {
     const int width = kValueRight - kLeft;
     addSectionHeading(this, QStringLiteral("Database Backup Creator"), kLeft, rowTop(0), width);
-    auto* backupLabel = new QLabel(QStringLiteral("Select Directory Were To Backup : "), this);
-    backupLabel->setGeometry(kLeft, rowTop(1), width, 18);
-    Text15 = new QLineEdit(this);
-    Text15->setGeometry(kLeft, rowTop(2), width, 22);
-    Text15->setReadOnly(true);
-    Text15->setAccessibleName(backupLabel->text().trimmed());
-    backupLabel->setBuddy(Text15);
-    Label66 = addHeadedValue(this, QStringLiteral("Status:"),
-                             QStringLiteral("Select Directory Where To Backup Database To."), kLeft,
-                             rowTop(3) + 4, 50, width).value;
+    Text15 = addPathField(this, QStringLiteral("Select Directory Were To Backup : "), rowTop(1));
+    Label66 = addRow(this, QStringLiteral("Status:"), QStringLiteral("Select Directory Where To Backup Database To."), rowTop(3) + 4, 50);
 
     addSectionHeading(this, QStringLiteral("Database Backup Restorer"), kLeft, rowTop(5), width);
-    auto* restoreLabel = new QLabel(QStringLiteral("Select File To Restore Database From : "), this);
-    restoreLabel->setGeometry(kLeft, rowTop(6), width, 18);
-    Text17 = new QLineEdit(this);
-    Text17->setGeometry(kLeft, rowTop(7), width, 22);
-    Text17->setReadOnly(true);
-    Text17->setAccessibleName(restoreLabel->text().trimmed());
-    restoreLabel->setBuddy(Text17);
-    Label67 = addHeadedValue(this, QStringLiteral("Status:"),
-                             QStringLiteral("Select Directory Where To Restore Database From."),
-                             kLeft, rowTop(8) + 4, 50, width).value;
+    Text17 = addPathField(this, QStringLiteral("Select File To Restore Database From : "), rowTop(6));
+    Label67 = addRow(this, QStringLiteral("Status:"), QStringLiteral("Select Directory Where To Restore Database From."), rowTop(8) + 4, 50);
 }
 
 QuickStartPage::QuickStartPage(QWidget* parent)
@@ -172,24 +173,17 @@ QuickStartPage::QuickStartPage(QWidget* parent)
     constexpr int headingWidth = 150;
     const int width = kValueRight - kLeft;
     addSectionHeading(this, QStringLiteral("Database Health Status"), kLeft, rowTop(0), width);
-    Label70 = addHeadedValue(this, QStringLiteral("Status :"), QStringLiteral("Healthy  "), kLeft,
-                             rowTop(1), headingWidth, width).value;
-    Label45 = addHeadedValue(this, QStringLiteral("Version :"), QStringLiteral("."), kLeft,
-                             rowTop(2), headingWidth, width).value;
-    Label47 = addHeadedValue(this, QStringLiteral("Records Stored :"), QStringLiteral("."), kLeft,
-                             rowTop(3), headingWidth, width).value;
-    Label65 = addHeadedValue(this, QStringLiteral("Database Size :"), QStringLiteral("."), kLeft,
-                             rowTop(4), headingWidth, width).value;
+    Label70 = addRow(this, QStringLiteral("Status :"), QStringLiteral("Healthy  "), rowTop(1), headingWidth);
+    Label45 = addRow(this, QStringLiteral("Version :"), QStringLiteral("."), rowTop(2), headingWidth);
+    Label47 = addRow(this, QStringLiteral("Records Stored :"), QStringLiteral("."), rowTop(3), headingWidth);
+    Label65 = addRow(this, QStringLiteral("Database Size :"), QStringLiteral("."), rowTop(4), headingWidth);
 
     addSectionHeading(this, QStringLiteral("Quick Recorded Budget"), kLeft, rowTop(6), width);
-    auto* earnings = new QLabel(QStringLiteral("Earnings From Sales : "), this);
-    earnings->setGeometry(kLeft, rowTop(7), headingWidth, 18);
-    Label39 = new QLabel(QStringLiteral("$"), this);
-    Label39->setGeometry(kLeft + headingWidth, rowTop(7), 24, 18);
-    Label40 = new ValueLabel(QStringLiteral("Earnings From Sales : "), QStringLiteral("0"), this);
-    Label40->setGeometry(kLeft + headingWidth + 24, rowTop(7), width - headingWidth - 24, 18);
-    Label52 = addHeadedValue(this, QStringLiteral("Total Products Sold : "), QStringLiteral("0"),
-                             kLeft, rowTop(8), headingWidth, width).value;
+    const CurrencyAmount earnings = addCurrencyAmount(this, QStringLiteral("Earnings From Sales : "),
+                                                      rowTop(7), headingWidth);
+    Label39 = earnings.currency;
+    Label40 = earnings.amount;
+    Label52 = addRow(this, QStringLiteral("Total Products Sold : "), QStringLiteral("0"), rowTop(8), headingWidth);
 
     Label48 = new ValueLabel(QStringLiteral("Now:"), QStringLiteral("Error"), this);
     Label48->setGeometry(kLeft, rowTop(10) + 2, width, 18);
