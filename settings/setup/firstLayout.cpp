@@ -1,0 +1,157 @@
+// The setup window's controls and where they stand: the tab strip with the
+// selected tab's group in its page area, the help picture and the two
+// buttons below it.
+#include "firstControls.h"
+
+#include "CurrencyList.h"
+#include "GroupBox.h"
+#include "HelpPicture.h"
+#include "OleColor.h"
+#include "chameleonButton.h"
+#include "xpWellsTab.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr quint32 kWhite = OleColor::rgb(255, 255, 255);
+constexpr int kStripLeft = 8;
+constexpr int kStripTop = 8;
+constexpr int kStripWidth = 464;
+constexpr int kStripHeight = 236;
+constexpr int kTabHeight = 22;
+constexpr int kPageMargin = 5;
+constexpr int kButtonTop = 254;
+constexpr int kButtonHeight = 32;
+
+// Inside a group: headings on the left, fields in a column beside them.
+constexpr int kHeadingLeft = 16;
+constexpr int kFieldLeft = 156;
+constexpr int kFieldWidth = 280;
+constexpr int kFirstRow = 34;
+constexpr int kRowStep = 38;
+constexpr int kRowHeight = 24;
+
+int rowTop(int row)
+{
+    return kFirstRow + row * kRowStep;
+}
+
+GroupBox* addGroup(QWidget* window, const QString& name, const QString& caption)
+{
+    auto* group = new GroupBox(name, window);
+    group->setCaption(caption);
+    group->setBackcolor(kWhite);
+    group->setAccessibleName(caption.trimmed());
+    group->setGeometry(kStripLeft + kPageMargin, kStripTop + kTabHeight + kPageMargin,
+                       kStripWidth - 2 * kPageMargin, kStripHeight - kTabHeight - 2 * kPageMargin);
+    group->hide();
+    return group;
+}
+
+// "heading  [field]" on one row; the field is named by its heading.
+template <typename Field>
+Field* addHeadedField(GroupBox* group, const QString& heading, int row, int fieldWidth = kFieldWidth)
+{
+    auto* label = new QLabel(heading, group);
+    label->setGeometry(kHeadingLeft, rowTop(row), kFieldLeft - kHeadingLeft, kRowHeight);
+    auto* field = new Field(group);
+    field->setGeometry(kFieldLeft, rowTop(row), fieldWidth, kRowHeight);
+    field->setAccessibleName(heading.trimmed().remove(QLatin1Char(':')).trimmed());
+    label->setBuddy(field);
+    return field;
+}
+
+QCheckBox* addCheck(GroupBox* group, const QString& caption, int row)
+{
+    auto* check = new QCheckBox(caption, group);
+    check->setGeometry(kHeadingLeft, rowTop(row), kFieldLeft - kHeadingLeft + kFieldWidth, kRowHeight);
+    return check;
+}
+
+chameleonButton* addButton(QWidget* window, const QString& caption, const QRect& geometry)
+{
+    auto* button = new chameleonButton(window);
+    button->setCaption(caption);
+    button->setButtonType(chameleonButton::TypeGradient);
+    button->setGeometry(geometry);
+    return button;
+}
+
+void buildTabs(QWidget* window, firstControls& ui)
+{
+    ui.xpWellsTab1 = new xpWellsTab(window);
+    ui.xpWellsTab1->setObjectName(QStringLiteral("xpWellsTab1"));
+    ui.xpWellsTab1->setAccessibleName(QStringLiteral("Control panel pages"));
+    ui.xpWellsTab1->setBackcolor(kWhite);
+    ui.xpWellsTab1->setBackColorScroll(kWhite);
+    // A new strip holds one tab already.
+    ui.xpWellsTab1->setTabCaption(1, QStringLiteral("Administrator Details"));
+    ui.xpWellsTab1->AddTab(60, QStringLiteral("Settings"));
+    ui.xpWellsTab1->AddTab(60, QStringLiteral("Database Security"));
+    ui.xpWellsTab1->setGeometry(kStripLeft, kStripTop, kStripWidth, kStripHeight);
+}
+
+void buildAdminGroup(QWidget* window, firstControls& ui)
+{
+    ui.adminGroup = addGroup(window, QStringLiteral("adminGroup"), QStringLiteral("Administrator Details"));
+    ui.Text1 = addHeadedField<QLineEdit>(ui.adminGroup, QStringLiteral("Admin Name : "), 0);
+    ui.Text2 = addHeadedField<QLineEdit>(ui.adminGroup, QStringLiteral("Admin Phone : "), 1);
+}
+
+void buildLoginGroup(QWidget* window, firstControls& ui)
+{
+    ui.loginGroup = addGroup(window, QStringLiteral("loginGroup"), QStringLiteral("Log-In Features"));
+    ui.Text4 = addHeadedField<QLineEdit>(ui.loginGroup, QStringLiteral("Password : "), 0);
+    ui.Combo1 = addHeadedField<QComboBox>(ui.loginGroup, QStringLiteral("Database Currency : "), 1, 160);
+    ui.Combo1->setEditable(true);
+    ui.Combo1->setInsertPolicy(QComboBox::NoInsert);
+    ui.Combo1->setMaxVisibleItems(12);
+    ui.Combo1->setEditText(QLatin1String(CurrencyList::Prompt));
+
+    // The other-currency text stands under the list, in the fields' column.
+    ui.Text3 = new QLineEdit(QString::fromLatin1(CurrencyList::OtherPrompt), ui.loginGroup);
+    ui.Text3->setGeometry(kFieldLeft, rowTop(1) + kRowHeight + 8, kFieldWidth, kRowHeight);
+    ui.Text3->setAccessibleName(QStringLiteral("Other currency"));
+    ui.Text3->setToolTip(QStringLiteral("The currency to show when the list says \"Other\""));
+}
+
+void buildSecurityGroup(QWidget* window, firstControls& ui)
+{
+    ui.securityGroup = addGroup(window, QStringLiteral("securityGroup"), QStringLiteral("Security "));
+    ui.Check1 = addCheck(ui.securityGroup, QStringLiteral("Give Users Authorization To Delete A Customer "), 0);
+    ui.Check3 = addCheck(ui.securityGroup, QStringLiteral("Give Users Authorization To Add A Customer "), 1);
+    ui.Check2 = addCheck(ui.securityGroup, QStringLiteral("Give Users Authorization To Edit A Customer "), 2);
+}
+
+// Tab follows the reading order: the strip, every group's fields, the
+// buttons, then the help picture.
+void setReadingOrder(const firstControls& ui)
+{
+    const QList<QWidget*> order{ui.xpWellsTab1, ui.Text1,  ui.Text2,  ui.Text4,
+                                ui.Combo1,      ui.Text3,  ui.Check1, ui.Check3,
+                                ui.Check2,      ui.chameleonButton1, ui.chameleonButton2, ui.Image31};
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+} // namespace
+
+firstControls buildFirstControls(QWidget* window)
+{
+    firstControls ui;
+    buildTabs(window, ui);
+    buildAdminGroup(window, ui);
+    buildLoginGroup(window, ui);
+    buildSecurityGroup(window, ui);
+    ui.Image31 = new HelpPicture(window);
+    ui.Image31->setGeometry(kStripLeft + 4, kButtonTop + 3, 26, 26);
+    ui.chameleonButton1 = addButton(window, QStringLiteral("Save My Settings"),
+                                    QRect(222, kButtonTop, 142, kButtonHeight));
+    ui.chameleonButton2 = addButton(window, QStringLiteral("Cancel"), QRect(372, kButtonTop, 100, kButtonHeight));
+    setReadingOrder(ui);
+    return ui;
+}
