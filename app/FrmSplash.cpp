@@ -1,0 +1,76 @@
+#include "FrmSplash.h"
+
+#include "Artwork.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+constexpr int kClientWidth = 6015 / 15;
+constexpr int kClientHeight = 2775 / 15;
+constexpr QColor kOutline(0x0B, 0x5A, 0x64);
+
+} // namespace
+
+FrmSplash::FrmSplash(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      Image1(Artwork::icon(QStringLiteral("splash.svg")))
+{
+    setObjectName(QStringLiteral("FrmSplash"));
+    setWindowTitle(QStringLiteral("Tallyvane"));
+    setAccessibleName(QStringLiteral("Tallyvane"));
+    setFixedSize(kClientWidth, kClientHeight);
+    Tmr.setSingleShot(true);
+    Tmr.setInterval(ShowMilliseconds);
+    connect(&Tmr, &QTimer::timeout, this, &FrmSplash::timeUp);
+}
+
+void FrmSplash::centreOnScreen()
+{
+    const QScreen* shownOn = screen();
+    if (!shownOn)
+        return;
+    QRect frame(QPoint(), size());
+    frame.moveCenter(shownOn->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void FrmSplash::showEvent(QShowEvent* event)
+{
+    centreOnScreen();
+    if (!m_timeUp && !Tmr.isActive())
+        Tmr.start();
+    QWidget::showEvent(event);
+}
+
+void FrmSplash::timeUp()
+{
+    if (m_timeUp)
+        return;
+    m_timeUp = true;
+    Tmr.stop();
+    close();
+    emit logonRequested();
+}
+
+void FrmSplash::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    Image1.paint(&painter, rect());
+    // ShpBox: a one-pixel outline round the whole client area.
+    painter.setPen(kOutline);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(0, 0, width() - 1, height() - 1);
+}
+
+void FrmSplash::closeEvent(QCloseEvent* event)
+{
+    // Only the program closes the splash; a key press of the operator's
+    // (Alt+F4) does not end the wait early.
+    if (event->spontaneous())
+        event->ignore();
+    else
+        event->accept();
+}
