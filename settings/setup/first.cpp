@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr int kClientWidth = 480;
+constexpr int kClientWidth = 520;
 constexpr int kClientHeight = 296;
 constexpr int kMirrorInterval = 200;
 constexpr int kSaveEnablingInterval = 100;
@@ -122,6 +122,8 @@ void first::readSettings()
     ui.Text2->setText(read(Settings::Email, ui.Text2->text()));
     ui.Text4->setText(read(Settings::Password, ui.Text4->text()));
     ui.Text3->setText(read(Settings::CurrencyOther, ui.Text3->text()));
+    // The prompt reads from its start.
+    ui.Text3->setCursorPosition(0);
     const auto readTick = [&](const SettingKey& key, QCheckBox* box) {
         const QString current = box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
         box->setChecked(wholeNumber(read(key, current)) == 1);

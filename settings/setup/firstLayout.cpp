@@ -20,7 +20,7 @@ namespace {
 constexpr quint32 kWhite = OleColor::rgb(255, 255, 255);
 constexpr int kStripLeft = 8;
 constexpr int kStripTop = 8;
-constexpr int kStripWidth = 464;
+constexpr int kStripWidth = 504;
 constexpr int kStripHeight = 236;
 constexpr int kTabHeight = 22;
 constexpr int kPageMargin = 5;
@@ -30,7 +30,7 @@ constexpr int kButtonHeight = 32;
 // Inside a group: headings on the left, fields in a column beside them.
 constexpr int kHeadingLeft = 16;
 constexpr int kFieldLeft = 156;
-constexpr int kFieldWidth = 280;
+constexpr int kFieldWidth = 324;
 constexpr int kFirstRow = 34;
 constexpr int kRowStep = 38;
 constexpr int kRowHeight = 24;
@@ -106,7 +106,7 @@ void buildLoginGroup(QWidget* window, firstControls& ui)
 {
     ui.loginGroup = addGroup(window, QStringLiteral("loginGroup"), QStringLiteral("Log-In Features"));
     ui.Text4 = addHeadedField<QLineEdit>(ui.loginGroup, QStringLiteral("Password : "), 0);
-    ui.Combo1 = addHeadedField<QComboBox>(ui.loginGroup, QStringLiteral("Database Currency : "), 1, 160);
+    ui.Combo1 = addHeadedField<QComboBox>(ui.loginGroup, QStringLiteral("Database Currency : "), 1, 190);
     ui.Combo1->setEditable(true);
     ui.Combo1->setInsertPolicy(QComboBox::NoInsert);
     ui.Combo1->setMaxVisibleItems(12);
@@ -150,8 +150,8 @@ firstControls buildFirstControls(QWidget* window)
     ui.Image31 = new HelpPicture(window);
     ui.Image31->setGeometry(kStripLeft + 4, kButtonTop + 3, 26, 26);
     ui.chameleonButton1 = addButton(window, QStringLiteral("Save My Settings"),
-                                    QRect(222, kButtonTop, 142, kButtonHeight));
-    ui.chameleonButton2 = addButton(window, QStringLiteral("Cancel"), QRect(372, kButtonTop, 100, kButtonHeight));
+                                    QRect(262, kButtonTop, 142, kButtonHeight));
+    ui.chameleonButton2 = addButton(window, QStringLiteral("Cancel"), QRect(412, kButtonTop, 100, kButtonHeight));
     setReadingOrder(ui);
     return ui;
 }
