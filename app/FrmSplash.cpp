@@ -2,7 +2,6 @@
 
 #include "Artwork.h"
 
-#include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -63,14 +62,4 @@ void FrmSplash::paintEvent(QPaintEvent*)
     painter.setPen(kOutline);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(0, 0, width() - 1, height() - 1);
-}
-
-void FrmSplash::closeEvent(QCloseEvent* event)
-{
-    // Only the program closes the splash; a key press of the operator's
-    // (Alt+F4) does not end the wait early.
-    if (event->spontaneous())
-        event->ignore();
-    else
-        event->accept();
 }

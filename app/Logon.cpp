@@ -145,7 +145,7 @@ Logon::Logon(const LogonServices& services, QWidget* parent)
     setPalette(white);
 
     connect(ui.chameleonButton1, &chameleonButton::Click, this, &Logon::logOn);
-    connect(ui.chameleonButton2, &chameleonButton::Click, this, &Logon::cancel);
+    connect(ui.chameleonButton2, &chameleonButton::Click, this, &QWidget::close);
     connect(ui.Image31, &QAbstractButton::clicked, this, &Logon::showHelp);
     for (QObject* enterTaker : {static_cast<QObject*>(ui.Combo1), static_cast<QObject*>(ui.Combo1->lineEdit()),
                                 static_cast<QObject*>(ui.Text1)})
@@ -204,10 +204,11 @@ void Logon::showHelp()
     m_dialogs.showHelp(m_programFolder + QStringLiteral("/Other/TALLYVANE.hlp"));
 }
 
-void Logon::cancel()
+void Logon::closeQuietly()
 {
+    m_closingQuietly = true;
     close();
-    emit closeAllRequested();
+    m_closingQuietly = false;
 }
 
 void Logon::showAfterLogOut()
@@ -236,17 +237,15 @@ void Logon::keyPressEvent(QKeyEvent* event)
     }
     // Enter on a focused button is that button's; anywhere else it logs on.
     if (focusWidget() == ui.chameleonButton2)
-        cancel();
+        close();
     else
         logOn();
 }
 
 void Logon::closeEvent(QCloseEvent* event)
 {
-    // The title bar's close is the operator's Cancel; the program's own
-    // closing of its windows asks for nothing more.
     event->accept();
-    if (event->spontaneous())
+    if (!m_closingQuietly)
         emit closeAllRequested();
 }
 

@@ -37,8 +37,8 @@ struct LogonControls
 
 // The window in which an operator chooses a role and, as administrator,
 // types the stored password. Logging on hands the role to the main window
-// through loggedOn(); "Cancel" or the title bar's close asks for the whole
-// program to close, whereas the program closing it asks for nothing.
+// through loggedOn(); closing it ("Cancel", the title bar) asks for the
+// whole program to close, unless the program closes it quietly.
 class Logon : public QWidget
 {
     Q_OBJECT
@@ -56,8 +56,9 @@ public:
     // "Login", as a click or Enter runs it.
     void logOn();
     void showHelp();
-    // "Cancel": the window closes and asks for the whole program to close.
-    void cancel();
+    // The program's own closing (the first-run redirect, the closing of
+    // every window): the window goes without asking for anything more.
+    void closeQuietly();
 
     // Back after a log-out: the password box empty, the role choice kept,
     // the stored password read again (the setup may have changed it).
@@ -88,4 +89,5 @@ private:
     // The stored administrator password, kept outside the visible area.
     QString Text2;
     QTimer Timer1;
+    bool m_closingQuietly = false;
 };

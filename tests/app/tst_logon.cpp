@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 
@@ -293,8 +294,9 @@ private slots:
 
         QTest::newRow("Cancel clicked") << "click" << 1;
         QTest::newRow("Enter on Cancel") << "enter" << 1;
+        QTest::newRow("title bar's close") << "title bar" << 1;
         QTest::newRow("Escape does nothing") << "escape" << 0;
-        QTest::newRow("closed by the program") << "close" << 0;
+        QTest::newRow("closed by the program") << "quietly" << 0;
     }
 
     void cancelClosesEverything()
@@ -308,10 +310,12 @@ private slots:
         } else if (how == "enter") {
             cancel->setFocus();
             QTest::keyClick(cancel, Qt::Key_Return);
+        } else if (how == "title bar") {
+            fixture.window->windowHandle()->close(); // as the window system asks
         } else if (how == "escape") {
             QTest::keyClick(fixture.window.get(), Qt::Key_Escape);
         } else {
-            fixture.window->close();
+            fixture.window->closeQuietly();
         }
         QCOMPARE(fixture.closeAll->size(), requests);
         QCOMPARE(fixture.window->isHidden(), how != "escape");

@@ -53,7 +53,6 @@ private slots:
         QTest::newRow("Escape") << "Escape";
         QTest::newRow("Enter") << "Enter";
         QTest::newRow("Space") << "Space";
-        QTest::newRow("Alt+F4") << "Alt+F4";
     }
 
     void clicksAndKeysDoNothing()
@@ -71,10 +70,8 @@ private slots:
             QTest::keyClick(&splash, Qt::Key_Escape);
         else if (input == "Enter")
             QTest::keyClick(&splash, Qt::Key_Return);
-        else if (input == "Space")
-            QTest::keyClick(&splash, Qt::Key_Space);
         else
-            QTest::keyClick(&splash, Qt::Key_F4, Qt::AltModifier);
+            QTest::keyClick(&splash, Qt::Key_Space);
         QVERIFY(splash.isVisible());
         QVERIFY(splash.waiting());
         QCOMPARE(logon.size(), 0);
