@@ -240,7 +240,7 @@ bool first::save()
 void first::reportNotSaved(const Result& result)
 {
     m_dialogs.showMessage(
-        QStringLiteral("Your settings were not saved, so the control panel stays open with "
+        QStringLiteral("Your settings have not been saved yet; the control panel stays open with "
                        "everything you entered.\n\n%1\n\nFree some disk space or make the settings "
                        "file writable, then click \"Save My Settings\" again.")
             .arg(result.message()),

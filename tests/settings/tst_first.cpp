@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -36,9 +37,9 @@ public:
     {
         permissions = {deleteAllowed, addAllowed, editAllowed};
     }
-    void mirrorCurrencies(const QString& first, const QString& second) override
+    void mirrorCurrencies(const QString& currency1, const QString& currency2) override
     {
-        currencies = {first, second};
+        currencies = {currency1, currency2};
     }
     void setFirstRunFlag(const QString& flag) override { firstRunFlag = flag; }
 
@@ -447,7 +448,7 @@ void FirstTest::unwritableSettingsKeepTheWindowOpen()
     QCOMPARE(message.title, QStringLiteral("Tallyvane Control Panel"));
     QCOMPARE(message.icon, MessageIcon::Warning);
     QCOMPARE(message.buttons, MessageButtons::Ok);
-    QVERIFY2(message.text.startsWith(QLatin1String("Your settings were not saved")), qPrintable(message.text));
+    QVERIFY2(message.text.startsWith(QLatin1String("Your settings have not been saved yet")), qPrintable(message.text));
     QVERIFY2(message.text.contains(QDir::toNativeSeparators(fixture.settings.fileName())),
              qPrintable(message.text));
 }
