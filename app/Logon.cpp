@@ -147,9 +147,11 @@ Logon::Logon(const LogonServices& services, QWidget* parent)
     connect(ui.chameleonButton1, &chameleonButton::Click, this, &Logon::logOn);
     connect(ui.chameleonButton2, &chameleonButton::Click, this, &QWidget::close);
     connect(ui.Image31, &QAbstractButton::clicked, this, &Logon::showHelp);
-    for (QObject* enterTaker : {static_cast<QObject*>(ui.Combo1), static_cast<QObject*>(ui.Combo1->lineEdit()),
-                                static_cast<QObject*>(ui.Text1)})
-        enterTaker->installEventFilter(this);
+    // Enter in the role box or the password box is the window's, before
+    // the box would act on it.
+    ui.Combo1->installEventFilter(this);
+    ui.Combo1->lineEdit()->installEventFilter(this);
+    ui.Text1->installEventFilter(this);
 
     Timer1.setInterval(kEnablingInterval);
     connect(&Timer1, &QTimer::timeout, this, &Logon::applyEnablingRules);

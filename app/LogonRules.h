@@ -24,11 +24,6 @@ struct LogonState
 {
     bool passwordEnabled = false;
     bool loginEnabled = false;
-
-    bool operator==(const LogonState& other) const
-    {
-        return passwordEnabled == other.passwordEnabled && loginEnabled == other.loginEnabled;
-    }
 };
 
 struct LogonInputs

@@ -400,7 +400,9 @@ private slots:
         image.setDevicePixelRatio(ratio);
         image.fill(Qt::black);
         window.render(&image);
-        const auto at = [&](int x, int y) { return PixelProbe::colourAt(image, int(x * ratio), int(y * ratio)); };
+        const auto at = [&](int x, int y) {
+            return PixelProbe::colourAt(image, int(x * ratio), int(y * ratio));
+        };
         QCOMPARE(at(200, 10), QStringLiteral("15,110,122")); // banner teal
         QCOMPARE(at(5, 200), QStringLiteral("255,255,255")); // the form
         QCOMPARE(at(378, 256), QStringLiteral("255,255,255"));
