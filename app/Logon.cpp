@@ -217,6 +217,7 @@ void Logon::showAfterLogOut()
 {
     ui.Text1->clear();
     readStoredPassword();
+    applyEnablingRules();
     show();
     raise();
     activateWindow();

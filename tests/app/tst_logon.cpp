@@ -355,6 +355,7 @@ private slots:
         QVERIFY(fixture.window->enablingTimerRunning());
         QCOMPARE(fixture.ui().Combo1->currentText(), QStringLiteral("Database Administrator"));
         QVERIFY(fixture.ui().Text1->text().isEmpty());
+        QVERIFY(!fixture.loginEnabled()); // no Login left over from the last session
         fixture.type(kPassword);
         fixture.window->applyEnablingRules();
         QVERIFY(!fixture.loginEnabled());
