@@ -23,7 +23,7 @@
 namespace {
 
 constexpr int kClientWidth = 520;
-constexpr int kClientHeight = 296;
+constexpr int kClientHeight = 252;
 constexpr int kMirrorInterval = 200;
 constexpr int kSaveEnablingInterval = 100;
 constexpr int kTabInterval = 200;

@@ -42,6 +42,6 @@ struct firstControls
     std::array<GroupBox*, 3> groups() const { return {adminGroup, loginGroup, securityGroup}; }
 };
 
-// Builds every control inside `window` (a 520 x 296 client area) and sets
+// Builds every control inside `window` (a 520 x 252 client area) and sets
 // the keyboard order to the window's reading order.
 firstControls buildFirstControls(QWidget* window);

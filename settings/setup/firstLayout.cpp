@@ -21,10 +21,10 @@ constexpr quint32 kWhite = OleColor::rgb(255, 255, 255);
 constexpr int kStripLeft = 8;
 constexpr int kStripTop = 8;
 constexpr int kStripWidth = 504;
-constexpr int kStripHeight = 236;
+constexpr int kStripHeight = 192;
 constexpr int kTabHeight = 22;
 constexpr int kPageMargin = 5;
-constexpr int kButtonTop = 254;
+constexpr int kButtonTop = 210;
 constexpr int kButtonHeight = 32;
 
 // Inside a group: headings on the left, fields in a column beside them.
