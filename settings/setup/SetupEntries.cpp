@@ -1,7 +1,11 @@
 #include "SetupEntries.h"
 
 #include "CurrencyList.h"
+#include "NumberText.h"
 #include "SettingsStore.h"
+
+#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -10,9 +14,41 @@ QString checkOf(bool ticked)
     return ticked ? QStringLiteral("1") : QStringLiteral("0");
 }
 
+// A stored whole number, or nothing when the text holds none.
+std::optional<int> wholeNumber(const QString& text)
+{
+    const std::optional<double> number = tryNumberFromText(text);
+    if (!number || std::fabs(*number) > 1e9)
+        return std::nullopt;
+    return int(roundHalfToEven(*number));
+}
+
+bool tickOf(const SettingsStore& settings, const SettingKey& key)
+{
+    return wholeNumber(settings.GetSetting(key)) == 1;
+}
+
 } // namespace
 
 namespace SetupRules {
+
+SetupEntries storedEntries(const SettingsStore& settings)
+{
+    SetupEntries stored;
+    stored.name = settings.GetSetting(Settings::Name);
+    stored.phone = settings.GetSetting(Settings::Email);
+    stored.password = settings.GetSetting(Settings::Password);
+    stored.otherCurrency = settings.GetSetting(Settings::CurrencyOther);
+    stored.deleteTicked = tickOf(settings, Settings::DeleteAllowedCheck);
+    stored.addTicked = tickOf(settings, Settings::AddAllowedCheck);
+    stored.editTicked = tickOf(settings, Settings::EditAllowedCheck);
+    const int index = wholeNumber(settings.GetSetting(Settings::Currency)).value_or(-1);
+    const QStringList& list = CurrencyList::entries();
+    const bool inList = index >= 0 && index < list.size();
+    stored.currencyIndex = inList ? index : -1;
+    stored.currencyText = inList ? list.at(index) : QString::fromLatin1(CurrencyList::Prompt);
+    return stored;
+}
 
 QString permissionOf(bool ticked)
 {

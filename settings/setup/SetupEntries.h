@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+class SettingsStore;
 struct SettingKey;
 
 // What the setup window shows, as plain values: the administrator's
@@ -44,6 +45,10 @@ ClerkPermissions permissionsOf(const SetupEntries& entries);
 QString shownCurrency(const SetupEntries& entries);
 // An administrator account needs all three: name, phone and password.
 bool canSave(const SetupEntries& entries);
+// What a newly opened setup shows: the stored values, and for a value never
+// stored the field's text before anything is typed. A stored position
+// outside the list, or a text that is no number, chooses no currency.
+SetupEntries storedEntries(const SettingsStore& settings);
 // Every setting a save writes, in the order it writes them.
 QList<SettingValue> savedSettings(const SetupEntries& entries);
 

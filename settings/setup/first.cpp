@@ -4,7 +4,6 @@
 #include "Dialogs.h"
 #include "GroupBox.h"
 #include "HelpPicture.h"
-#include "NumberText.h"
 #include "SettingsStore.h"
 #include "SetupMirrorTarget.h"
 #include "chameleonButton.h"
@@ -16,8 +15,6 @@
 #include <QLineEdit>
 
 #include <array>
-#include <cmath>
-#include <optional>
 #include <tuple>
 
 namespace {
@@ -29,15 +26,6 @@ constexpr int kSaveEnablingInterval = 100;
 constexpr int kTabInterval = 200;
 
 const QString kTitle = QStringLiteral("Tallyvane Control Panel");
-
-// A stored whole number, or nothing when the text holds none.
-std::optional<int> wholeNumber(const QString& text)
-{
-    const std::optional<double> number = tryNumberFromText(text);
-    if (!number || std::fabs(*number) > 1e9)
-        return std::nullopt;
-    return int(roundHalfToEven(*number));
-}
 
 } // namespace
 
@@ -81,7 +69,7 @@ void first::connectControls()
 void first::load()
 {
     fillCurrencyList();
-    readSettings();
+    showEntries(SetupRules::storedEntries(m_settings));
     enableSave();
     startTimers();
 }
@@ -112,27 +100,18 @@ void first::fillCurrencyList()
     selectCurrency(-1);
 }
 
-// Each field keeps its own text when nothing is stored for it.
-void first::readSettings()
+void first::showEntries(const SetupEntries& shown)
 {
-    const auto read = [this](const SettingKey& key, const QString& current) {
-        return m_settings.GetSetting(QLatin1String(key.section), QLatin1String(key.key), current);
-    };
-    ui.Text1->setText(read(Settings::Name, ui.Text1->text()));
-    ui.Text2->setText(read(Settings::Email, ui.Text2->text()));
-    ui.Text4->setText(read(Settings::Password, ui.Text4->text()));
-    ui.Text3->setText(read(Settings::CurrencyOther, ui.Text3->text()));
+    ui.Text1->setText(shown.name);
+    ui.Text2->setText(shown.phone);
+    ui.Text4->setText(shown.password);
+    ui.Text3->setText(shown.otherCurrency);
     // The prompt reads from its start.
     ui.Text3->setCursorPosition(0);
-    const auto readTick = [&](const SettingKey& key, QCheckBox* box) {
-        const QString current = box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-        box->setChecked(wholeNumber(read(key, current)) == 1);
-    };
-    readTick(Settings::DeleteAllowedCheck, ui.Check1);
-    readTick(Settings::AddAllowedCheck, ui.Check3);
-    readTick(Settings::EditAllowedCheck, ui.Check2);
-    const QString stored = read(Settings::Currency, QString::number(selectedCurrency()));
-    selectCurrency(wholeNumber(stored).value_or(selectedCurrency()));
+    ui.Check1->setChecked(shown.deleteTicked);
+    ui.Check3->setChecked(shown.addTicked);
+    ui.Check2->setChecked(shown.editTicked);
+    selectCurrency(shown.currencyIndex);
 }
 
 // A position outside the list selects nothing, as -1 does.
@@ -187,7 +166,11 @@ SetupEntries first::entries() const
 
 void first::mirrorIntoMain()
 {
-    const SetupEntries shown = entries();
+    mirror(entries());
+}
+
+void first::mirror(const SetupEntries& shown)
+{
     const ClerkPermissions permissions = SetupRules::permissionsOf(shown);
     m_mirror.mirrorPermissions(permissions.deleteAllowed, permissions.addAllowed, permissions.editAllowed);
     const QString currency = SetupRules::shownCurrency(shown);
@@ -266,6 +249,10 @@ void first::closeEvent(QCloseEvent* event)
     Timer3.stop();
     const bool cancelledByOperator = !m_saving && isVisible();
     QWidget::closeEvent(event);
-    if (cancelledByOperator)
-        emit cancelled();
+    if (!cancelledByOperator)
+        return;
+    // What was ticked but not saved stops applying: the main window gets
+    // back what a setup opened afresh would show it.
+    mirror(SetupRules::storedEntries(m_settings));
+    emit cancelled();
 }

@@ -58,7 +58,8 @@ public:
     // told, and the window stays open with what was typed; returns whether
     // everything was saved.
     bool save();
-    // "Cancel": closes without saving.
+    // "Cancel": closes without saving; the main window's clerk permissions
+    // and currency go back to the stored ones.
     void cancel();
     void showHelp();
 
@@ -76,7 +77,8 @@ private:
     void connectControls();
     void startTimers();
     void fillCurrencyList();
-    void readSettings();
+    void showEntries(const SetupEntries& shown);
+    void mirror(const SetupEntries& shown);
     void selectCurrency(int index);
     int selectedCurrency() const;
     void reportNotSaved(const Result& result);

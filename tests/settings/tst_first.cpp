@@ -125,6 +125,7 @@ private slots:
     void storedValuesOutsideTheListSelectNothing();
     void unwritableSettingsKeepTheWindowOpen();
     void cancelSavesNothing();
+    void cancelGivesTheMainWindowTheStoredValues();
     void tabTimerShowsTheSelectedGroup_data();
     void tabTimerShowsTheSelectedGroup();
     void helpPictureOpensTheHelpFile();
@@ -462,7 +463,9 @@ void FirstTest::cancelSavesNothing()
     QSignalSpy cancelledSpy(&window, &first::cancelled);
     fixture.typeAccount();
     fixture.ui().Check1->setChecked(true);
+    fixture.ui().Combo1->setCurrentIndex(176);
     window.mirrorIntoMain();
+    QCOMPARE(fixture.mainWindow.permissions, QStringList({"0", "1", "1"}));
     QApplication::setActiveWindow(&window);
     QTest::keyClick(&window, Qt::Key_Escape);
     QCOMPARE(cancelledSpy.count(), 1);
@@ -470,12 +473,32 @@ void FirstTest::cancelSavesNothing()
     QVERIFY(!window.isVisible());
     QVERIFY(!window.timersRunning());
     QVERIFY(!QFile::exists(fixture.settings.fileName()));
-
-    // Recreated from the store, its mirror gives the main window back the
-    // stored permissions.
-    first& recreated = fixture.open();
-    recreated.mirrorIntoMain();
+    // The unsaved tick no longer lets a clerk delete.
     QCOMPARE(fixture.mainWindow.permissions, QStringList({"1", "1", "1"}));
+    QCOMPARE(fixture.mainWindow.currencies, QStringList({"Select Your Currency", "Select Your Currency"}));
+}
+
+void FirstTest::cancelGivesTheMainWindowTheStoredValues()
+{
+    SetupFixture fixture;
+    fixture.settings.SaveSetting(Settings::EditAllowedCheck, QStringLiteral("1"));
+    fixture.settings.SaveSetting(Settings::Currency, QStringLiteral("175"));
+    first& window = fixture.open();
+    window.show();
+    fixture.ui().Check2->setChecked(false);
+    fixture.ui().Check3->setChecked(true);
+    fixture.ui().Combo1->setEditText(QStringLiteral("Kr"));
+    window.mirrorIntoMain();
+    QCOMPARE(fixture.mainWindow.permissions, QStringList({"1", "0", "1"}));
+    window.cancel();
+    QCOMPARE(fixture.mainWindow.permissions, QStringList({"1", "1", "0"}));
+    QCOMPARE(fixture.mainWindow.currencies, QStringList({"€", "€"}));
+
+    // A setup opened again mirrors the same.
+    fixture.mainWindow = FakeMainWindow();
+    fixture.open().mirrorIntoMain();
+    QCOMPARE(fixture.mainWindow.permissions, QStringList({"1", "1", "0"}));
+    QCOMPARE(fixture.mainWindow.currencies, QStringList({"€", "€"}));
 }
 
 void FirstTest::tabTimerShowsTheSelectedGroup_data()
