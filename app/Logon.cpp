@@ -18,14 +18,19 @@ namespace {
 constexpr int kClientWidth = 5745 / 15;
 constexpr int kClientHeight = 3915 / 15;
 constexpr int kBannerHeight = 56;
-constexpr int kLabelX = 20;
-constexpr int kLabelWidth = 108;
-constexpr int kFieldX = kLabelX + kLabelWidth;
-constexpr int kFieldWidth = kClientWidth - kFieldX - 20;
-constexpr int kRowHeight = 26;
+constexpr int kMargin = 16;
+constexpr int kFieldWidth = kClientWidth - 2 * kMargin;
+constexpr int kLabelHeight = 18;
+constexpr int kFieldHeight = 26;
 constexpr int kButtonWidth = 96;
 constexpr int kButtonHeight = 30;
+constexpr int kButtonGap = 8;
 constexpr int kEnablingInterval = 200;
+
+// Each caption stands above its box, so the whole width is the box's.
+constexpr int kRoleTop = 66;
+constexpr int kPasswordTop = 120;
+constexpr int kNoteTop = kPasswordTop + kLabelHeight + kFieldHeight + 4;
 
 // Shows every character of a password as "*" at once, whatever the
 // desktop's style would show.
@@ -43,12 +48,13 @@ public:
     }
 };
 
-QLabel* addLabel(QWidget* window, const QString& caption, int top, QWidget* buddy)
+// The caption at `top` and its box under it.
+void placeWithCaption(QWidget* window, const QString& caption, int top, QWidget* box)
 {
     auto* label = new QLabel(caption, window);
-    label->setGeometry(kLabelX, top, kLabelWidth, kRowHeight);
-    label->setBuddy(buddy);
-    return label;
+    label->setGeometry(kMargin, top, kFieldWidth, kLabelHeight);
+    label->setBuddy(box);
+    box->setGeometry(kMargin, top + kLabelHeight, kFieldWidth, kFieldHeight);
 }
 
 QLabel* addNote(QWidget* window, const QString& text, int top)
@@ -62,7 +68,7 @@ QLabel* addNote(QWidget* window, const QString& text, int top)
     note->setPalette(muted);
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    note->setGeometry(kFieldX, top, kFieldWidth, 30);
+    note->setGeometry(kMargin, top, kFieldWidth, 2 * kLabelHeight);
     return note;
 }
 
@@ -91,24 +97,23 @@ LogonControls buildLogonControls(QWidget* window)
     ui.Combo1 = new QComboBox(window);
     ui.Combo1->setEditable(true);
     ui.Combo1->setInsertPolicy(QComboBox::NoInsert);
-    ui.Combo1->setGeometry(kFieldX, 76, kFieldWidth, kRowHeight);
     ui.Combo1->setAccessibleName(QStringLiteral("Authorization"));
-    addLabel(window, QStringLiteral("Authorization:"), 76, ui.Combo1);
+    placeWithCaption(window, QStringLiteral("Authorization:"), kRoleTop, ui.Combo1);
 
     ui.Text1 = new QLineEdit(window);
     auto* stars = new StarPasswordStyle;
     stars->setParent(ui.Text1);
     ui.Text1->setStyle(stars);
     ui.Text1->setEchoMode(QLineEdit::Password);
-    ui.Text1->setGeometry(kFieldX, 116, kFieldWidth, kRowHeight);
     ui.Text1->setAccessibleName(QStringLiteral("Admin Password"));
     const QString note = QStringLiteral("* Enter only if Authorization is selected as Administrator ");
     ui.Text1->setAccessibleDescription(note.trimmed());
-    addLabel(window, QStringLiteral("Admin Password:"), 116, ui.Text1);
-    addNote(window, note, 146);
+    placeWithCaption(window, QStringLiteral("Admin Password:"), kPasswordTop, ui.Text1);
+    addNote(window, note, kNoteTop);
 
-    ui.chameleonButton1 = addButton(window, QStringLiteral("Login"), kClientWidth - 2 * kButtonWidth - 28);
-    ui.chameleonButton2 = addButton(window, QStringLiteral("Cancel"), kClientWidth - kButtonWidth - 20);
+    const int cancelX = kClientWidth - kMargin - kButtonWidth;
+    ui.chameleonButton1 = addButton(window, QStringLiteral("Login"), cancelX - kButtonGap - kButtonWidth);
+    ui.chameleonButton2 = addButton(window, QStringLiteral("Cancel"), cancelX);
 
     QWidget::setTabOrder(ui.Combo1, ui.Text1);
     QWidget::setTabOrder(ui.Text1, ui.chameleonButton1);
