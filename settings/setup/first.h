@@ -26,6 +26,7 @@ struct firstServices
 // account, show the selected tab's group and mirror the permissions and the
 // currency into the main window. It closes after a save or a cancel; a
 // setup wanted again is a new window, loaded afresh from the settings.
+// The mirror's target must outlive the window.
 class first : public QWidget
 {
     Q_OBJECT
@@ -67,7 +68,10 @@ signals:
     // Everything was saved: the main window shows now.
     void saved();
     // The operator closed the window without saving. While the first run
-    // is not done, the setup must come back at once.
+    // is not done, the setup must come back at once: raised before the
+    // window has gone, so that a receiver connected directly shows the new
+    // setup while this one still counts as a visible window and the
+    // program does not end in between.
     void cancelled();
 
 protected:
