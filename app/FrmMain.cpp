@@ -62,6 +62,8 @@ FrmMain::~FrmMain() = default;
 void FrmMain::setClerkPermissions(const QString& deleteAllowed, const QString& addAllowed,
                                   const QString& editAllowed)
 {
+    if (Text2 == deleteAllowed && Text5 == addAllowed && Text6 == editAllowed)
+        return;
     Text2 = deleteAllowed;
     Text5 = addAllowed;
     Text6 = editAllowed;
@@ -76,8 +78,24 @@ void FrmMain::setRole(const QString& role)
 
 void FrmMain::setFirstRunFlag(const QString& flag)
 {
+    if (Text1 == flag)
+        return;
     Text1 = flag;
     sessionChanged();
+}
+
+void FrmMain::mirrorPermissions(const QString& deleteAllowed, const QString& addAllowed,
+                                const QString& editAllowed)
+{
+    setClerkPermissions(deleteAllowed, addAllowed, editAllowed);
+}
+
+void FrmMain::mirrorCurrencies(const QString& currency1, const QString& currency2)
+{
+    for (const auto& [label, text] : {std::pair{ui.GroupBox5->Label18, currency1},
+                                      std::pair{ui.GroupBox5->Label19, currency2}})
+        if (label->text() != text)
+            label->setText(text);
 }
 
 // The role rules depend only on the session fields and the list, all of
@@ -237,19 +255,24 @@ void FrmMain::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-void FrmMain::unload()
+void FrmMain::saveHistory()
 {
-    if (m_unloaded)
-        return;
-    m_unloaded = true;
     const QString operatorName = session().roleName();
     if (!operatorName.isEmpty())
         ui.Label11->setValue(operatorName);
     const QDateTime now = m_clock();
     ui.Label15->setValue(QStringLiteral("Date: ") + shortDateText(now.date()) + QStringLiteral(" At: ")
                          + longTimeText(now.time()));
-    keepSetting(Settings::History, ui.Label15->value());
-    keepSetting(Settings::HistoryUser, ui.Label11->value());
+    saveSetting(Settings::History, ui.Label15->value());
+    saveSetting(Settings::HistoryUser, ui.Label11->value());
+}
+
+void FrmMain::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    saveHistory();
     for (QTimer* timer : {&Timer1, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9, &Timer11, &Timer12,
                           &Timer13})
         timer->stop();

@@ -4,6 +4,7 @@
 #include "FileDialog.h"
 #include "FrmMainControls.h"
 #include "RoleRules.h"
+#include "SetupMirrorTarget.h"
 
 #include <QDateTime>
 #include <QTimer>
@@ -33,7 +34,7 @@ struct FrmMainServices
 // the open customer store from load() to its close, keeps its derived
 // state up to date with timers, and asks for the other windows through its
 // signals.
-class FrmMain : public QWidget
+class FrmMain : public QWidget, public SetupMirrorTarget
 {
     Q_OBJECT
 
@@ -57,7 +58,17 @@ public:
     void setClerkPermissions(const QString& deleteAllowed, const QString& addAllowed,
                              const QString& editAllowed);
     const QString& firstRunFlag() const { return Text1; }
-    void setFirstRunFlag(const QString& flag);
+    bool firstRunDone() const { return Text1 == QLatin1String("1"); }
+
+    // What the setup window keeps in step while it runs.
+    void mirrorPermissions(const QString& deleteAllowed, const QString& addAllowed,
+                           const QString& editAllowed) override;
+    void mirrorCurrencies(const QString& currency1, const QString& currency2) override;
+    void setFirstRunFlag(const QString& flag) override;
+
+    // Stores the role of the session's operator and this moment as the
+    // database's last use, as closing the window does.
+    void saveHistory();
 
     const FrmMainControls& controls() const { return ui; }
     const CustomerList& customers() const { return m_customers; }
@@ -126,6 +137,7 @@ private:
     void afterListChange();
     void deleteSelectedAfterConfirm();
     void keepSetting(const SettingKey& key, const QString& value);
+    void saveSetting(const SettingKey& key, const QString& value);
     bool clerkLocked(const ToolPicture* tool) const;
     void showPanel(const PanelGroup* shown);
     void unload();

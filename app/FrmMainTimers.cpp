@@ -144,8 +144,12 @@ void FrmMain::keepSetting(const SettingKey& key, const QString& value)
 {
     // A key never saved reads as its default: saving that would change
     // nothing the program reads, so an idle window writes nothing.
-    if (m_settings.GetSetting(key) == value)
-        return;
+    if (m_settings.GetSetting(key) != value)
+        saveSetting(key, value);
+}
+
+void FrmMain::saveSetting(const SettingKey& key, const QString& value)
+{
     const Result saved = m_settings.SaveSetting(key, value);
     if (saved.ok()) {
         m_settingsFailureShown = false;

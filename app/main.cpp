@@ -1,7 +1,6 @@
 #include "Artwork.h"
-#include "FrmMain.h"
-#include "MainWindowStart.h"
 #include "ProgramFolder.h"
+#include "ProgramWindows.h"
 #include "QtDialogs.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
@@ -10,13 +9,14 @@
 #include <QApplication>
 #include <QStandardPaths>
 
-// Until the log-on exists, the program opens its main window directly for
-// the administrator on the database below the program folder.
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Tallyvane"));
     application.setWindowIcon(Artwork::icon(QStringLiteral("tallyvane.svg")));
+    // The windows decide when the program ends: between the splash and the
+    // log-on no window is visible for a moment.
+    application.setQuitOnLastWindowClosed(false);
     QtDialogs dialogs;
     Dialogs::setShared(&dialogs);
 
@@ -33,20 +33,13 @@ int main(int argc, char* argv[])
                             MessageButtons::Ok);
         return 1;
     }
-    const QString databaseFile = programFolder + QStringLiteral("/Other/Tallyvane DB.mdb");
-    SqliteCustomerStore store(databaseFile);
-    FrmMain window(FrmMainServices{store, settings, dialogs, programFolder});
-    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
-        window.showNormal();
-        window.raise();
-        window.activateWindow();
-    });
-    dialogs.setParentWindow(&window);
-    if (!loadMainWindow(window, dialogs, databaseFile))
+    SqliteCustomerStore store(programFolder + QStringLiteral("/Other/Tallyvane DB.mdb"));
+    ProgramWindows windows(ProgramServices{store, settings, dialogs, programFolder});
+    QObject::connect(&instance, &SingleInstance::activationRequested, &windows,
+                     &ProgramWindows::bringForward);
+    QObject::connect(&windows, &ProgramWindows::finished, &application, &QApplication::quit,
+                     Qt::QueuedConnection);
+    if (!windows.start())
         return 1;
-    window.setRole(Session::administrator());
-    window.applyRoleRules();
-    QObject::connect(&window, &FrmMain::loggedOut, &application, &QApplication::quit);
-    window.show();
     return application.exec();
 }

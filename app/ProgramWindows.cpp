@@ -1,0 +1,142 @@
+#include "ProgramWindows.h"
+
+#include "FrmMain.h"
+#include "FrmSplash.h"
+#include "Logon.h"
+#include "MainWindowStart.h"
+#include "first.h"
+
+ProgramWindows::ProgramWindows(const ProgramServices& services, QObject* parent)
+    : QObject(parent), m_services(services)
+{
+}
+
+ProgramWindows::~ProgramWindows()
+{
+    m_closing = true;
+    delete m_splash;
+    m_logon.reset();
+    m_setup.reset();
+    m_main.reset();
+}
+
+bool ProgramWindows::start()
+{
+    m_splash = new FrmSplash();
+    m_splash->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_splash, &FrmSplash::logonRequested, this, &ProgramWindows::showLogonAfterSplash);
+    m_splash->show();
+
+    createMain();
+    const QString databaseFile = m_services.programFolder + QStringLiteral("/Other/Tallyvane DB.mdb");
+    if (!loadMainWindow(*m_main, m_services.dialogs, databaseFile)) {
+        delete m_splash;
+        return false;
+    }
+    createSetup();
+    createLogon();
+    m_main->roleRulesTick();
+    return true;
+}
+
+void ProgramWindows::createMain()
+{
+    m_main = std::make_unique<FrmMain>(FrmMainServices{m_services.store, m_services.settings,
+                                                       m_services.dialogs, m_services.programFolder,
+                                                       m_services.clock});
+    m_main->setFirstRunHandler([this] { redirectToSetup(); });
+    connect(m_main.get(), &FrmMain::loggedOut, this, [this] { m_logon->showAfterLogOut(); });
+    connect(m_main.get(), &FrmMain::setupRequested, this, [this] { m_setup->show(); });
+    connect(m_main.get(), &FrmMain::unloaded, this, &ProgramWindows::closeAll);
+}
+
+// The setup runs hidden from the start: its mirror keeps the main window's
+// clerk permissions and currency in step with what it shows.
+void ProgramWindows::createSetup()
+{
+    m_setup = std::make_unique<first>(firstServices{m_services.settings, m_services.dialogs, *m_main,
+                                                    m_services.programFolder});
+    connect(m_setup.get(), &first::saved, this, &ProgramWindows::setupSaved);
+    connect(m_setup.get(), &first::cancelled, this, &ProgramWindows::setupCancelled,
+            Qt::DirectConnection);
+    m_setup->load();
+}
+
+void ProgramWindows::createLogon()
+{
+    m_logon = std::make_unique<Logon>(LogonServices{
+        m_services.settings, m_services.dialogs, m_services.programFolder,
+        [this] { return m_setup ? m_setup->password() : QString(); }});
+    connect(m_logon.get(), &Logon::loggedOn, this, [this](const QString& role) {
+        m_main->setRole(role);
+        m_main->show();
+    });
+    connect(m_logon.get(), &Logon::closeAllRequested, this, &ProgramWindows::closeAll);
+}
+
+void ProgramWindows::showLogonAfterSplash()
+{
+    // On a first run the setup has taken the log-on's place already.
+    if (m_main && m_main->firstRunDone())
+        m_logon->show();
+}
+
+// The first run: the log-on window gives way to the setup, the main window
+// stays hidden, and the moment is recorded once as the database's last use.
+void ProgramWindows::redirectToSetup()
+{
+    if (!m_historyOfRedirectSaved) {
+        m_historyOfRedirectSaved = true;
+        m_main->saveHistory();
+    }
+    if (m_logon->isVisible())
+        m_logon->closeQuietly();
+    if (m_setup->isHidden())
+        m_setup->show();
+}
+
+void ProgramWindows::setupSaved()
+{
+    m_main->show();
+    // The saved window goes; a fresh hidden one keeps the mirror running.
+    m_setup.release()->deleteLater();
+    createSetup();
+}
+
+void ProgramWindows::setupCancelled()
+{
+    if (m_closing)
+        return;
+    const bool firstRun = !m_main->firstRunDone();
+    m_setup.release()->deleteLater();
+    createSetup();
+    // Until a setup is saved there is nothing else to work with.
+    if (firstRun)
+        m_setup->show();
+}
+
+void ProgramWindows::closeAll()
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    if (m_splash)
+        m_splash->close();
+    m_setup->hide();
+    m_logon->closeQuietly();
+    m_main->close();
+    emit finished();
+}
+
+void ProgramWindows::bringForward()
+{
+    for (QWidget* window : {static_cast<QWidget*>(m_main.get()), static_cast<QWidget*>(m_setup.get()),
+                            static_cast<QWidget*>(m_logon.get())}) {
+        if (window && window->isVisible()) {
+            window->showNormal();
+            window->raise();
+            window->activateWindow();
+            return;
+        }
+    }
+}

@@ -1,0 +1,176 @@
+// The program's start: splash, the main window brought up hidden, the
+// log-on, and on a first run the setup, with the timers driven directly.
+#include "FakeDialogs.h"
+#include "FrmMain.h"
+#include "Logon.h"
+#include "ProgramWindows.h"
+#include "SettingsStore.h"
+#include "SqliteCustomerStore.h"
+#include "ToolPicture.h"
+#include "first.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QDateTime now()
+{
+    return QDateTime(QDate(2026, 12, 6), QTime(9, 15, 0));
+}
+
+class Program
+{
+public:
+    Program()
+        : store(folder.filePath(QStringLiteral("Other/Tallyvane DB.mdb"))),
+          settings(folder.filePath(QStringLiteral("settings.ini")))
+    {
+    }
+
+    void seed(int customers)
+    {
+        QVERIFY(store.open().ok());
+        for (int i = 0; i < customers; ++i)
+            QVERIFY(store.append(CustomerRecord::fromList(QStringList(16, QStringLiteral("Ann")))).ok());
+        store.close();
+    }
+
+    ProgramWindows& start()
+    {
+        windows = std::make_unique<ProgramWindows>(
+            ProgramServices{store, settings, dialogs, folder.path(), [] { return now(); }});
+        if (!windows->start())
+            qFatal("the program did not start");
+        return *windows;
+    }
+
+    QTemporaryDir folder;
+    SqliteCustomerStore store;
+    SettingsStore settings;
+    FakeDialogs dialogs;
+    std::unique_ptr<ProgramWindows> windows;
+};
+
+} // namespace
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void splashGivesWayToTheLogonWithTheMainWindowReady()
+    {
+        Program program;
+        program.settings.SaveSetting(Settings::FirstTimeRun, QStringLiteral("1"));
+        program.seed(3);
+        ProgramWindows& windows = program.start();
+        QVERIFY(windows.splash()->isVisible());
+        QVERIFY(windows.logon()->isHidden());
+        // Before anyone logs on, the store is open and the list filled.
+        QVERIFY(program.store.isOpen());
+        QCOMPARE(windows.main()->customers().count(), 3);
+        QVERIFY(windows.main()->isHidden());
+
+        QPointer<FrmSplash> splash = windows.splash();
+        splash->timeUp();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!splash);
+        QVERIFY(windows.logon()->isVisible());
+    }
+
+    void logOnShowsTheMainWindowAndLogOutComesBack()
+    {
+        Program program;
+        program.settings.SaveSetting(Settings::FirstTimeRun, QStringLiteral("1"));
+        program.settings.SaveSetting(Settings::Password, QStringLiteral("secret"));
+        ProgramWindows& windows = program.start();
+        windows.splash()->timeUp();
+        const LogonControls& logon = windows.logon()->controls();
+        logon.Combo1->setCurrentIndex(logon.Combo1->findText(QStringLiteral("Database Administrator")));
+        logon.Text1->setText(QStringLiteral("secret"));
+        windows.logon()->applyEnablingRules();
+        windows.logon()->logOn();
+        QVERIFY(windows.main()->isVisible());
+        QCOMPARE(windows.main()->session().role, QStringLiteral("Admin"));
+
+        program.dialogs.queueAnswer(MessageAnswer::Yes);
+        windows.main()->logOut();
+        QVERIFY(windows.main()->isHidden());
+        QVERIFY(windows.logon()->isVisible());
+        QVERIFY(logon.Text1->text().isEmpty());
+    }
+
+    void firstRunGoesToTheSetupAndTheMainWindowFollowsItsSave()
+    {
+        Program program;
+        ProgramWindows& windows = program.start();
+        windows.main()->roleRulesTick();
+        windows.main()->roleRulesTick();
+        QVERIFY(windows.setup()->isVisible());
+        QVERIFY(windows.logon()->isHidden());
+        QVERIFY(windows.main()->isHidden());
+        // The redirect is recorded once as the last use.
+        QCOMPARE(program.settings.GetSetting(Settings::HistoryUser), QStringLiteral("None"));
+        QCOMPARE(program.settings.GetSetting(Settings::History),
+                 QStringLiteral("Date: 12/6/2026 At: 9:15:00 AM"));
+        QFile settingsFile(program.settings.fileName());
+        QVERIFY(settingsFile.open(QIODevice::ReadOnly));
+        QVERIFY(settingsFile.readAll().contains("historyuser=None"));
+
+        // The splash's end does not bring the log-on back.
+        windows.splash()->timeUp();
+        QVERIFY(windows.logon()->isHidden());
+
+        const firstControls& setup = windows.setup()->controls();
+        setup.Text1->setText(QStringLiteral("Maria Lopez"));
+        setup.Text2->setText(QStringLiteral("555-0100"));
+        setup.Text4->setText(QStringLiteral("secret"));
+        windows.setup()->enableSave();
+        QVERIFY(windows.setup()->save());
+        QVERIFY(windows.main()->isVisible());
+        // Shown without a log-on: role "0", the tools as they were, every lock mark showing.
+        windows.main()->roleRulesTick();
+        QCOMPARE(windows.main()->session().role, QStringLiteral("0"));
+        for (const ToolPicture* tool : {windows.main()->controls().Image2, windows.main()->controls().Image6}) {
+            QVERIFY(tool->isEnabled());
+            QVERIFY(tool->lockMarkVisible());
+        }
+    }
+
+    void cancellingTheFirstSetupBringsItBack()
+    {
+        Program program;
+        ProgramWindows& windows = program.start();
+        windows.main()->roleRulesTick();
+        QVERIFY(windows.setup()->isVisible());
+        QSignalSpy finished(&windows, &ProgramWindows::finished);
+        windows.setup()->cancel();
+        QVERIFY(windows.setup()->isVisible());
+        QCOMPARE(finished.count(), 0);
+    }
+
+    void cancellingTheLogonClosesEverything()
+    {
+        Program program;
+        program.settings.SaveSetting(Settings::FirstTimeRun, QStringLiteral("1"));
+        ProgramWindows& windows = program.start();
+        windows.splash()->timeUp();
+        QSignalSpy finished(&windows, &ProgramWindows::finished);
+        windows.logon()->close(); // as "Cancel" does
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(windows.main()->isHidden());
+        QCOMPARE(program.settings.GetSetting(Settings::History),
+                 QStringLiteral("Date: 12/6/2026 At: 9:15:00 AM"));
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
