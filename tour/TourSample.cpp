@@ -71,6 +71,7 @@ Result seed(CustomerStore& store, SettingsStore& settings)
     store.close();
     settings.SaveSetting(Settings::FirstTimeRun, QStringLiteral("1"));
     settings.SaveSetting(Settings::Name, QStringLiteral("Maria Lopez"));
+    settings.SaveSetting(Settings::Password, QStringLiteral("secret"));
     settings.SaveSetting(Settings::Email, QStringLiteral("maria@tallyvane-coffee.example"));
     settings.SaveSetting(Settings::HistoryUser, QStringLiteral("Database Clerk"));
     settings.SaveSetting(Settings::History, QStringLiteral("Date: 12/5/2026 At: 6:02:41 PM"));

@@ -1,15 +1,20 @@
 // tallyvane-tour DIR [--scale N]: renders every page of the program's
 // windows, on a sample database, into PNGs named after what they show.
 #include "FrmMain.h"
+#include "FrmSplash.h"
+#include "Logon.h"
 #include "QuietDialogs.h"
 #include "SettingsStore.h"
 #include "SqliteCustomerStore.h"
 #include "ToolPicture.h"
 #include "TourSample.h"
+#include "first.h"
 #include "xpWellsTab.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -73,6 +78,57 @@ void tourMainWindow(FrmMain& window, Tour& tour)
     tour.onTab(1, QStringLiteral("main-clerk-locked"));
 }
 
+QString pngIn(const QString& folder, const QString& name)
+{
+    return QDir(folder).filePath(name + QStringLiteral(".png"));
+}
+
+void shootWindow(QWidget& window, const QString& folder, const QString& name)
+{
+    window.show();
+    QApplication::processEvents();
+    const QString file = pngIn(folder, name);
+    window.grab().save(file);
+    QTextStream(stdout) << file << Qt::endl;
+}
+
+void tourStartWindows(FrmMain& window, SettingsStore& settings, Dialogs& dialogs,
+                      const QString& programFolder, const QString& folder)
+{
+    FrmSplash splash;
+    shootWindow(splash, folder, QStringLiteral("splash"));
+    splash.hide();
+
+    Logon logon(LogonServices{settings, dialogs, programFolder});
+    const LogonControls& ui = logon.controls();
+    const auto logonAs = [&](const QString& role, const QString& password, const QString& name) {
+        ui.Combo1->setCurrentIndex(ui.Combo1->findText(role));
+        if (role.isEmpty())
+            ui.Combo1->setEditText(ui.Combo1->itemText(0));
+        ui.Text1->setText(password);
+        logon.applyEnablingRules();
+        shootWindow(logon, folder, name);
+    };
+    logonAs(QString(), QString(), QStringLiteral("logon-prompt"));
+    logonAs(QStringLiteral("Database Clerk"), QString(), QStringLiteral("logon-clerk"));
+    logonAs(QStringLiteral("Database Administrator"), QStringLiteral("secre"),
+            QStringLiteral("logon-administrator-wrong-password"));
+    logonAs(QStringLiteral("Database Administrator"), QStringLiteral("secret"),
+            QStringLiteral("logon-administrator"));
+    logon.closeQuietly();
+
+    first setup(firstServices{settings, dialogs, window, programFolder});
+    setup.load();
+    const char* const tabs[] = {"setup-administrator-details", "setup-settings", "setup-database-security"};
+    for (int tab = 1; tab <= 3; ++tab) {
+        setup.controls().xpWellsTab1->setSelectedTab(tab);
+        setup.switchGroup();
+        setup.enableSave();
+        shootWindow(setup, folder, QLatin1String(tabs[tab - 1]));
+    }
+    setup.hide();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -116,5 +172,7 @@ int main(int argc, char* argv[])
     window.show();
     Tour tour(window, outputFolder);
     tourMainWindow(window, tour);
+    window.hide();
+    tourStartWindows(window, settings, dialogs, programFolder.path(), outputFolder);
     return 0;
 }
