@@ -20,23 +20,12 @@ ProgramWindows::~ProgramWindows()
     m_main.reset();
 }
 
-bool ProgramWindows::start()
+void ProgramWindows::start()
 {
     m_splash = new FrmSplash();
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_splash, &FrmSplash::logonRequested, this, &ProgramWindows::showLogonAfterSplash);
     m_splash->show();
-
-    createMain();
-    const QString databaseFile = m_services.programFolder + QStringLiteral("/Other/Tallyvane DB.mdb");
-    if (!loadMainWindow(*m_main, m_services.dialogs, databaseFile)) {
-        delete m_splash;
-        return false;
-    }
-    createSetup();
-    createLogon();
-    m_main->roleRulesTick();
-    return true;
 }
 
 void ProgramWindows::createMain()
@@ -74,11 +63,21 @@ void ProgramWindows::createLogon()
     connect(m_logon.get(), &Logon::closeAllRequested, this, &ProgramWindows::closeAll);
 }
 
+// The log-on appears with the other windows loaded behind it: the main
+// window opens the store and fills its list, the setup runs hidden. On a
+// first run the main window's rules then send the operator to the setup.
 void ProgramWindows::showLogonAfterSplash()
 {
-    // On a first run the setup has taken the log-on's place already.
-    if (m_main && m_main->firstRunDone())
-        m_logon->show();
+    createMain();
+    const QString databaseFile = m_services.programFolder + QStringLiteral("/Other/Tallyvane DB.mdb");
+    if (!loadMainWindow(*m_main, m_services.dialogs, databaseFile)) {
+        m_closing = true;
+        emit finished();
+        return;
+    }
+    createSetup();
+    createLogon();
+    m_logon->show();
 }
 
 // The first run: the log-on window gives way to the setup, the main window

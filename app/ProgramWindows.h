@@ -42,9 +42,10 @@ public:
     explicit ProgramWindows(const ProgramServices& services, QObject* parent = nullptr);
     ~ProgramWindows() override;
 
-    // Shows the splash after bringing the other windows up hidden; a
-    // database that cannot be opened is told to the operator and ends it.
-    bool start();
+    // Shows the splash; when it gives way, the log-on appears with the
+    // other windows loaded behind it. A database that cannot be opened is
+    // told to the operator, and the program ends.
+    void start();
 
     FrmSplash* splash() const { return m_splash; }
     Logon* logon() const { return m_logon.get(); }

@@ -39,7 +39,6 @@ int main(int argc, char* argv[])
                      &ProgramWindows::bringForward);
     QObject::connect(&windows, &ProgramWindows::finished, &application, &QApplication::quit,
                      Qt::QueuedConnection);
-    if (!windows.start())
-        return 1;
+    windows.start();
     return application.exec();
 }
