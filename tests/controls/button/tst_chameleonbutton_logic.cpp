@@ -76,10 +76,8 @@ class TestChameleonButtonLogic : public QObject
     Q_OBJECT
 
 private slots:
-    void shiftColor_data();
-    void shiftColor();
-    void blendToWhite_data();
-    void blendToWhite();
+    void colourArithmetic_data();
+    void colourArithmetic();
     void setColors_data();
     void setColors();
     void captionCentredAndPictureSize();
@@ -99,50 +97,36 @@ private slots:
     void pointers();
 };
 
-void TestChameleonButtonLogic::shiftColor_data()
+// "blend" rows are BlendToWhite; the others ShiftColor.
+void TestChameleonButtonLogic::colourArithmetic_data()
 {
     QTest::addColumn<quint32>("color");
     QTest::addColumn<int>("amount");
-    QTest::addColumn<bool>("proportional");
-    QTest::addColumn<bool>("soft");
+    QTest::addColumn<QString>("mode");
     QTest::addColumn<quint32>("expected");
-    QTest::newRow("clamps at 255") << rgb(255, 250, 10) << 20 << false << false << rgb(255, 255, 30);
-    QTest::newRow("clamps at 0") << rgb(5, 5, 5) << -20 << false << false << rgb(0, 0, 0);
-    QTest::newRow("proportional blue") << rgb(100, 100, 96) << 48 << true << false << rgb(148, 148, 120);
-    QTest::newRow("proportional down") << rgb(240, 240, 240) << -12 << true << false << rgb(228, 228, 225);
-    QTest::newRow("gradient base of grey") << rgb(192, 192, 192) << 48 << true << false << rgb(240, 240, 240);
-    QTest::newRow("soft bevel halves up") << rgb(100, 100, 100) << 31 << false << true << rgb(115, 115, 115);
-    QTest::newRow("soft bevel halves down") << rgb(100, 100, 100) << -31 << false << true << rgb(85, 85, 85);
-    QTest::newRow("soft bevel, proportional") << rgb(100, 100, 96) << 48 << true << true << rgb(124, 124, 108);
+    QTest::newRow("clamps at 255") << rgb(255, 250, 10) << 20 << "" << rgb(255, 255, 30);
+    QTest::newRow("clamps at 0") << rgb(5, 5, 5) << -20 << "" << rgb(0, 0, 0);
+    QTest::newRow("proportional blue") << rgb(100, 100, 96) << 48 << "proportional" << rgb(148, 148, 120);
+    QTest::newRow("proportional down") << rgb(240, 240, 240) << -12 << "proportional" << rgb(228, 228, 225);
+    QTest::newRow("gradient base of grey") << rgb(192, 192, 192) << 48 << "proportional" << rgb(240, 240, 240);
+    QTest::newRow("soft bevel halves up") << rgb(100, 100, 100) << 31 << "soft" << rgb(115, 115, 115);
+    QTest::newRow("soft bevel halves down") << rgb(100, 100, 100) << -31 << "soft" << rgb(85, 85, 85);
+    QTest::newRow("soft bevel, proportional") << rgb(100, 100, 96) << 48 << "proportional soft" << rgb(124, 124, 108);
+    QTest::newRow("blend: select fill example") << rgb(0, 0, 128) << 176 << "blend" << rgb(176, 176, 215);
+    QTest::newRow("blend: half of select border") << rgb(0, 0, 128) << 128 << "blend" << rgb(128, 128, 191);
+    QTest::newRow("blend: none") << rgb(10, 20, 30) << 0 << "blend" << rgb(10, 20, 30);
+    QTest::newRow("blend: all") << rgb(10, 20, 30) << 255 << "blend" << rgb(255, 255, 255);
 }
 
-void TestChameleonButtonLogic::shiftColor()
+void TestChameleonButtonLogic::colourArithmetic()
 {
     QFETCH(quint32, color);
     QFETCH(int, amount);
-    QFETCH(bool, proportional);
-    QFETCH(bool, soft);
+    QFETCH(QString, mode);
     QFETCH(quint32, expected);
-    QCOMPARE(ShiftColor(color, amount, proportional, soft), expected);
-}
-
-void TestChameleonButtonLogic::blendToWhite_data()
-{
-    QTest::addColumn<quint32>("color");
-    QTest::addColumn<int>("amount");
-    QTest::addColumn<quint32>("expected");
-    QTest::newRow("select fill example") << rgb(0, 0, 128) << 176 << rgb(176, 176, 215);
-    QTest::newRow("half of select border") << rgb(0, 0, 128) << 128 << rgb(128, 128, 191);
-    QTest::newRow("none") << rgb(10, 20, 30) << 0 << rgb(10, 20, 30);
-    QTest::newRow("all") << rgb(10, 20, 30) << 255 << rgb(255, 255, 255);
-}
-
-void TestChameleonButtonLogic::blendToWhite()
-{
-    QFETCH(quint32, color);
-    QFETCH(int, amount);
-    QFETCH(quint32, expected);
-    QCOMPARE(BlendToWhite(color, amount), expected);
+    QCOMPARE(mode == "blend" ? BlendToWhite(color, amount)
+                             : ShiftColor(color, amount, mode.contains("proportional"), mode.contains("soft")),
+             expected);
 }
 
 void TestChameleonButtonLogic::setColors_data()

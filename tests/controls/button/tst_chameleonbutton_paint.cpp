@@ -69,6 +69,42 @@ QPalette classicPalette()
     return palette;
 }
 
+// Applies the setup steps in order; "custom" is scheme 2 on a green face,
+// "pic" and "picover" a red PictureNormal and a blue PictureOver. "x2"
+// changes nothing here: the caller paints at twice the pixels.
+void applySteps(chameleonButton& button, const QString& setup)
+{
+    using Step = std::function<void(chameleonButton&)>;
+    const QMap<QString, Step> steps{
+        {"hover", [](chameleonButton& b) { hover(b); }},
+        {"focus", [](chameleonButton& b) { focus(b); }},
+        {"default", [](chameleonButton& b) { b.setDefault(true); }},
+        {"pressed", [](chameleonButton& b) { b.DrawButton(ButtonState::Pressed, true); }},
+        {"disabled", [](chameleonButton& b) { b.setEnabled(false); }},
+        {"nofocusrect", [](chameleonButton& b) { b.setShowFocusRect(false); }},
+        {"custom", [](chameleonButton& b) {
+             b.setColorScheme(ColorSchemes::SchemeCustom);
+             b.setBackcolor(rgb(0, 128, 0));
+         }},
+        {"pic", [](chameleonButton& b) { b.setPictureNormal(block(Qt::red)); }},
+        {"picover", [](chameleonButton& b) { b.setPictureOver(block(Qt::blue)); }},
+        {"nomask", [](chameleonButton& b) { b.setUseMaskColor(false); }},
+        {"grey", [](chameleonButton& b) { b.setUseGreyscale(true); }},
+        {"fx2", [](chameleonButton& b) { b.setSpecialEffect(chameleonButton::SpecialEffects::FxEngraved); }},
+        {"fx3", [](chameleonButton& b) { b.setSpecialEffect(chameleonButton::SpecialEffects::FxShadowed); }},
+        {"x2", [](chameleonButton&) {}}};
+    for (const QString& name : setup.split(' ', Qt::SkipEmptyParts)) {
+        QVERIFY2(steps.contains(name), qPrintable(name));
+        steps[name](button);
+    }
+}
+
+void expectPixels(const QImage& image, const Pixels& pixels)
+{
+    for (const auto& [place, colour] : pixels)
+        QCOMPARE(placedColourAt(image, place), at(place, colour));
+}
+
 } // namespace
 
 class TestChameleonButtonPaint : public QObject
@@ -87,7 +123,7 @@ private slots:
     void regions();
     void beveledTextFocusFrame();
     void ovalNeverDrawsFocus();
-    void customSchemeHoverAndSystemSchemeColours();
+    void customSchemeSwapsToBackOverWhileHovered();
     void captionStylesAndEffects();
     void heightZeroDrawsNothing();
     void transparentShowsTheContainer();
@@ -99,9 +135,7 @@ void TestChameleonButtonPaint::init()
     PixelProbe::failOnPaintWarnings();
 }
 
-// Setup steps are applied in order; "custom" is scheme 2 on a green face,
-// "pic" and "picover" a red PictureNormal and a blue PictureOver, "x2"
-// paints at twice the pixels.
+// Setup: the steps of applySteps.
 void TestChameleonButtonPaint::looks_data()
 {
     QTest::addColumn<ButtonTypes>("type");
@@ -229,36 +263,12 @@ void TestChameleonButtonPaint::looks()
     QFETCH(ButtonTypes, type);
     QFETCH(QString, setup);
     QFETCH(Pixels, pixels);
-    using Step = std::function<void(chameleonButton&)>;
-    const QMap<QString, Step> steps{
-        {"hover", [](chameleonButton& button) { hover(button); }},
-        {"focus", [](chameleonButton& button) { focus(button); }},
-        {"default", [](chameleonButton& button) { button.setDefault(true); }},
-        {"pressed", [](chameleonButton& button) { button.DrawButton(ButtonState::Pressed, true); }},
-        {"disabled", [](chameleonButton& button) { button.setEnabled(false); }},
-        {"nofocusrect", [](chameleonButton& button) { button.setShowFocusRect(false); }},
-        {"custom", [](chameleonButton& button) {
-             button.setColorScheme(ColorSchemes::SchemeCustom);
-             button.setBackcolor(rgb(0, 128, 0));
-         }},
-        {"pic", [](chameleonButton& button) { button.setPictureNormal(block(Qt::red)); }},
-        {"picover", [](chameleonButton& button) { button.setPictureOver(block(Qt::blue)); }},
-        {"nomask", [](chameleonButton& button) { button.setUseMaskColor(false); }},
-        {"grey", [](chameleonButton& button) { button.setUseGreyscale(true); }},
-        {"fx2", [](chameleonButton& button) { button.setSpecialEffect(chameleonButton::SpecialEffects::FxEngraved); }},
-        {"fx3", [](chameleonButton& button) { button.setSpecialEffect(chameleonButton::SpecialEffects::FxShadowed); }},
-        {"x2", [](chameleonButton&) {}}};
     auto button = makeButton(type);
-    const QStringList setupSteps = setup.split(' ', Qt::SkipEmptyParts);
-    for (const QString& step : setupSteps) {
-        QVERIFY2(steps.contains(step), qPrintable(step));
-        steps[step](*button);
-    }
-    const qreal ratio = setupSteps.contains("x2") ? 2 : 1;
+    applySteps(*button, setup);
+    const qreal ratio = setup.split(' ').contains("x2") ? 2 : 1;
     const QImage image = paint(*button, ratio);
     QCOMPARE(image.size(), QSize(kWidth, kHeight) * ratio);
-    for (const auto& [place, colour] : pixels)
-        QCOMPARE(placedColourAt(image, place), at(place, colour));
+    expectPixels(image, pixels);
 }
 
 // The light bevel of the system scheme ("3D light") is lighter than the
@@ -296,13 +306,8 @@ void TestChameleonButtonPaint::systemSchemeLightBevel()
     QFETCH(Pixels, pixels);
     auto button = makeButton(type, ColorSchemes::SchemeSystem);
     button->setPalette(palette);
-    if (setup == "hover")
-        hover(*button);
-    else if (setup == "pressed")
-        button->DrawButton(ButtonState::Pressed, true);
-    const QImage image = paint(*button);
-    for (const auto& [place, colour] : pixels)
-        QCOMPARE(placedColourAt(image, place), at(place, colour));
+    applySteps(*button, setup);
+    expectPixels(paint(*button), pixels);
 }
 
 // A palette change shows at once, also for the custom scheme when its
@@ -324,6 +329,13 @@ void TestChameleonButtonPaint::systemColoursFollowThePalette()
     QPalette green = classicPalette();
     green.setColor(QPalette::Button, QColor(10, 200, 30));
     button->setPalette(green);
+    QCOMPARE(colourAt(paint(*button), 10, 10), QStringLiteral("10,200,30"));
+    if (scheme != ColorSchemes::SchemeSystem)
+        return;
+    // The system scheme ignores the button's own colours, hovered too.
+    button->setBackcolor(rgb(255, 0, 0));
+    button->setBackOver(rgb(0, 0, 255));
+    hover(*button);
     QCOMPARE(colourAt(paint(*button), 10, 10), QStringLiteral("10,200,30"));
 }
 
@@ -387,7 +399,7 @@ void TestChameleonButtonPaint::ovalNeverDrawsFocus()
     QCOMPARE(paint(*focused), paint(*plain));
 }
 
-void TestChameleonButtonPaint::customSchemeHoverAndSystemSchemeColours()
+void TestChameleonButtonPaint::customSchemeSwapsToBackOverWhileHovered()
 {
     // Scheme 2 swaps the whole colour set to BackOver while hovered.
     auto custom = makeButton(ButtonTypes::TypePlain, ColorSchemes::SchemeCustom);
@@ -397,15 +409,6 @@ void TestChameleonButtonPaint::customSchemeHoverAndSystemSchemeColours()
     hover(*custom);
     QCOMPARE(colourAt(paint(*custom), 10, 10), QStringLiteral("0,0,255"));
     QCOMPARE(custom->colors().ButtonFaceColor, rgb(0, 128, 0)); // put back after the pass
-    // Scheme 1 takes the palette and ignores both.
-    auto system = makeButton(ButtonTypes::TypePlain, ColorSchemes::SchemeSystem);
-    QPalette palette = system->palette();
-    palette.setColor(QPalette::Button, QColor(10, 200, 30));
-    system->setPalette(palette);
-    system->setBackcolor(rgb(255, 0, 0));
-    system->setBackOver(rgb(0, 0, 255));
-    hover(*system);
-    QCOMPARE(colourAt(paint(*system), 10, 10), QStringLiteral("10,200,30"));
 }
 
 void TestChameleonButtonPaint::captionStylesAndEffects()

@@ -314,16 +314,14 @@ void TestGroupBox::mouseEvents()
     GroupBox box;
     box.resize(100, 60);
     QStringList log;
-    const auto logMouse = [&log](const char* name) {
-        return [&log, name](int button, int shift, double x, double y) {
-            log << QStringLiteral("%1 %2 %3 %4 %5").arg(QLatin1String(name)).arg(button).arg(shift).arg(x).arg(y);
-        };
+    const auto logAs = [&log](const QString& name) {
+        return [&log, name](auto... args) { log << QStringList{name, QString::number(args)...}.join(' '); };
     };
-    connect(&box, &GroupBox::MouseDown, this, logMouse("MouseDown"));
-    connect(&box, &GroupBox::MouseMove, this, logMouse("MouseMove"));
-    connect(&box, &GroupBox::MouseUp, this, logMouse("MouseUp"));
-    connect(&box, &GroupBox::Click, this, [&log] { log << QStringLiteral("Click"); });
-    connect(&box, &GroupBox::DblClick, this, [&log] { log << QStringLiteral("DblClick"); });
+    connect(&box, &GroupBox::MouseDown, this, logAs("MouseDown"));
+    connect(&box, &GroupBox::MouseMove, this, logAs("MouseMove"));
+    connect(&box, &GroupBox::MouseUp, this, logAs("MouseUp"));
+    connect(&box, &GroupBox::Click, this, logAs("Click"));
+    connect(&box, &GroupBox::DblClick, this, logAs("DblClick"));
     const QStringList words = gesture.split(' ');
     const QPoint at(words[2].toInt(), words[3].toInt());
     const QMap<QString, Qt::KeyboardModifiers> modifiers{
@@ -414,20 +412,20 @@ void TestGroupBox::captionColours()
 {
     QFETCH(bool, enabled);
     const QColor red(255, 0, 0);
-    PaintedBox painted(m_classic, QStringLiteral("Backup"));
-    painted.box.setForeColor(OleColor::rgb(255, 0, 0));
-    painted.box.setEnabled(enabled);
-    const QImage image = painted.render();
+    const auto render = [this, enabled](const QString& caption) {
+        PaintedBox painted(m_classic, caption);
+        painted.box.setForeColor(OleColor::rgb(255, 0, 0));
+        painted.box.setEnabled(enabled);
+        return painted.render();
+    };
+    const QImage image = render(QStringLiteral("Backup"));
     const QRect caption(9, 0, captionWidth(QStringLiteral("Backup")) + 1, 16);
     QCOMPARE(countColour(image, caption, red) > 20, enabled);
     QCOMPARE(countColour(image, caption, kShadow) > 20, !enabled);
     QCOMPARE(countColour(image, caption, kHighlight) > 5, !enabled);
-    PaintedBox withKey(m_classic, QStringLiteral("&Backup"));
-    withKey.box.setForeColor(OleColor::rgb(255, 0, 0));
-    withKey.box.setEnabled(enabled);
     const QFontMetrics metrics(pinnedFont());
     const QRect belowKey(9, metrics.ascent(), metrics.horizontalAdvance(QLatin1Char('B')), metrics.descent());
-    QVERIFY2(withKey.render().copy(belowKey) != image.copy(belowKey), "the access key is underlined");
+    QVERIFY2(render(QStringLiteral("&Backup")).copy(belowKey) != image.copy(belowKey), "the access key is underlined");
 }
 
 // Qt's style draws its own group box; BorderStyle 0 leaves the back colour alone on either path.

@@ -12,84 +12,60 @@ class TestWinPaint : public QObject
 
 private slots:
     void init();
-    void lineExcludesItsEndPoint_data();
-    void lineExcludesItsEndPoint();
-    void fillAndFrameCoverExactlyTheRect();
+    void shapesCoverExactlyTheirPixels_data();
+    void shapesCoverExactlyTheirPixels();
     void oleColors_data();
     void oleColors();
     void threeDLightLiesBetweenFaceAndHighlight_data();
     void threeDLightLiesBetweenFaceAndHighlight();
 };
 
-namespace {
-
-QImage blank()
-{
-    QImage image(12, 12, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
-int countBlack(const QImage& image)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == qRgb(0, 0, 0);
-    return count;
-}
-
-} // namespace
-
 void TestWinPaint::init()
 {
     PixelProbe::failOnPaintWarnings();
 }
 
-void TestWinPaint::lineExcludesItsEndPoint_data()
+// A line leaves out its end point; a fill or frame of (2, 3, 4 x 5)
+// covers that rect and no more, the frame only its edge.
+void TestWinPaint::shapesCoverExactlyTheirPixels_data()
 {
+    QTest::addColumn<QString>("shape");
     QTest::addColumn<QPoint>("from");
     QTest::addColumn<QPoint>("to");
     QTest::addColumn<int>("pixels");
-    QTest::newRow("rightwards") << QPoint(1, 1) << QPoint(5, 1) << 4;
-    QTest::newRow("leftwards") << QPoint(5, 1) << QPoint(1, 1) << 4;
-    QTest::newRow("downwards") << QPoint(2, 2) << QPoint(2, 9) << 7;
-    QTest::newRow("diagonal") << QPoint(0, 0) << QPoint(6, 6) << 6;
-    QTest::newRow("empty") << QPoint(3, 3) << QPoint(3, 3) << 0;
+    QTest::addColumn<QList<QPoint>>("white");
+    QTest::newRow("line rightwards") << "line" << QPoint(1, 1) << QPoint(5, 1) << 4 << QList<QPoint>{{5, 1}};
+    QTest::newRow("line leftwards") << "line" << QPoint(5, 1) << QPoint(1, 1) << 4 << QList<QPoint>{{1, 1}};
+    QTest::newRow("line downwards") << "line" << QPoint(2, 2) << QPoint(2, 9) << 7 << QList<QPoint>{{2, 9}};
+    QTest::newRow("line diagonal") << "line" << QPoint(0, 0) << QPoint(6, 6) << 6 << QList<QPoint>{{6, 6}};
+    QTest::newRow("empty line") << "line" << QPoint(3, 3) << QPoint(3, 3) << 0 << QList<QPoint>{{3, 3}};
+    QTest::newRow("fill") << "fill" << QPoint(2, 3) << QPoint(5, 7) << 20 << QList<QPoint>{{6, 7}, {5, 8}};
+    QTest::newRow("frame") << "frame" << QPoint(2, 3) << QPoint(5, 7) << 14 << QList<QPoint>{{6, 7}, {3, 4}};
 }
 
-void TestWinPaint::lineExcludesItsEndPoint()
+void TestWinPaint::shapesCoverExactlyTheirPixels()
 {
+    QFETCH(QString, shape);
     QFETCH(QPoint, from);
     QFETCH(QPoint, to);
     QFETCH(int, pixels);
-    QImage image = blank();
+    QFETCH(QList<QPoint>, white);
+    QImage image(12, 12, QImage::Format_RGB32);
+    image.fill(Qt::white);
     {
         QPainter painter(&image);
-        WinPaint::line(painter, from, to, Qt::black);
+        if (shape == "line")
+            WinPaint::line(painter, from, to, Qt::black);
+        else if (shape == "fill")
+            WinPaint::fill(painter, QRect(from, to), Qt::black);
+        else
+            WinPaint::frame(painter, QRect(from, to), Qt::black);
     }
-    QCOMPARE(countBlack(image), pixels);
-    if (pixels > 0) {
-        QCOMPARE(image.pixel(from), qRgb(0, 0, 0));
-        QCOMPARE(image.pixel(to), qRgb(255, 255, 255));
-    }
-}
-
-void TestWinPaint::fillAndFrameCoverExactlyTheRect()
-{
-    QImage filled = blank();
-    QImage framed = blank();
-    {
-        QPainter fillPainter(&filled);
-        WinPaint::fill(fillPainter, QRect(2, 3, 4, 5), Qt::black);
-        QPainter framePainter(&framed);
-        WinPaint::frame(framePainter, QRect(2, 3, 4, 5), Qt::black);
-    }
-    QCOMPARE(countBlack(filled), 20);
-    QCOMPARE(countBlack(framed), 14);
-    QCOMPARE(framed.pixel(5, 7), qRgb(0, 0, 0));
-    QCOMPARE(framed.pixel(6, 7), qRgb(255, 255, 255));
-    QCOMPARE(framed.pixel(3, 4), qRgb(255, 255, 255));
+    QCOMPARE(PixelProbe::countColour(image, image.rect(), Qt::black), pixels);
+    if (pixels > 0)
+        QCOMPARE(image.pixel(shape == "line" ? from : to), qRgb(0, 0, 0));
+    for (const QPoint& place : white)
+        QCOMPARE(image.pixel(place), qRgb(255, 255, 255));
 }
 
 void TestWinPaint::oleColors_data()
