@@ -8,14 +8,6 @@
 
 namespace {
 
-// The strip shown in an active window, holding the focus.
-void focus(xpWellsTab& strip)
-{
-    strip.show();
-    QApplication::setActiveWindow(&strip);
-    strip.setFocus();
-}
-
 using Events = QList<QPair<QAccessible::Event, int>>;
 
 // Records the strips' accessibility events as "type child" pairs.
@@ -160,10 +152,7 @@ void TestXpWellsTabAccessible::selectionInterface()
 void TestXpWellsTabAccessible::scrolledOutTabsAreOffscreenWithTheirPlace()
 {
     auto strip = makeStrip(10);
-    for (int step = 0; step < 3; ++step) {
-        key(*strip, QEvent::KeyPress, Qt::Key_PageDown);
-        key(*strip, QEvent::KeyRelease, Qt::Key_PageDown);
-    }
+    pageDown(*strip, 3);
     QCOMPARE(strip->firstVisibleTab(), 4);
     QCOMPARE(strip->lastVisibleTab(), 8);
     const QPoint origin = strip->mapToGlobal(QPoint(0, 0));

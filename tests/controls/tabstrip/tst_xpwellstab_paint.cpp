@@ -1,9 +1,9 @@
+#include "PixelProbe.h"
 #include "cImageManipulation.h"
 #include "xpWellsTabTestSupport.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QTest>
 
 // The strip's pixels along the top edge. Tabs have fixed widths so every
@@ -50,19 +50,7 @@ QImage render(xpWellsTab& strip)
     return image;
 }
 
-int count(const QImage& image, const QRect& area, const QColor& colour)
-{
-    int found = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            found += image.pixelColor(x, y) == colour;
-    return found;
-}
-
-void row(const char* name, const char* state, QPoint point, const QColor& colour)
-{
-    QTest::newRow(name) << QString::fromLatin1(state) << point << colour;
-}
+using Pixels = QList<QPair<QPoint, QColor>>;
 
 } // namespace
 
@@ -86,87 +74,62 @@ private slots:
 
 void TestXpWellsTabPaint::init()
 {
-    QTest::failOnWarning(QRegularExpression(QStringLiteral("QPainter")));
+    PixelProbe::failOnPaintWarnings();
 }
 
 void TestXpWellsTabPaint::pixels_data()
 {
     QTest::addColumn<QString>("state");
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<QColor>("colour");
-    // Selected tab 1 (L 2, Rt 62) is two pixels larger on three sides.
-    row("selected left line top", "", {0, 2}, kFrame);
-    row("selected left above line", "", {0, 1}, kBack);
-    row("selected top line start", "", {2, 0}, kFrame);
-    row("selected top line end", "", {62, 0}, kFrame);
-    row("selected top line past end", "", {63, 0}, kBack);
-    row("selected cut corner left", "", {1, 1}, kFrame);
-    row("selected outside corner left", "", {1, 0}, kBack);
-    row("selected cut corner right", "", {63, 1}, kFrame);
-    row("selected right line", "", {64, 2}, kFrame);
+    QTest::addColumn<Pixels>("pixels");
+    // Selected tab 1 (L 2, Rt 62) is two pixels larger on three sides:
+    // side lines, top line, cut corners and what lies just outside them.
+    QTest::newRow("selected tab") << "" << Pixels{
+        {{0, 2}, kFrame}, {{0, 1}, kBack}, {{2, 0}, kFrame}, {{62, 0}, kFrame}, {{63, 0}, kBack},
+        {{1, 1}, kFrame}, {{1, 0}, kBack}, {{63, 1}, kFrame}, {{64, 2}, kFrame}};
     // The page frame opens under the selected tab.
-    row("opening start", "", {1, 22}, kBack);
-    row("opening end", "", {63, 22}, kBack);
-    row("page frame left of opening", "", {0, 22}, kFrame);
-    row("page frame right of opening", "", {64, 22}, kFrame);
-    row("page frame bottom", "", {150, 99}, kFrame);
+    QTest::newRow("page frame") << "" << Pixels{
+        {{1, 22}, kBack}, {{63, 22}, kBack}, {{0, 22}, kFrame}, {{64, 22}, kFrame}, {{150, 99}, kFrame}};
     // Unselected tab 3 (L 116, Rt 186), filled from Backcolor +20 at the
     // top to -20 at row 19; the last two rows above the page stay plain.
-    row("unselected left line", "", {116, 4}, kFrame);
-    row("unselected left above line", "", {116, 3}, kBack);
-    row("unselected top line", "", {118, 2}, kFrame);
-    row("unselected top line end", "", {184, 2}, kFrame);
-    row("unselected cut corner left", "", {117, 3}, kFrame);
-    row("unselected cut corner right", "", {185, 3}, kFrame);
-    row("unselected right line", "", {186, 4}, kFrame);
-    row("gradient top", "", {117, 2}, QColor(255, 255, 244));
-    row("gradient bottom", "", {150, 19}, QColor(220, 220, 204));
-    // Row 11 is band 9 of 18: 255 - 35 / 17 × 9 = 236.47 rounds to 236.
-    row("gradient rounds to the nearest", "", {120, 11}, QColor(236, 236, 223));
-    row("plain below the gradient", "", {150, 20}, kBack);
+    // Row 11 is band 9 of 18: 255 - 35 / 17 x 9 = 236.47 rounds to 236.
+    QTest::newRow("unselected tab") << "" << Pixels{
+        {{116, 4}, kFrame}, {{116, 3}, kBack}, {{118, 2}, kFrame}, {{184, 2}, kFrame},
+        {{117, 3}, kFrame}, {{185, 3}, kFrame}, {{186, 4}, kFrame}};
+    QTest::newRow("gradient") << "" << Pixels{
+        {{117, 2}, QColor(255, 255, 244)}, {{150, 19}, QColor(220, 220, 204)},
+        {{120, 11}, QColor(236, 236, 223)}, {{150, 20}, kBack}};
     // Three shades inside the top edge of the hot tab and of the focused
     // selected tab; cut corners and side lines keep the frame colour.
-    row("hot strip start", "hot", {118, 2}, kStrip);
-    row("hot strip +20", "hot", {118, 3}, kStrip20);
-    row("hot strip +40", "hot", {117, 4}, kStrip40);
-    row("hot cut corner", "hot", {117, 3}, kFrame);
-    row("hot side line", "hot", {116, 4}, kFrame);
-    row("no strip on tabs not hot", "hot", {70, 2}, kFrame);
-    row("focus strip start", "focused", {2, 0}, kStrip);
-    row("focus strip +20", "focused", {62, 1}, kStrip20);
-    row("focus strip +40", "focused", {1, 2}, kStrip40);
-    row("focus cut corner", "focused", {1, 1}, kFrame);
-    row("focus side line", "focused", {0, 2}, kFrame);
+    QTest::newRow("hot strip") << "hot" << Pixels{
+        {{118, 2}, kStrip}, {{118, 3}, kStrip20}, {{117, 4}, kStrip40}, {{117, 3}, kFrame},
+        {{116, 4}, kFrame}, {{70, 2}, kFrame}};
+    QTest::newRow("focus strip") << "focused" << Pixels{
+        {{2, 0}, kStrip}, {{62, 1}, kStrip20}, {{1, 2}, kStrip40}, {{1, 1}, kFrame}, {{0, 2}, kFrame}};
     // At TabHeight 22 the arrow box is 40 pixels wide at the right end and
     // as high as the row; the buttons are 18 pixels square.
-    row("arrow box left edge", "scrolls", {260, 0}, kScroll);
-    row("between the buttons", "scrolls", {280, 10}, kScroll);
-    row("page frame under the box", "scrolls", {260, 22}, kFrame);
-    row("tab drawn up to the box", "scrolls", {259, 2}, kFrame);
-    row("hot left button top left", "left arrow hot", {262, 2}, kFrame);
-    row("hot left button bottom right", "left arrow hot", {279, 19}, kFrame);
-    row("before the hot left button", "left arrow hot", {261, 2}, kScroll);
-    row("hot right button top left", "right arrow hot", {282, 2}, kFrame);
-    row("hot right button bottom right", "right arrow hot", {299, 19}, kFrame);
+    QTest::newRow("arrow box") << "scrolls" << Pixels{
+        {{260, 0}, kScroll}, {{280, 10}, kScroll}, {{260, 22}, kFrame}, {{259, 2}, kFrame}};
+    QTest::newRow("hot left button") << "left arrow hot" << Pixels{
+        {{262, 2}, kFrame}, {{279, 19}, kFrame}, {{261, 2}, kScroll}};
+    QTest::newRow("hot right button") << "right arrow hot" << Pixels{{{282, 2}, kFrame}, {{299, 19}, kFrame}};
 }
 
 void TestXpWellsTabPaint::pixels()
 {
     QFETCH(QString, state);
-    QFETCH(QPoint, point);
-    QFETCH(QColor, colour);
+    QFETCH(Pixels, pixels);
     auto strip = pinnedStrip(state.contains(QLatin1String("arrow")) || state == QLatin1String("scrolls") ? 8 : 3);
     if (state == QLatin1String("hot"))
         hover(*strip, QPoint(150, 12));
     if (state.endsWith(QLatin1String("arrow hot")))
         hover(*strip, QPoint(state.startsWith(QLatin1String("left")) ? 270 : 290, 10));
     if (state == QLatin1String("focused")) {
-        strip->show();
-        QApplication::setActiveWindow(strip.get());
-        strip->setFocus();
+        focus(*strip);
         QVERIFY(strip->hasFocus());
     }
-    QCOMPARE(render(*strip).pixelColor(point), colour);
+    const QImage image = render(*strip);
+    for (const auto& [point, colour] : pixels)
+        QVERIFY2(image.pixelColor(point) == colour, qPrintable(PixelProbe::placedColourAt(image, point)));
 }
 
 void TestXpWellsTabPaint::captionColours_data()
@@ -195,10 +158,10 @@ void TestXpWellsTabPaint::captionColours()
         hover(*strip, strip->tabRect(hotTab).center());
     const QImage image = render(*strip);
     const QRect area = strip->tabRect(tab).adjusted(2, 3, -2, -1);
-    QVERIFY(count(image, area, colour) > 10);
+    QVERIFY(PixelProbe::countColour(image, area, colour) > 10);
     for (const QColor& other : {kFore, kActive, kHot, kDisabled}) {
         if (other != colour)
-            QCOMPARE(count(image, area, other), 0);
+            QCOMPARE(PixelProbe::countColour(image, area, other), 0);
     }
 }
 
@@ -223,9 +186,9 @@ void TestXpWellsTabPaint::otherEdgesKeepTheirColours()
     const QImage image = render(*strip);
     QCOMPARE(image.pixelColor(frameInsideRow), kFrame);
     QCOMPARE(image.pixelColor(pageInside), kBack);
-    QVERIFY(count(image, strip->tabRect(2), kStrip40) > 0);
-    QVERIFY(count(image, strip->tabRect(2), kHot) > 0);
-    QVERIFY(count(image, strip->tabRect(1).adjusted(2, 2, -2, -2), kActive) > 0);
+    QVERIFY(PixelProbe::countColour(image, strip->tabRect(2), kStrip40) > 0);
+    QVERIFY(PixelProbe::countColour(image, strip->tabRect(2), kHot) > 0);
+    QVERIFY(PixelProbe::countColour(image, strip->tabRect(1).adjusted(2, 2, -2, -2), kActive) > 0);
 }
 
 // Pixels in the mask colour let the destination show: the tab's gradient
@@ -241,9 +204,9 @@ void TestXpWellsTabPaint::transparentPictures()
     strip->setTabPicture(2, icon);
     const QImage image = render(*strip);
     const QRect tab = strip->tabRect(2);
-    QCOMPARE(count(image, tab, QColor(255, 0, 255)), 0);
-    QCOMPARE(count(image, tab, Qt::black), 0);
-    QCOMPARE(count(image, tab, dark), 16);
+    QCOMPARE(PixelProbe::countColour(image, tab, QColor(255, 0, 255)), 0);
+    QCOMPARE(PixelProbe::countColour(image, tab, Qt::black), 0);
+    QCOMPARE(PixelProbe::countColour(image, tab, dark), 16);
 
     QImage source(4, 2, QImage::Format_RGB32);
     source.fill(Qt::green);
@@ -268,8 +231,8 @@ void TestXpWellsTabPaint::longCaptionIsElidedOnOneLine()
     strip->setTabCaption(3, QString());
     const QImage image = render(*strip);
     const QRect tab = strip->tabRect(2);
-    QCOMPARE(count(image, image.rect(), kFore), count(image, tab.adjusted(1, 0, -1, 0), kFore));
-    QVERIFY(count(image, QRect(tab.right() - 12, tab.top() + 4, 10, tab.height() - 6), kFore) > 0);
+    QCOMPARE(PixelProbe::countColour(image, image.rect(), kFore), PixelProbe::countColour(image, tab.adjusted(1, 0, -1, 0), kFore));
+    QVERIFY(PixelProbe::countColour(image, QRect(tab.right() - 12, tab.top() + 4, 10, tab.height() - 6), kFore) > 0);
 }
 
 void TestXpWellsTabPaint::coloursFollowThePalette_data()
@@ -286,8 +249,7 @@ void TestXpWellsTabPaint::coloursFollowThePalette_data()
                                    << QColor(160, 170, 210);
     // The caption colour is system button text; the frame here is set to
     // the system shadow (Dark); the new palette has them red and green.
-    QTest::newRow("system caption colour") << "system" << QPoint() << QColor(Qt::black)
-                                           << QColor(255, 0, 0);
+    QTest::newRow("system caption colour") << "system" << QPoint() << QColor(Qt::black) << QColor(255, 0, 0);
     QTest::newRow("system frame colour") << "system" << QPoint(150, 99) << QColor(159, 159, 159)
                                          << QColor(0, 160, 0);
     QTest::newRow("a colour set stays") << "pinned" << QPoint(150, 60) << kBack << kBack;
@@ -307,7 +269,7 @@ void TestXpWellsTabPaint::coloursFollowThePalette()
     // A point-less row looks for the caption of the unselected tab 2.
     auto colourAt = [&](const QImage& image) {
         const QRect caption = tabs->tabRect(2).adjusted(2, 3, -2, -1);
-        return point.isNull() ? (count(image, caption, before) > 10 ? before : QColor())
+        return point.isNull() ? (PixelProbe::countColour(image, caption, before) > 10 ? before : QColor())
                               : image.pixelColor(point);
     };
     QCOMPARE(colourAt(render(*tabs)), before);
@@ -318,7 +280,7 @@ void TestXpWellsTabPaint::coloursFollowThePalette()
     tabs->setPalette(palette);
     const QImage image = render(*tabs);
     if (point.isNull())
-        QVERIFY(count(image, tabs->tabRect(2).adjusted(2, 3, -2, -1), after) > 10);
+        QVERIFY(PixelProbe::countColour(image, tabs->tabRect(2).adjusted(2, 3, -2, -1), after) > 10);
     else
         QCOMPARE(image.pixelColor(point), after);
 }

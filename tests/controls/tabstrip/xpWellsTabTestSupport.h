@@ -47,6 +47,23 @@ inline void key(xpWellsTab& strip, QEvent::Type type, int code, bool autoRepeat 
     QApplication::sendEvent(&strip, &event);
 }
 
+// Scrolls the row `steps` tabs on, as Page Down pressed and let go.
+inline void pageDown(xpWellsTab& strip, int steps)
+{
+    for (int step = 0; step < steps; ++step) {
+        key(strip, QEvent::KeyPress, Qt::Key_PageDown);
+        key(strip, QEvent::KeyRelease, Qt::Key_PageDown);
+    }
+}
+
+// The strip shown in an active window, holding the focus.
+inline void focus(xpWellsTab& strip)
+{
+    strip.show();
+    QApplication::setActiveWindow(&strip);
+    strip.setFocus();
+}
+
 // Alt and the key, as the access keys are pressed.
 inline void pressAccessKey(xpWellsTab& strip, QChar key)
 {
