@@ -5,6 +5,7 @@
 #include "Pie.h"
 #include "PieGeometry.h"
 
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QTest>
 #include <QVariantList>
@@ -53,6 +54,12 @@ inline bool insideOutline(const PieGeometry& geometry, double x, double y, doubl
 inline void failOnAnyWarning()
 {
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+}
+
+inline void send(Pie& pie, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, QPointF(at), pie.mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(&pie, &event);
 }
 
 struct Chart

@@ -3,7 +3,6 @@
 
 #include <QAccessible>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -55,12 +54,6 @@ bool nearBoundary(const PieGeometry& geometry, QPoint point, double percent)
     return distanceToSegment(point, geometry.centre(), end) <= 2
         || (percent > 37 && percent < 89
             && distanceToSegment(point, end, end + QPointF(0, geometry.length())) <= 2);
-}
-
-void send(Pie& pie, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, QPointF(at), pie.mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(&pie, &event);
 }
 
 } // namespace
