@@ -10,6 +10,20 @@
 using OleColor::BlendToWhite;
 using ProgressBarPaint::BlendColors;
 
+namespace {
+
+std::unique_ptr<XP_ProgressBar> makeBar(QSize size, ProgressLook look, int value, bool showText = false)
+{
+    auto bar = std::make_unique<XP_ProgressBar>();
+    bar->resize(size);
+    bar->setScrolling(look);
+    bar->setShowText(showText);
+    bar->setValue(value);
+    return bar;
+}
+
+} // namespace
+
 class TestXpProgressBar : public QObject
 {
     Q_OBJECT
@@ -215,23 +229,16 @@ void TestXpProgressBar::lookPixels()
     QFETCH(QSize, size);
     QFETCH(int, value);
     QFETCH(Pixels, pixels);
-    XP_ProgressBar bar;
-    bar.resize(size);
-    bar.setScrolling(ProgressLook(look));
-    bar.setValue(value);
-    const QImage image = render(bar);
+    const QImage image = render(*makeBar(size, ProgressLook(look), value));
     for (const auto& [point, colour] : pixels)
         QVERIFY2(image.pixelColor(point) == colour, qPrintable(PixelProbe::placedColourAt(image, point)));
 }
 
 void TestXpProgressBar::hatchedLook()
 {
-    XP_ProgressBar bar;
-    bar.resize(101, 20);
-    bar.setScrolling(ProgressLook::Hatched);
-    bar.setBrushStyle(0);
-    bar.setValue(100);
-    const QImage image = render(bar);
+    auto bar = makeBar(QSize(101, 20), ProgressLook::Hatched, 100);
+    bar->setBrushStyle(0);
+    const QImage image = render(*bar);
     QSet<QRgb> inside;
     for (int y = 2; y < 18; ++y)
         inside.insert(image.pixel(50, y));
@@ -242,31 +249,20 @@ void TestXpProgressBar::hatchedLook()
 
 void TestXpProgressBar::percentAbove100IsDrawnFull()
 {
-    XP_ProgressBar full;
-    XP_ProgressBar over;
-    for (XP_ProgressBar* bar : {&full, &over}) {
-        bar->resize(120, 24);
-        bar->setScrolling(ProgressLook::Flat);
-        bar->setShowText(true);
-    }
-    full.setValue(100);
-    over.setValue(250);
-    QCOMPARE(over.text(), QStringLiteral("100 %"));
-    QCOMPARE(render(over), render(full));
+    auto over = makeBar(QSize(120, 24), ProgressLook::Flat, 250, true);
+    QCOMPARE(over->text(), QStringLiteral("100 %"));
+    QCOMPARE(render(*over), render(*makeBar(QSize(120, 24), ProgressLook::Flat, 100, true)));
 }
 
 // The default bar colour is the system highlight, taken at every paint.
 void TestXpProgressBar::systemColourFollowsThePalette()
 {
-    XP_ProgressBar bar;
-    bar.resize(150, 30);
-    bar.setScrolling(ProgressLook::XpSmooth);
-    bar.setValue(100);
-    QCOMPARE(render(bar).pixelColor(20, 15), m_color);
-    QPalette palette = bar.palette();
+    auto bar = makeBar(QSize(150, 30), ProgressLook::XpSmooth, 100);
+    QCOMPARE(render(*bar).pixelColor(20, 15), m_color);
+    QPalette palette = bar->palette();
     palette.setColor(QPalette::Highlight, QColor(200, 30, 40));
-    bar.setPalette(palette);
-    QCOMPARE(render(bar).pixelColor(20, 15), QColor(200, 30, 40));
+    bar->setPalette(palette);
+    QCOMPARE(render(*bar).pixelColor(20, 15), QColor(200, 30, 40));
 }
 
 void TestXpProgressBar::textAndAccessibility()
