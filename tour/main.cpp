@@ -102,9 +102,8 @@ void tourStartWindows(FrmMain& window, SettingsStore& settings, Dialogs& dialogs
     Logon logon(LogonServices{settings, dialogs, programFolder});
     const LogonControls& ui = logon.controls();
     const auto logonAs = [&](const QString& role, const QString& password, const QString& name) {
-        ui.Combo1->setCurrentIndex(ui.Combo1->findText(role));
-        if (role.isEmpty())
-            ui.Combo1->setEditText(ui.Combo1->itemText(0));
+        if (!role.isEmpty())
+            ui.Combo1->setCurrentIndex(ui.Combo1->findText(role));
         ui.Text1->setText(password);
         logon.applyEnablingRules();
         shootWindow(logon, folder, name);
