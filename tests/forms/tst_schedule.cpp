@@ -53,6 +53,7 @@ private slots:
     void enablesAdd_data();
     void enablesAdd();
     void appendsParagraph();
+    void reopensEmpty();
     void addsToBook_data();
     void addsToBook();
     void paints_data();
@@ -134,6 +135,25 @@ void ScheduleTest::appendsParagraph()
              before + QStringLiteral("Date: 1/31/2027 At: 09:30 Of A Duration Of: 1 Hr\r\nTo Do: Call Ann \r\n\r\n"));
     QVERIFY(!fixture.window.isVisible());
     QVERIFY(!fixture.window.timerRunning());
+}
+
+void ScheduleTest::reopensEmpty()
+{
+    ScheduleFixture fixture;
+    fixture.ui().DTPicker1->setDate(QDate(2027, 1, 31));
+    QTest::keyClicks(fixture.ui().Text1, QStringLiteral("09:30"));
+    fixture.ui().Combo1->setCurrentIndex(2);
+    QTest::keyClicks(fixture.ui().Text2, QStringLiteral("Call Ann"));
+    fixture.window.addSchedule();
+
+    fixture.window.load();
+    QCOMPARE(fixture.ui().DTPicker1->date(), kToday);
+    QVERIFY(fixture.ui().Text1->text().isEmpty());
+    QCOMPARE(fixture.ui().Combo1->currentText(), QStringLiteral("Select Duration"));
+    QCOMPARE(fixture.ui().Combo1->count(), 15);
+    QVERIFY(fixture.ui().Text2->toPlainText().isEmpty());
+    QVERIFY(!fixture.ui().chameleonButton1->isEnabled());
+    QVERIFY(fixture.window.timerRunning());
 }
 
 void ScheduleTest::addsToBook_data()
