@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AppointmentBook.h"
+#include "BusyCheck.h"
 #include "CustomerList.h"
 #include "FileDialog.h"
 #include "FrmMainControls.h"
@@ -34,7 +36,7 @@ struct FrmMainServices
 // the open customer store from load() to its close, keeps its derived
 // state up to date with timers, and asks for the other windows through its
 // signals.
-class FrmMain : public QWidget, public SetupMirrorTarget
+class FrmMain : public QWidget, public SetupMirrorTarget, public AppointmentBook
 {
     Q_OBJECT
 
@@ -65,6 +67,14 @@ public:
                            const QString& editAllowed) override;
     void mirrorCurrencies(const QString& currency1, const QString& currency2) override;
     void setFirstRunFlag(const QString& flag) override;
+
+    // The appointment book on "My Scheduler", as the appointment form
+    // writes it.
+    QString text() const override;
+    void setText(const QString& text) override;
+    // "Check If Busy On Selected Day From Calendar": the next occurrence
+    // of the calendar's date in the book, or a message.
+    void checkIfBusy();
 
     // Stores the role of the session's operator and this moment as the
     // database's last use, as closing the window does.
@@ -167,6 +177,7 @@ private:
     QString Label9 = QStringLiteral(".");
     QString Text25;
 
+    BusyCheck m_busyCheck;
     FileDialog cd;
     FileDialog cd2;
 

@@ -13,6 +13,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <QTextCursor>
 
 namespace {
 
@@ -61,6 +62,7 @@ void FrmMain::connectControls()
     connect(ui.Image20, &QAbstractButton::clicked, this, &FrmMain::creditsRequested);
 
     connect(ui.GroupBox15->chameleonButton8, &chameleonButton::Click, this, &FrmMain::scheduleRequested);
+    connect(ui.GroupBox15->chameleonButton9, &chameleonButton::Click, this, &FrmMain::checkIfBusy);
     connect(ui.GroupBox15->chameleonButton10, &chameleonButton::Click, this, &FrmMain::clearSchedules);
     connect(ui.GroupBox10->chameleonButton6, &chameleonButton::Click, this, &FrmMain::pieChartRequested);
 }
@@ -195,4 +197,30 @@ void FrmMain::showToolPage(PanelGroup* page)
 void FrmMain::clearSchedules()
 {
     ui.GroupBox15->Text26->setPlainText(QStringLiteral("None"));
+}
+
+QString FrmMain::text() const
+{
+    return ui.GroupBox15->Text26->toPlainText();
+}
+
+void FrmMain::setText(const QString& text)
+{
+    ui.GroupBox15->Text26->setPlainText(text);
+}
+
+void FrmMain::checkIfBusy()
+{
+    QPlainTextEdit* book = ui.GroupBox15->Text26;
+    const BusyCheckReply reply = m_busyCheck.press(book->toPlainText(), Text25);
+    if (reply.selection) {
+        QTextCursor cursor = book->textCursor();
+        cursor.setPosition(int(reply.selection->start));
+        cursor.setPosition(int(reply.selection->start + reply.selection->length), QTextCursor::KeepAnchor);
+        book->setTextCursor(cursor);
+        book->setFocus();
+    }
+    if (reply.message)
+        m_dialogs.showMessage(reply.message->text, reply.message->title, reply.message->icon,
+                              MessageButtons::Ok);
 }

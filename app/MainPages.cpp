@@ -193,27 +193,31 @@ QuickStartPage::QuickStartPage(QWidget* parent)
 SchedulerPage::SchedulerPage(QWidget* parent)
     : PanelGroup(QStringLiteral("GroupBox15"), QStringLiteral("My Scheduler"), parent)
 {
+    constexpr int calendarLeft = 186;
     Text26 = new QPlainTextEdit(QStringLiteral("None"), this);
-    Text26->setGeometry(kLeft, 26, 140, 196);
+    Text26->setGeometry(kLeft, 26, calendarLeft - kLeft - 8, 170);
     Text26->setAccessibleName(QStringLiteral("Appointment book"));
     Text26->setTabChangesFocus(true);
 
     Calendar1 = new QCalendarWidget(this);
-    Calendar1->setGeometry(160, 26, 206, 160);
+    Calendar1->setGeometry(calendarLeft, 26, kValueRight - calendarLeft, 170);
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    Calendar1->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     Calendar1->setAccessibleName(QStringLiteral("Calendar"));
+
+    chameleonButton9 = addWindowButton(this, QStringLiteral("Check If Busy On Selected Day From Calendar"),
+                                       QRect(kLeft, 202, kValueRight - kLeft, 26));
+    chameleonButton8 = addWindowButton(this, QStringLiteral("Add Schedule"), QRect(kLeft, 236, 124, 28));
+    chameleonButton10 = addWindowButton(this, QStringLiteral("Clear Schedules"),
+                                        QRect(kLeft + 130, 236, 124, 28));
 
     auto* clockBox = new GroupBox(QStringLiteral("clockGroup"), this);
     clockBox->setCaption(QStringLiteral("Current Time"));
     clockBox->setBackcolor(kWhite);
-    clockBox->setGeometry(160, 190, 206, 38);
+    clockBox->setGeometry(kLeft + 262, 230, kValueRight - kLeft - 262, 38);
     Label74 = new ValueLabel(QStringLiteral("Current Time"), QString(), clockBox);
-    Label74->setGeometry(8, 16, 190, 18);
+    Label74->setGeometry(4, 17, clockBox->width() - 8, 18);
     Label74->setAlignment(Qt::AlignCenter);
-
-    chameleonButton8 = addWindowButton(this, QStringLiteral("Add Schedule"), QRect(kLeft, 232, 140, 28));
-    chameleonButton10 = addWindowButton(this, QStringLiteral("Clear Schedules"),
-                                        QRect(160, 232, 140, 28));
 }
 
 ProfitSharePage::ProfitSharePage(QWidget* parent)

@@ -115,6 +115,7 @@ public:
     QPlainTextEdit* Text26;
     QCalendarWidget* Calendar1;
     ValueLabel* Label74; // clock
+    chameleonButton* chameleonButton9;  // "Check If Busy On Selected Day From Calendar"
     chameleonButton* chameleonButton8;  // "Add Schedule"
     chameleonButton* chameleonButton10; // "Clear Schedules"
 };

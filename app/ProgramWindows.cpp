@@ -4,6 +4,7 @@
 #include "FrmSplash.h"
 #include "Logon.h"
 #include "MainWindowStart.h"
+#include "Schedule.h"
 #include "first.h"
 
 ProgramWindows::ProgramWindows(const ProgramServices& services, QObject* parent)
@@ -15,6 +16,7 @@ ProgramWindows::~ProgramWindows()
 {
     m_closing = true;
     delete m_splash;
+    m_schedule.reset();
     m_logon.reset();
     m_setup.reset();
     m_main.reset();
@@ -36,6 +38,7 @@ void ProgramWindows::createMain()
     m_main->setFirstRunHandler([this] { redirectToSetup(); });
     connect(m_main.get(), &FrmMain::loggedOut, this, [this] { m_logon->showAfterLogOut(); });
     connect(m_main.get(), &FrmMain::setupRequested, this, [this] { m_setup->show(); });
+    connect(m_main.get(), &FrmMain::scheduleRequested, this, &ProgramWindows::showSchedule);
     connect(m_main.get(), &FrmMain::unloaded, this, &ProgramWindows::closeAll);
 }
 
@@ -112,6 +115,19 @@ void ProgramWindows::setupCancelled()
     // Until a setup is saved there is nothing else to work with.
     if (firstRun)
         m_setup->show();
+}
+
+// One appointment form: asked for again while open, it comes to the front;
+// opened again after it closed, it starts afresh.
+void ProgramWindows::showSchedule()
+{
+    if (!m_schedule)
+        m_schedule = std::make_unique<Schedule>(*m_main, [this] { return m_services.clock().date(); });
+    else if (m_schedule->isHidden())
+        m_schedule->load();
+    m_schedule->show();
+    m_schedule->raise();
+    m_schedule->activateWindow();
 }
 
 void ProgramWindows::closeAll()

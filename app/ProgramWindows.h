@@ -14,6 +14,7 @@ class CustomerStore;
 class Dialogs;
 class FrmMain;
 class Logon;
+class Schedule;
 class SettingsStore;
 class first;
 
@@ -51,6 +52,7 @@ public:
     Logon* logon() const { return m_logon.get(); }
     first* setup() const { return m_setup.get(); }
     FrmMain* main() const { return m_main.get(); }
+    Schedule* schedule() const { return m_schedule.get(); }
 
     // Asks the running program's visible window to come forward.
     void bringForward();
@@ -67,12 +69,14 @@ private:
     void redirectToSetup();
     void setupSaved();
     void setupCancelled();
+    void showSchedule();
     void closeAll();
 
     ProgramServices m_services;
     std::unique_ptr<FrmMain> m_main;
     std::unique_ptr<first> m_setup;
     std::unique_ptr<Logon> m_logon;
+    std::unique_ptr<Schedule> m_schedule;
     QPointer<FrmSplash> m_splash;
     bool m_historyOfRedirectSaved = false;
     bool m_closing = false;

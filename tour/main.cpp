@@ -4,6 +4,7 @@
 #include "FrmSplash.h"
 #include "Logon.h"
 #include "QuietDialogs.h"
+#include "Schedule.h"
 #include "SettingsStore.h"
 #include "SqliteCustomerStore.h"
 #include "ToolPicture.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -115,6 +117,14 @@ void tourStartWindows(FrmMain& window, SettingsStore& settings, Dialogs& dialogs
     logonAs(QStringLiteral("Database Administrator"), QStringLiteral("secret"),
             QStringLiteral("logon-administrator"));
     logon.closeQuietly();
+
+    Schedule schedule(window, [] { return QDate(2026, 12, 6); });
+    schedule.controls().Text1->setText(QStringLiteral("14:30"));
+    schedule.controls().Combo1->setCurrentIndex(schedule.controls().Combo1->findText(QStringLiteral("1 Hr")));
+    schedule.controls().Text2->setPlainText(QStringLiteral("Fit the new grinder at the Ortiz café"));
+    schedule.enableAdd();
+    shootWindow(schedule, folder, QStringLiteral("schedule"));
+    schedule.hide();
 
     first setup(firstServices{settings, dialogs, window, programFolder});
     setup.load();

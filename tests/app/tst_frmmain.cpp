@@ -313,6 +313,30 @@ private slots:
         QCOMPARE(page->Label74->value(), QStringLiteral("2:05:09 PM"));
     }
 
+    void busyCheckStepsThroughTheCalendarsDate()
+    {
+        MainWindowFixture fixture;
+        fixture.settings.SaveSetting(Settings::Schedule,
+                                     QStringLiteral("Date: 12/6/2026 At: 9:00\nTo Do: a\n\n"
+                                                    "Date: 12/6/2026 At: 11:00\nTo Do: b\n\n"));
+        FrmMain& window = fixture.open();
+        window.refreshScheduleAndClock(); // the calendar's date text, today
+        SchedulerPage* page = fixture.ui().GroupBox15;
+        QTest::keyClick(page->chameleonButton9, Qt::Key_Space);
+        QCOMPARE(page->Text26->textCursor().selectedText(), QStringLiteral("12/6/2026"));
+        QCOMPARE(page->Text26->textCursor().selectionStart(), 6);
+        QTest::keyClick(page->chameleonButton9, Qt::Key_Space);
+        QVERIFY(page->Text26->textCursor().selectionStart() > 6);
+        QVERIFY(fixture.dialogs.messages().isEmpty());
+        QTest::keyClick(page->chameleonButton9, Qt::Key_Space);
+        QCOMPARE(fixture.dialogs.messages().size(), 1);
+        QCOMPARE(fixture.dialogs.messages().constFirst().title, QStringLiteral("Busy"));
+
+        window.setText(QStringLiteral("None"));
+        QTest::keyClick(page->chameleonButton9, Qt::Key_Space);
+        QCOMPARE(fixture.dialogs.messages().constLast().title, QStringLiteral("Not Busy"));
+    }
+
     void firstRunHandsOverToTheSetup()
     {
         MainWindowFixture fixture;

@@ -4,6 +4,7 @@
 #include "FrmMain.h"
 #include "Logon.h"
 #include "ProgramWindows.h"
+#include "Schedule.h"
 #include "SettingsStore.h"
 #include "SqliteCustomerStore.h"
 #include "ToolPicture.h"
@@ -162,6 +163,20 @@ private slots:
         windows.setup()->cancel();
         QVERIFY(windows.setup()->isVisible());
         QCOMPARE(finished.count(), 0);
+    }
+
+    void oneAppointmentFormAtATime()
+    {
+        Program program;
+        program.settings.SaveSetting(Settings::FirstTimeRun, QStringLiteral("1"));
+        ProgramWindows& windows = program.startPastTheSplash();
+        QVERIFY(!windows.schedule());
+        emit windows.main()->scheduleRequested();
+        Schedule* schedule = windows.schedule();
+        QVERIFY(schedule && schedule->isVisible());
+        emit windows.main()->scheduleRequested();
+        QCOMPARE(windows.schedule(), schedule);
+        QVERIFY(schedule->isVisible());
     }
 
     void aDatabaseThatCannotBeOpenedEndsTheProgram()
