@@ -56,6 +56,7 @@ void frmDemo2::load()
     m_loaded = true;
     m_timer.stop();
     picCredits->setScroll(nullptr);
+    picCredits->setAccessibleDescription(QString());
     m_scroll.reset();
     const QString path = QDir(m_programFolder).filePath(QStringLiteral("Credits.txt"));
     if (!QFileInfo(path).isFile()) {
