@@ -5,6 +5,7 @@
 #include "Logon.h"
 #include "MainWindowStart.h"
 #include "Schedule.h"
+#include "frmDemo2.h"
 #include "first.h"
 
 ProgramWindows::ProgramWindows(const ProgramServices& services, QObject* parent)
@@ -16,6 +17,7 @@ ProgramWindows::~ProgramWindows()
 {
     m_closing = true;
     delete m_splash;
+    m_credits.reset();
     m_schedule.reset();
     m_logon.reset();
     m_setup.reset();
@@ -39,6 +41,7 @@ void ProgramWindows::createMain()
     connect(m_main.get(), &FrmMain::loggedOut, this, [this] { m_logon->showAfterLogOut(); });
     connect(m_main.get(), &FrmMain::setupRequested, this, [this] { m_setup->show(); });
     connect(m_main.get(), &FrmMain::scheduleRequested, this, &ProgramWindows::showSchedule);
+    connect(m_main.get(), &FrmMain::creditsRequested, this, &ProgramWindows::showCredits);
     connect(m_main.get(), &FrmMain::unloaded, this, &ProgramWindows::closeAll);
 }
 
@@ -130,6 +133,15 @@ void ProgramWindows::showSchedule()
     m_schedule->activateWindow();
 }
 
+void ProgramWindows::showCredits()
+{
+    if (!m_credits)
+        m_credits = std::make_unique<frmDemo2>(m_services.dialogs, m_services.programFolder);
+    m_credits->show();
+    m_credits->raise();
+    m_credits->activateWindow();
+}
+
 void ProgramWindows::closeAll()
 {
     if (m_closing)
@@ -137,6 +149,8 @@ void ProgramWindows::closeAll()
     m_closing = true;
     if (m_splash)
         m_splash->close();
+    if (m_credits)
+        m_credits->close();
     m_setup->hide();
     m_logon->closeQuietly();
     m_main->close();

@@ -15,6 +15,7 @@ class Dialogs;
 class FrmMain;
 class Logon;
 class Schedule;
+class frmDemo2;
 class SettingsStore;
 class first;
 
@@ -53,6 +54,7 @@ public:
     first* setup() const { return m_setup.get(); }
     FrmMain* main() const { return m_main.get(); }
     Schedule* schedule() const { return m_schedule.get(); }
+    frmDemo2* credits() const { return m_credits.get(); }
 
     // Asks the running program's visible window to come forward.
     void bringForward();
@@ -70,6 +72,7 @@ private:
     void setupSaved();
     void setupCancelled();
     void showSchedule();
+    void showCredits();
     void closeAll();
 
     ProgramServices m_services;
@@ -77,6 +80,7 @@ private:
     std::unique_ptr<first> m_setup;
     std::unique_ptr<Logon> m_logon;
     std::unique_ptr<Schedule> m_schedule;
+    std::unique_ptr<frmDemo2> m_credits;
     QPointer<FrmSplash> m_splash;
     bool m_historyOfRedirectSaved = false;
     bool m_closing = false;

@@ -10,11 +10,13 @@
 #include "ToolPicture.h"
 #include "TourSample.h"
 #include "first.h"
+#include "frmDemo2.h"
 #include "xpWellsTab.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -125,6 +127,15 @@ void tourStartWindows(FrmMain& window, SettingsStore& settings, Dialogs& dialogs
     schedule.enableAdd();
     shootWindow(schedule, folder, QStringLiteral("schedule"));
     schedule.hide();
+
+    QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/Credits.txt"),
+                programFolder + QStringLiteral("/Credits.txt"));
+    frmDemo2 credits(dialogs, programFolder);
+    credits.show();
+    for (int tick = 0; tick < 300; ++tick)
+        credits.tick();
+    shootWindow(credits, folder, QStringLiteral("credits"));
+    credits.close();
 
     first setup(firstServices{settings, dialogs, window, programFolder});
     setup.load();

@@ -5,6 +5,7 @@
 #include "Logon.h"
 #include "ProgramWindows.h"
 #include "Schedule.h"
+#include "frmDemo2.h"
 #include "SettingsStore.h"
 #include "SqliteCustomerStore.h"
 #include "ToolPicture.h"
@@ -165,7 +166,7 @@ private slots:
         QCOMPARE(finished.count(), 0);
     }
 
-    void oneAppointmentFormAtATime()
+    void oneAppointmentFormAndCreditsWindowAtATime()
     {
         Program program;
         program.settings.SaveSetting(Settings::FirstTimeRun, QStringLiteral("1"));
@@ -177,6 +178,11 @@ private slots:
         emit windows.main()->scheduleRequested();
         QCOMPARE(windows.schedule(), schedule);
         QVERIFY(schedule->isVisible());
+
+        emit windows.main()->creditsRequested();
+        QVERIFY(windows.credits()->isVisible());
+        // Credits.txt is not in this program folder: told once.
+        QCOMPARE(program.dialogs.messages().size(), 1);
     }
 
     void aDatabaseThatCannotBeOpenedEndsTheProgram()
