@@ -148,7 +148,7 @@ private:
     void deleteSelectedAfterConfirm();
     void keepSetting(const SettingKey& key, const QString& value);
     void saveSetting(const SettingKey& key, const QString& value);
-    bool clerkLocked(const ToolPicture* tool) const;
+    bool toolLocked(const ToolPicture* tool) const;
     void showPanel(const PanelGroup* shown);
     void unload();
     void reportFailure(const Result& result, const QString& title);

@@ -98,20 +98,20 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event)
 }
 
 // A tool's key does what the tool does, and nothing while the tool is locked.
-bool FrmMain::clerkLocked(const ToolPicture* tool) const
+bool FrmMain::toolLocked(const ToolPicture* tool) const
 {
     return tool->testAttribute(Qt::WA_Disabled);
 }
 
 void FrmMain::addCustomer()
 {
-    if (!clerkLocked(ui.Image2))
+    if (!toolLocked(ui.Image2))
         emit addCustomerRequested();
 }
 
 void FrmMain::updateCustomer()
 {
-    if (clerkLocked(ui.Image4))
+    if (toolLocked(ui.Image4))
         return;
     if (!m_customers.hasSelection()) {
         m_dialogs.showMessage(QStringLiteral("Please Select A Customer From Your Customer List"),
@@ -123,7 +123,7 @@ void FrmMain::updateCustomer()
 
 void FrmMain::deleteFromTool()
 {
-    if (clerkLocked(ui.Image3))
+    if (toolLocked(ui.Image3))
         return;
     if (!m_customers.hasSelection()) {
         m_dialogs.showMessage(QStringLiteral("Please Select A Customer Delete From The Customer List"),
@@ -135,7 +135,7 @@ void FrmMain::deleteFromTool()
 
 void FrmMain::deleteFromKey()
 {
-    if (!clerkLocked(ui.Image3))
+    if (!toolLocked(ui.Image3))
         deleteSelectedAfterConfirm();
 }
 

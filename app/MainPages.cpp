@@ -107,6 +107,9 @@ PersonalDetailsPage::PersonalDetailsPage(QWidget* parent)
     Image10 = new Picture(QStringLiteral("male.svg"), QStringLiteral("Male customer"), this);
     Image23->setGeometry(304, kFirstRow, 56, 56);
     Image10->setGeometry(304, kFirstRow, 56, 56);
+    // Both stand in one place; neither shows before a customer is selected.
+    Image23->hide();
+    Image10->hide();
 }
 
 PurchaseDetailsPage::PurchaseDetailsPage(QWidget* parent)

@@ -24,6 +24,20 @@
 
 namespace {
 
+QString pngIn(const QString& folder, const QString& name)
+{
+    return QDir(folder).filePath(name + QStringLiteral(".png"));
+}
+
+void shootWindow(QWidget& window, const QString& folder, const QString& name)
+{
+    window.show();
+    QApplication::processEvents();
+    const QString file = pngIn(folder, name);
+    window.grab().save(file);
+    QTextStream(stdout) << file << Qt::endl;
+}
+
 class Tour
 {
 public:
@@ -37,10 +51,7 @@ public:
                           &FrmMain::updatePieButton, &FrmMain::refreshPaymentStatus,
                           &FrmMain::refreshScheduleAndClock})
             (m_window.*tick)();
-        QApplication::processEvents();
-        const QString file = QDir(m_folder).filePath(name + QStringLiteral(".png"));
-        m_window.grab().save(file);
-        QTextStream(stdout) << file << Qt::endl;
+        shootWindow(m_window, m_folder, name);
     }
 
     void onTab(int tab, const QString& name)
@@ -80,20 +91,6 @@ void tourMainWindow(FrmMain& window, Tour& tour)
     window.setRole(Session::clerk());
     window.setClerkPermissions(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"));
     tour.onTab(1, QStringLiteral("main-clerk-locked"));
-}
-
-QString pngIn(const QString& folder, const QString& name)
-{
-    return QDir(folder).filePath(name + QStringLiteral(".png"));
-}
-
-void shootWindow(QWidget& window, const QString& folder, const QString& name)
-{
-    window.show();
-    QApplication::processEvents();
-    const QString file = pngIn(folder, name);
-    window.grab().save(file);
-    QTextStream(stdout) << file << Qt::endl;
 }
 
 void tourStartWindows(FrmMain& window, SettingsStore& settings, Dialogs& dialogs,

@@ -81,6 +81,8 @@ private slots:
         window.refreshPaymentStatus();
         QCOMPARE(ui.GroupBox5->Label57->text(), QStringLiteral("Payment Fully Paid"));
         QCOMPARE(ui.GroupBox5->Label57->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+        QVERIFY(ui.GroupBox2->Image23->isHidden());
+        QVERIFY(ui.GroupBox2->Image10->isHidden());
 
         clickRow(ui, 0);
         window.refreshPaymentStatus();
