@@ -1,0 +1,152 @@
+#include "DocumentPrinter.h"
+
+#include "Dialogs.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextFrame>
+
+#include <memory>
+
+namespace {
+
+// The margin around the text on paper: 2 cm, in the layout's units of
+// 1/96 inch, which it scales to the printer's resolution.
+constexpr qreal kPaperMargin = 2 / 2.54 * 96;
+
+// The pages of one copy to print, counted from 0; empty when the operator
+// asked for pages the document does not have.
+struct PageSpan
+{
+    int first = 0;
+    int last = -1;
+
+    bool isEmpty() const { return last < first; }
+};
+
+std::unique_ptr<QTextDocument> printedText(const QTextDocument& document, const QTextCursor& selection)
+{
+    if (!selection.hasSelection())
+        return std::unique_ptr<QTextDocument>(document.clone());
+    auto text = std::make_unique<QTextDocument>();
+    text->setDefaultFont(document.defaultFont());
+    // Pictures in the selection are kept by the whole document.
+    text->setResourceProvider([&document](const QUrl& name) {
+        return document.resource(QTextDocument::ImageResource, name);
+    });
+    QTextCursor(text.get()).insertFragment(selection.selection());
+    return text;
+}
+
+void layOutOnPaper(QTextDocument* document, QPrinter& printer)
+{
+    document->documentLayout()->setPaintDevice(&printer);
+    QTextFrameFormat frame = document->rootFrame()->frameFormat();
+    frame.setMargin(kPaperMargin);
+    document->rootFrame()->setFrameFormat(frame);
+    document->setPageSize(QSizeF(printer.width(), printer.height()));
+}
+
+PageSpan pagesToPrint(const QPrinter& printer, int pageCount)
+{
+    if (printer.printRange() != QPrinter::PageRange || printer.fromPage() < 1)
+        return {0, pageCount - 1};
+    return {printer.fromPage() - 1, std::min(printer.toPage(), pageCount) - 1};
+}
+
+void paintPage(QPainter& painter, const QTextDocument& document, int page)
+{
+    const QSizeF size = document.pageSize();
+    const QRectF area(QPointF(0, page * size.height()), size);
+    painter.save();
+    painter.translate(0, -area.top());
+    painter.setClipRect(area);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = area;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    document.documentLayout()->draw(&painter, context);
+    painter.restore();
+}
+
+QString description(DocumentPrinter::Failure failure)
+{
+    switch (failure) {
+    case DocumentPrinter::Failure::PrinterUnavailable:
+        return QStringLiteral("The chosen printer is not available");
+    case DocumentPrinter::Failure::DocumentNotStarted:
+        return QStringLiteral("The printer did not accept the document");
+    case DocumentPrinter::Failure::PageNotStarted:
+        return QStringLiteral("The printer could not start a new page");
+    case DocumentPrinter::Failure::DocumentNotFinished:
+        return QStringLiteral("The printer could not finish the document");
+    }
+    return QString();
+}
+
+} // namespace
+
+DocumentPrinter::DocumentPrinter(Dialogs& dialogs, QPrinter& printer)
+    : m_dialogs(dialogs), m_printer(printer)
+{
+}
+
+void DocumentPrinter::print(const QTextDocument& document)
+{
+    print(document, QTextCursor());
+}
+
+void DocumentPrinter::print(const QTextDocument& document, const QTextCursor& selection)
+{
+    const std::optional<int> copies = m_dialogs.choosePrinter(m_printer);
+    if (!copies)
+        return;
+    // The copies are painted here, one after the other; a driver asked for
+    // copies as well would multiply them.
+    m_printer.setCopyCount(1);
+    std::optional<Failure> failure;
+    if (!m_printer.isValid()) {
+        failure = Failure::PrinterUnavailable;
+    } else {
+        const std::unique_ptr<QTextDocument> text = printedText(document, selection);
+        failure = printCopies(*text, *copies);
+    }
+    if (failure)
+        m_dialogs.showMessage(errorMessage(*failure), QCoreApplication::applicationName(),
+                              MessageIcon::None, MessageButtons::Ok);
+}
+
+std::optional<DocumentPrinter::Failure> DocumentPrinter::printCopies(QTextDocument& document, int copies)
+{
+    layOutOnPaper(&document, m_printer);
+    const PageSpan pages = pagesToPrint(m_printer, document.pageCount());
+    if (copies < 1 || pages.isEmpty())
+        return std::nullopt;
+
+    QPainter painter;
+    if (!painter.begin(&m_printer))
+        return Failure::DocumentNotStarted;
+    bool firstPage = true;
+    for (int copy = 0; copy < copies; ++copy) {
+        for (int page = pages.first; page <= pages.last; ++page) {
+            if (!firstPage && !m_printer.newPage())
+                return Failure::PageNotStarted;
+            firstPage = false;
+            paintPage(painter, document, page);
+        }
+    }
+    if (!painter.end() || m_printer.printerState() == QPrinter::Error)
+        return Failure::DocumentNotFinished;
+    return std::nullopt;
+}
+
+QString DocumentPrinter::errorMessage(Failure failure)
+{
+    return QStringLiteral("Error Occured While Printing: %1 %2")
+        .arg(static_cast<int>(failure))
+        .arg(description(failure));
+}
