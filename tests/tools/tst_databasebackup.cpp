@@ -1,0 +1,376 @@
+#include "DatabaseBackup.h"
+#include "FailingCustomerStore.h"
+#include "SqliteCustomerStore.h"
+#include "TestDatabase.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sqlite3.h>
+
+#include <cerrno>
+#include <csignal>
+#include <memory>
+#include <system_error>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+// A file's bytes and last change, to tell that nothing touched it.
+struct FileState
+{
+    QByteArray bytes;
+    QDateTime modified;
+
+    bool operator==(const FileState& other) const
+    {
+        return bytes == other.bytes && modified == other.modified;
+    }
+};
+
+FileState stateOf(const QString& path)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return {file.readAll(), QFileInfo(path).fileTime(QFileDevice::FileModificationTime)};
+}
+
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+bool runSql(const QString& path, const QString& sql)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open(QFile::encodeName(path).constData(), &db);
+    const bool ok = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+// CREATE TABLE Info with the sixteen columns, all TEXT but Price.
+QString createInfo(const QString& priceType)
+{
+    QStringList columns;
+    for (CustomerRecord::Field field : CustomerRecord::AllFields)
+        columns << QStringLiteral("\"%1\" %2").arg(CustomerRecord::columnName(field),
+                                                   field == CustomerRecord::Field::Price
+                                                       ? priceType : QStringLiteral("TEXT"));
+    return QStringLiteral("CREATE TABLE Info (%1)").arg(columns.join(QStringLiteral(", ")));
+}
+
+// A customer database of `rows` generated customers, several pages long.
+QString createFilledInfo(int rows)
+{
+    return createInfo(QStringLiteral("TEXT"))
+        + QStringLiteral("; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                         "INSERT INTO Info SELECT 'Customer ' || i, i || ' Long Street', 'Country', "
+                         "'City', 'Zip', 'Phone', 'Fax', 'mail', 'State', 'Product', '1', '2.50', "
+                         "'1/1/2026', 'Cash', '0', 'f' FROM n").arg(rows);
+}
+
+// Writes beyond this many bytes fail in this process, as on a disk that
+// fills up during the copy.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+
+private:
+    rlimit m_saved{};
+};
+
+const QString kBackupName = QStringLiteral("Customers backup.mdb");
+const QString kLiveName = QStringLiteral("Tallyvane DB.mdb");
+
+} // namespace
+
+class tst_databasebackup : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Prepare { Nothing, EarlierBackup, LockedFolder, Folder, LiveFile };
+    enum class Source { Unchosen, Missing, LiveFile, Bytes, Sql, Truncated, Overwritten };
+    Q_ENUM(Prepare)
+    Q_ENUM(Source)
+
+private slots:
+    void init();
+    void cleanup();
+    void roundTrip_data();
+    void roundTrip();
+    void backUpRefused_data();
+    void backUpRefused();
+    void backUpThatFailsMidway();
+    void restoreRefused_data();
+    void restoreRefused();
+    void restoredFileThatWillNotOpenIsPutBack();
+
+private:
+    QStringList names() const;
+    QString liveFolder() const { return QFileInfo(m_live->path()).absolutePath(); }
+    QString prepareSource(Source source, const QString& argument) const;
+
+    std::unique_ptr<TestDatabase> m_live;
+    std::unique_ptr<SqliteCustomerStore> m_store;
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+void tst_databasebackup::init()
+{
+    m_live = std::make_unique<TestDatabase>();
+    m_folder = std::make_unique<QTemporaryDir>();
+    m_store = std::make_unique<SqliteCustomerStore>(m_live->path());
+    QVERIFY(m_store->open().ok());
+    for (const char* name : {"Ann", "Bob", "Cleo"})
+        QVERIFY(m_store->append(customer(QString::fromLatin1(name))).ok());
+}
+
+void tst_databasebackup::cleanup()
+{
+    m_store.reset();
+    m_live.reset();
+    m_folder.reset();
+}
+
+QStringList tst_databasebackup::names() const
+{
+    QStringList names;
+    const Result scanned = m_store->scanSummaries([&](CustomerSummary& row) { names << row.name; });
+    return scanned.ok() ? names : QStringList{scanned.message()};
+}
+
+void tst_databasebackup::roundTrip_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("earlierBackup");
+    QTest::newRow("new file") << kBackupName << false;
+    QTest::newRow("over an earlier backup") << kBackupName << true;
+    QTest::newRow("named Tallyvane.mdb") << QStringLiteral("Tallyvane.mdb") << false;
+}
+
+void tst_databasebackup::roundTrip()
+{
+    QFETCH(QString, fileName);
+    QFETCH(bool, earlierBackup);
+    const QString backup = m_folder->filePath(fileName);
+    if (earlierBackup)
+        QVERIFY(writeFile(backup, "an earlier backup"));
+    DatabaseBackup tool(*m_store, m_live->path());
+
+    const Result backedUp = tool.backUp(backup);
+    QVERIFY2(backedUp.ok(), qPrintable(backedUp.message()));
+    QVERIFY(m_store->isOpen());
+    QCOMPARE(filesIn(m_folder->path()), QStringList{fileName});
+
+    QVERIFY(m_store->append(customer(QStringLiteral("Dora"))).ok());
+    QCOMPARE(names(), QStringList({"Ann", "Bob", "Cleo", "Dora"}));
+    const FileState chosen = stateOf(backup);
+
+    const Result restored = tool.restore(backup);
+    QVERIFY2(restored.ok(), qPrintable(restored.message()));
+    QVERIFY(m_store->isOpen());
+    QCOMPARE(names(), QStringList({"Ann", "Bob", "Cleo"}));
+    QVERIFY(stateOf(backup) == chosen);
+    QCOMPARE(filesIn(m_folder->path()), QStringList{fileName});
+    QCOMPARE(filesIn(liveFolder()), QStringList{kLiveName});
+}
+
+void tst_databasebackup::backUpRefused_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<Prepare>("prepare");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("no target chosen") << QString() << Prepare::Nothing << QString();
+    QTest::newRow("folder missing") << "missing/" + kBackupName << Prepare::Nothing << "missing";
+    QTest::newRow("unwritable folder") << "locked/" + kBackupName << Prepare::LockedFolder << "locked";
+    QTest::newRow("target is a folder") << QStringLiteral("a folder") << Prepare::Folder << "a folder";
+    QTest::newRow("target is the database in use") << QString() << Prepare::LiveFile << kLiveName;
+}
+
+void tst_databasebackup::backUpRefused()
+{
+    QFETCH(QString, target);
+    QFETCH(Prepare, prepare);
+    QFETCH(QString, named);
+    const QString locked = m_folder->filePath(QStringLiteral("locked"));
+    if (!target.isEmpty())
+        target = m_folder->filePath(target);
+    if (prepare == Prepare::LockedFolder) {
+        QVERIFY(QDir().mkpath(locked));
+        QVERIFY(writeFile(target, "an earlier backup"));
+        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+        if (access(QFile::encodeName(locked).constData(), W_OK) == 0)
+            QSKIP("This user may write into any folder.");
+    }
+    if (prepare == Prepare::Folder)
+        QVERIFY(QDir().mkpath(target));
+    if (prepare == Prepare::LiveFile)
+        target = m_live->path();
+    const QString targetFolder = target.isEmpty() ? m_folder->path() : QFileInfo(target).absolutePath();
+    const FileState before = stateOf(target);
+    const QStringList files = filesIn(targetFolder);
+
+    const Result backedUp = DatabaseBackup(*m_store, m_live->path()).backUp(target);
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QVERIFY(!backedUp.ok());
+    QVERIFY2(backedUp.message().contains(named), qPrintable(backedUp.message()));
+    QVERIFY(stateOf(target) == before);
+    QCOMPARE(filesIn(targetFolder), files);
+    QCOMPARE(filesIn(liveFolder()), QStringList{kLiveName});
+    QVERIFY(m_store->isOpen());
+    QCOMPARE(names(), QStringList({"Ann", "Bob", "Cleo"}));
+}
+
+void tst_databasebackup::backUpThatFailsMidway()
+{
+    for (int i = 0; i < 300; ++i)
+        QVERIFY(m_store->append(customer(QStringLiteral("Extra %1").arg(i))).ok());
+    const QString target = m_folder->filePath(kBackupName);
+    QVERIFY(writeFile(target, "an earlier backup"));
+    const FileState before = stateOf(target);
+    const FileState live = stateOf(m_live->path());
+    QVERIFY(live.bytes.size() > 3 * 10000);
+
+    Result backedUp = Result::success();
+    {
+        const FileSizeLimit fullAfter(10000);
+        backedUp = DatabaseBackup(*m_store, m_live->path()).backUp(target);
+    }
+    QVERIFY(!backedUp.ok());
+    const QString reason = QString::fromStdString(std::generic_category().message(EFBIG));
+    QVERIFY2(backedUp.message().contains(reason), qPrintable(backedUp.message()));
+    QVERIFY2(backedUp.message().contains(kBackupName), qPrintable(backedUp.message()));
+    QVERIFY(stateOf(target) == before);
+    QCOMPARE(filesIn(m_folder->path()), QStringList{kBackupName});
+    QVERIFY(stateOf(m_live->path()) == live);
+    QVERIFY(m_store->isOpen());
+    QCOMPARE(names().size(), 303);
+}
+
+void tst_databasebackup::restoreRefused_data()
+{
+    QTest::addColumn<Source>("source");
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no file chosen") << Source::Unchosen << QString() << "No file has been chosen";
+    QTest::newRow("missing file") << Source::Missing << QString() << "does not exist";
+    QTest::newRow("the database in use itself") << Source::LiveFile << QString() << "in use itself";
+    QTest::newRow("text file") << Source::Bytes << "name,Address\nAnn,1 Street\n"
+                               << "not a customer database";
+    QTest::newRow("empty file") << Source::Bytes << QString() << "no table Info";
+    QTest::newRow("truncated database") << Source::Truncated << QString() << kBackupName;
+    QTest::newRow("overwritten pages") << Source::Overwritten << QString() << "damaged";
+    QTest::newRow("SQLite file without Info")
+        << Source::Sql << "CREATE TABLE Customers (name TEXT)" << "no table Info";
+    QTest::newRow("Info with too few columns")
+        << Source::Sql << "CREATE TABLE Info (name TEXT, Address TEXT)" << "no column \"Country\"";
+    QTest::newRow("Info with a number column")
+        << Source::Sql << createInfo(QStringLiteral("REAL")) << "\"Price\" of its table Info is not a text column";
+}
+
+// The file a restore row reads from, made as the row says.
+QString tst_databasebackup::prepareSource(Source source, const QString& argument) const
+{
+    const QString path = m_folder->filePath(kBackupName);
+    const int pageSize = 4096;
+    switch (source) {
+    case Source::Unchosen:
+        return QString();
+    case Source::Missing:
+        return path;
+    case Source::LiveFile:
+        return liveFolder() + QStringLiteral("/../Other/") + kLiveName;
+    case Source::Bytes:
+        writeFile(path, argument.toUtf8());
+        return path;
+    case Source::Sql:
+        runSql(path, argument);
+        return path;
+    case Source::Truncated:
+        runSql(path, createFilledInfo(2000));
+        writeFile(path, stateOf(path).bytes.left(20 * pageSize));
+        return path;
+    case Source::Overwritten: {
+        runSql(path, createFilledInfo(2000));
+        QByteArray bytes = stateOf(path).bytes;
+        bytes.replace(2 * pageSize, pageSize, QByteArray(pageSize, '\x5a'));
+        writeFile(path, bytes);
+        return path;
+    }
+    }
+    return path;
+}
+
+void tst_databasebackup::restoreRefused()
+{
+    QFETCH(Source, source);
+    QFETCH(QString, argument);
+    QFETCH(QString, reason);
+    const QString path = prepareSource(source, argument);
+    const FileState chosen = stateOf(path);
+    const FileState live = stateOf(m_live->path());
+    const QStringList files = filesIn(m_folder->path());
+
+    const Result restored = DatabaseBackup(*m_store, m_live->path()).restore(path);
+
+    QVERIFY(!restored.ok());
+    QVERIFY2(restored.message().contains(reason), qPrintable(restored.message()));
+    QVERIFY(stateOf(m_live->path()) == live);
+    QVERIFY(stateOf(path) == chosen);
+    QCOMPARE(filesIn(m_folder->path()), files);
+    QCOMPARE(filesIn(liveFolder()), QStringList{kLiveName});
+    QVERIFY(m_store->isOpen());
+    QCOMPARE(names(), QStringList({"Ann", "Bob", "Cleo"}));
+}
+
+void tst_databasebackup::restoredFileThatWillNotOpenIsPutBack()
+{
+    FailingCustomerStore store(*m_store);
+    DatabaseBackup tool(store, m_live->path());
+    const QString backup = m_folder->filePath(kBackupName);
+    QVERIFY(tool.backUp(backup).ok());
+    QVERIFY(m_store->append(customer(QStringLiteral("Dora"))).ok());
+    const FileState live = stateOf(m_live->path());
+
+    store.setFailing(FailingCustomerStore::Operation::Open);
+    const Result restored = tool.restore(backup);
+
+    QVERIFY(!restored.ok());
+    const QString message = restored.message();
+    QVERIFY2(message.contains(FailingCustomerStore::failureMessage(FailingCustomerStore::Operation::Open))
+                 && message.contains(QLatin1String("has been put back")),
+             qPrintable(message));
+    QVERIFY(stateOf(m_live->path()) == live);
+    QCOMPARE(filesIn(liveFolder()), QStringList{kLiveName});
+    store.setFailing(FailingCustomerStore::Operation::Open, false);
+    QVERIFY(store.open().ok());
+    QCOMPARE(names(), QStringList({"Ann", "Bob", "Cleo", "Dora"}));
+}
+
+QTEST_GUILESS_MAIN(tst_databasebackup)
+#include "tst_databasebackup.moc"

@@ -1,0 +1,179 @@
+#include "DatabaseBackup.h"
+
+#include "CustomerStore.h"
+#include "DatabaseFileCheck.h"
+#include "DatabaseFileCopy.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
+
+namespace {
+
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Also true for two names of one file: a link, or another spelling of its path.
+bool sameFile(const QString& first, const QString& second)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(QFileInfo(first).filesystemFilePath(),
+                                       QFileInfo(second).filesystemFilePath(), error);
+}
+
+// A second name for a file, made without copying it where the file system
+// allows; it outlives a rename that puts another file under the first name.
+bool linkOrCopy(const QString& file, const QString& secondName)
+{
+    std::error_code error;
+    std::filesystem::create_hard_link(QFileInfo(file).filesystemFilePath(),
+                                      QFileInfo(secondName).filesystemFilePath(), error);
+    return !error || QFile::copy(file, secondName);
+}
+
+Result withUnchangedNote(const Result& failure)
+{
+    return Result::failure(failure.message()
+                           + QStringLiteral(" The customer database in use has not been changed."));
+}
+
+} // namespace
+
+DatabaseBackup::DatabaseBackup(CustomerStore& store, const QString& liveFile)
+    : m_store(store), m_liveFile(liveFile)
+{
+}
+
+QString DatabaseBackup::previousFile(const QString& liveFile)
+{
+    return liveFile + QStringLiteral(".before-restore");
+}
+
+Result DatabaseBackup::backUp(const QString& target)
+{
+    const Result checked = checkTarget(target);
+    if (!checked.ok())
+        return checked;
+    m_store.close();
+    Result copied = Result::success();
+    {
+        DatabaseFileCopy copy(target);
+        copied = copy.write(m_liveFile);
+        if (copied.ok())
+            copied = copy.replaceDestination();
+    }
+    return reopenAfter(copied);
+}
+
+Result DatabaseBackup::checkTarget(const QString& target) const
+{
+    if (target.isEmpty())
+        return Result::failure(
+            QStringLiteral("No file has been chosen to back the customer database up to."));
+    const QFileInfo info(target);
+    if (!info.dir().exists())
+        return Result::failure(QStringLiteral("The customer database could not be backed up to "
+                                              "\"%1\": the folder \"%2\" does not exist.")
+                                   .arg(native(target), native(info.absolutePath())));
+    if (info.isDir())
+        return Result::failure(QStringLiteral("\"%1\" is a folder. Choose a file name to back the "
+                                              "customer database up to.").arg(native(target)));
+    if (sameFile(target, m_liveFile))
+        return Result::failure(QStringLiteral("\"%1\" is the customer database in use. Choose "
+                                              "another file to back it up to.").arg(native(target)));
+    return Result::success();
+}
+
+Result DatabaseBackup::restore(const QString& source)
+{
+    const Result checked = checkSource(source);
+    if (!checked.ok())
+        return checked;
+    m_store.close();
+    const Result replaced = replaceLiveFile(source);
+    if (!replaced.ok())
+        return reopenAfter(withUnchangedNote(replaced));
+    return openRestored();
+}
+
+// Everything is checked before the store lets go of the database in use.
+Result DatabaseBackup::checkSource(const QString& source) const
+{
+    if (source.isEmpty())
+        return Result::failure(
+            QStringLiteral("No file has been chosen to restore the customer database from."));
+    if (!QFileInfo::exists(source))
+        return Result::failure(QStringLiteral("The file \"%1\" does not exist. The customer "
+                                              "database in use has not been changed.")
+                                   .arg(native(source)));
+    if (sameFile(source, m_liveFile))
+        return Result::failure(QStringLiteral("\"%1\" is the customer database in use itself, so "
+                                              "there is nothing to restore from it. Nothing has "
+                                              "been changed.").arg(native(source)));
+    const Result checked = checkCustomerDatabase(source);
+    return checked.ok() ? checked : withUnchangedNote(checked);
+}
+
+// The copy is complete on the disk before it takes the place of the
+// database in use, which stays reachable under a second name meanwhile.
+Result DatabaseBackup::replaceLiveFile(const QString& source)
+{
+    DatabaseFileCopy copy(m_liveFile);
+    Result result = copy.write(source);
+    if (result.ok())
+        result = keepPrevious();
+    if (result.ok()) {
+        result = copy.replaceDestination();
+        if (!result.ok())
+            QFile::remove(previousFile(m_liveFile));
+    }
+    return result;
+}
+
+Result DatabaseBackup::keepPrevious() const
+{
+    const QString previous = previousFile(m_liveFile);
+    QFile::remove(previous);
+    if (!QFileInfo::exists(m_liveFile) || linkOrCopy(m_liveFile, previous))
+        return Result::success();
+    return Result::failure(QStringLiteral("The customer database in use could not be kept as "
+                                          "\"%1\" while the restored one is opened.")
+                               .arg(native(previous)));
+}
+
+// A restored file that the store refuses gives way to the previous one.
+Result DatabaseBackup::openRestored()
+{
+    const QString previous = previousFile(m_liveFile);
+    const Result opened = m_store.open();
+    if (opened.ok()) {
+        QFile::remove(previous);
+        return opened;
+    }
+    const QString refused = QStringLiteral("The restored database could not be opened. ")
+        + opened.message();
+    if (!QFileInfo::exists(previous))
+        return Result::failure(refused);
+    const Result putBack = DatabaseFileCopy::renameOver(previous, m_liveFile);
+    if (!putBack.ok())
+        return Result::failure(refused + QStringLiteral(" The previous customer database could not "
+                                                        "be put back either and is kept as \"%1\". ")
+                                   .arg(native(previous))
+                               + putBack.message());
+    return reopenAfter(Result::failure(
+        refused + QStringLiteral(" The previous customer database has been put back.")));
+}
+
+Result DatabaseBackup::reopenAfter(const Result& outcome)
+{
+    const Result opened = m_store.open();
+    if (opened.ok())
+        return outcome;
+    if (outcome.ok())
+        return opened;
+    return Result::failure(outcome.message() + QLatin1Char(' ') + opened.message());
+}
