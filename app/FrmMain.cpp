@@ -204,9 +204,9 @@ bool FrmMain::AddUser(const CustomerRecord& record)
     return added.ok();
 }
 
-bool FrmMain::EditUser(const CustomerRecord& record)
+bool FrmMain::EditUser(const StoredCustomer& customer, const CustomerRecord& record)
 {
-    const Result edited = m_customers.EditUser(m_customers.selectedRow(), record);
+    const Result edited = m_customers.EditUser(customer, record);
     if (!edited.ok())
         reportFailure(edited, QStringLiteral("Update Customer"));
     return edited.ok();
@@ -218,6 +218,13 @@ void FrmMain::selectPosition(int position)
     if (!selected.ok())
         reportFailure(selected, QStringLiteral("Customer List"));
     afterListChange();
+}
+
+void FrmMain::selectCustomer(RowId row)
+{
+    const int position = m_customers.positionOf(row);
+    if (position >= 0)
+        selectPosition(position);
 }
 
 void FrmMain::showDetails()

@@ -2,6 +2,7 @@
 
 #include "AppointmentBook.h"
 #include "BusyCheck.h"
+#include "CustomerEntryTarget.h"
 #include "CustomerList.h"
 #include "FileDialog.h"
 #include "FrmMainControls.h"
@@ -36,7 +37,10 @@ struct FrmMainServices
 // the open customer store from load() to its close, keeps its derived
 // state up to date with timers, and asks for the other windows through its
 // signals.
-class FrmMain : public QWidget, public SetupMirrorTarget, public AppointmentBook
+class FrmMain : public QWidget,
+                public SetupMirrorTarget,
+                public AppointmentBook,
+                public CustomerEntryTarget
 {
     Q_OBJECT
 
@@ -50,9 +54,10 @@ public:
 
     // The public procedures the entry forms call. Each reports its own
     // failure to the operator and returns whether it succeeded.
-    bool AddUser(const CustomerRecord& record);
-    bool EditUser(const CustomerRecord& record);
-    void RefreshList();
+    bool AddUser(const CustomerRecord& record) override;
+    bool EditUser(const StoredCustomer& customer, const CustomerRecord& record) override;
+    void RefreshList() override;
+    void selectCustomer(RowId row) override;
 
     // The session, as the log-on and the setup window set it.
     Session session() const { return Session{Text3, Text2, Text5, Text6}; }

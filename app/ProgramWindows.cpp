@@ -1,6 +1,8 @@
 #include "ProgramWindows.h"
 
+#include "FrmEdit.h"
 #include "FrmMain.h"
+#include "FrmNew.h"
 #include "FrmSplash.h"
 #include "Logon.h"
 #include "MainWindowStart.h"
@@ -18,6 +20,8 @@ ProgramWindows::~ProgramWindows()
     m_closing = true;
     delete m_splash;
     m_credits.reset();
+    m_editCustomer.reset();
+    m_newCustomer.reset();
     m_schedule.reset();
     m_logon.reset();
     m_setup.reset();
@@ -42,6 +46,8 @@ void ProgramWindows::createMain()
     connect(m_main.get(), &FrmMain::setupRequested, this, [this] { m_setup->show(); });
     connect(m_main.get(), &FrmMain::scheduleRequested, this, &ProgramWindows::showSchedule);
     connect(m_main.get(), &FrmMain::creditsRequested, this, &ProgramWindows::showCredits);
+    connect(m_main.get(), &FrmMain::addCustomerRequested, this, &ProgramWindows::showNewCustomer);
+    connect(m_main.get(), &FrmMain::updateCustomerRequested, this, &ProgramWindows::showEditCustomer);
     connect(m_main.get(), &FrmMain::unloaded, this, &ProgramWindows::closeAll);
 }
 
@@ -128,18 +134,44 @@ void ProgramWindows::showSchedule()
         m_schedule = std::make_unique<Schedule>(*m_main, [this] { return m_services.clock().date(); });
     else if (m_schedule->isHidden())
         m_schedule->load();
-    m_schedule->show();
-    m_schedule->raise();
-    m_schedule->activateWindow();
+    bringToFront(m_schedule.get());
+}
+
+// One entry form of each kind, like the appointment form: asked for while
+// open it comes to the front with what was typed; after closing it starts
+// afresh, the edit form from the customer selected then.
+void ProgramWindows::showNewCustomer()
+{
+    const auto today = [this] { return m_services.clock().date(); };
+    if (!m_newCustomer)
+        m_newCustomer = std::make_unique<FrmNew>(*m_main, today);
+    else if (m_newCustomer->isHidden())
+        m_newCustomer->load();
+    bringToFront(m_newCustomer.get());
+}
+
+void ProgramWindows::showEditCustomer()
+{
+    const auto today = [this] { return m_services.clock().date(); };
+    if (!m_editCustomer)
+        m_editCustomer = std::make_unique<FrmEdit>(*m_main, today);
+    if (m_editCustomer->isHidden())
+        m_editCustomer->load(m_main->customers().selectedRow());
+    bringToFront(m_editCustomer.get());
 }
 
 void ProgramWindows::showCredits()
 {
     if (!m_credits)
         m_credits = std::make_unique<frmDemo2>(m_services.dialogs, m_services.programFolder);
-    m_credits->show();
-    m_credits->raise();
-    m_credits->activateWindow();
+    bringToFront(m_credits.get());
+}
+
+void ProgramWindows::bringToFront(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void ProgramWindows::closeAll()
@@ -149,8 +181,11 @@ void ProgramWindows::closeAll()
     m_closing = true;
     if (m_splash)
         m_splash->close();
-    if (m_credits)
-        m_credits->close();
+    for (QWidget* window : {static_cast<QWidget*>(m_credits.get()), static_cast<QWidget*>(m_schedule.get()),
+                            static_cast<QWidget*>(m_newCustomer.get()),
+                            static_cast<QWidget*>(m_editCustomer.get())})
+        if (window)
+            window->close();
     m_setup->hide();
     m_logon->closeQuietly();
     m_main->close();

@@ -12,7 +12,10 @@
 
 class CustomerStore;
 class Dialogs;
+class FrmEdit;
+class QWidget;
 class FrmMain;
+class FrmNew;
 class Logon;
 class Schedule;
 class frmDemo2;
@@ -55,6 +58,8 @@ public:
     FrmMain* main() const { return m_main.get(); }
     Schedule* schedule() const { return m_schedule.get(); }
     frmDemo2* credits() const { return m_credits.get(); }
+    FrmNew* newCustomer() const { return m_newCustomer.get(); }
+    FrmEdit* editCustomer() const { return m_editCustomer.get(); }
 
     // Asks the running program's visible window to come forward.
     void bringForward();
@@ -73,7 +78,10 @@ private:
     void setupCancelled();
     void showSchedule();
     void showCredits();
+    void showNewCustomer();
+    void showEditCustomer();
     void closeAll();
+    static void bringToFront(QWidget* window);
 
     ProgramServices m_services;
     std::unique_ptr<FrmMain> m_main;
@@ -81,6 +89,8 @@ private:
     std::unique_ptr<Logon> m_logon;
     std::unique_ptr<Schedule> m_schedule;
     std::unique_ptr<frmDemo2> m_credits;
+    std::unique_ptr<FrmNew> m_newCustomer;
+    std::unique_ptr<FrmEdit> m_editCustomer;
     QPointer<FrmSplash> m_splash;
     bool m_historyOfRedirectSaved = false;
     bool m_closing = false;

@@ -33,14 +33,6 @@ QString rewriteFormatRuns(const QString& format, QChar letter, Rewrite rewrite)
     return result;
 }
 
-QString shortDateFormat()
-{
-    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    return rewriteFormatRuns(format, QLatin1Char('y'), [](int run) {
-        return run == 2 ? QStringLiteral("yyyy") : QString(run, QLatin1Char('y'));
-    });
-}
-
 QString longTimeFormat()
 {
     const QString format = QLocale().timeFormat(QLocale::LongFormat);
@@ -50,6 +42,14 @@ QString longTimeFormat()
 }
 
 } // namespace
+
+QString shortDateFormat()
+{
+    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    return rewriteFormatRuns(format, QLatin1Char('y'), [](int run) {
+        return run == 2 ? QStringLiteral("yyyy") : QString(run, QLatin1Char('y'));
+    });
+}
 
 QString shortDateText(const QDate& date)
 {
@@ -64,4 +64,16 @@ QString longTimeText(const QTime& time)
 QString dateTimeText(const QDateTime& moment)
 {
     return shortDateText(moment.date()) + QLatin1Char(' ') + longTimeText(moment.time());
+}
+
+std::optional<QDate> dateFromText(const QString& text)
+{
+    const QLocale locale;
+    const QString trimmed = text.trimmed();
+    for (const QString& format : {shortDateFormat(), QStringLiteral("d M yyyy")}) {
+        const QDate date = locale.toDate(trimmed, format);
+        if (date.isValid())
+            return date;
+    }
+    return std::nullopt;
 }

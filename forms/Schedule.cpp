@@ -1,6 +1,7 @@
 #include "Schedule.h"
 
 #include "AppointmentBook.h"
+#include "DateTimeText.h"
 #include "GroupBox.h"
 #include "OleColor.h"
 #include "chameleonButton.h"
@@ -9,9 +10,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 
 namespace {
 
@@ -32,15 +31,6 @@ constexpr int kRowHeight = 24;
 constexpr int kToDoHeight = 90;
 constexpr int kButtonWidth = 220;
 constexpr int kButtonHeight = 32;
-
-// The short date form the book is written in, so the picker shows the
-// date as the paragraph will: a two-digit year widened to four digits.
-QString shortDateFormat()
-{
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
-    return format.replace(twoDigitYear, QStringLiteral("yyyy"));
-}
 
 int rowTop(int row)
 {

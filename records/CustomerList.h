@@ -63,6 +63,8 @@ public:
     const QStringList& names() const { return m_names; }
     int count() const { return int(m_names.size()); }
     RowId rowAt(int position) const { return m_rows.value(position, NoRow); }
+    // Where the customer stored in `row` stands in the list; -1 when absent.
+    int positionOf(RowId row) const;
 
     // The totals as shown; a total beyond the range of numbers shows
     // "Too large to show", never a number.
@@ -94,7 +96,6 @@ private:
     void sumTotals();
     void addToTotals(int position);
     void releaseSpareRoom();
-    int positionOf(RowId row) const;
     void showDetails(const CustomerRecord& record);
     void clearDetails();
     void clearList();

@@ -1,6 +1,9 @@
 // tallyvane-tour DIR [--scale N]: renders every page of the program's
 // windows, on a sample database, into PNGs named after what they show.
+#include "FrmEdit.h"
 #include "FrmMain.h"
+#include "FrmNew.h"
+#include "NumberBox.h"
 #include "FrmSplash.h"
 #include "Logon.h"
 #include "QuietDialogs.h"
@@ -146,6 +149,37 @@ void tourStartWindows(FrmMain& window, SettingsStore& settings, Dialogs& dialogs
     setup.hide();
 }
 
+// Every page of both entry forms: the new one as an operator fills it in,
+// the edit one opened on the first sample customer.
+void tourEntryForms(FrmMain& window, const QString& folder)
+{
+    const auto today = [] { return QDate(2026, 12, 6); };
+    const char* const pages[] = {"personal-details", "location", "contact", "product", "payment"};
+    const auto shootPages = [&](CustomerWizard& form, const QString& prefix) {
+        for (int page = 1; page <= CustomerWizard::PageCount; ++page) {
+            shootWindow(form, folder, prefix + QString::number(page) + QLatin1Char('-') + QLatin1String(pages[page - 1]));
+            form.next();
+        }
+        form.hide();
+    };
+
+    FrmNew added(window, today);
+    const QStringList typed{"Maeve Ortiz", "14 Quay Street", "Ireland", "Galway", "Connacht", "H91 E2K3",
+                            "091 555 0142", "091 555 0143", "maeve@ortiz.ie", "Espresso grinder"};
+    for (int field = 0; field < typed.size(); ++field)
+        added.controls().details[std::size_t(field)]->setText(typed[field]);
+    added.controls().Text1->setText(QStringLiteral("2"));
+    added.controls().priceBox->setText(QStringLiteral("249.90"));
+    added.controls().Text5->setText(QStringLiteral("10"));
+    added.controls().paymentBox->setText(QStringLiteral("Card"));
+    shootPages(added, QStringLiteral("new-customer-"));
+
+    window.selectPosition(0);
+    FrmEdit edited(window, today);
+    edited.load(window.customers().selectedRow());
+    shootPages(edited, QStringLiteral("edit-customer-"));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -190,6 +224,7 @@ int main(int argc, char* argv[])
     Tour tour(window, outputFolder);
     tourMainWindow(window, tour);
     window.hide();
+    tourEntryForms(window, outputFolder);
     tourStartWindows(window, settings, dialogs, programFolder.path(), outputFolder);
     return 0;
 }

@@ -1,7 +1,9 @@
 // The main window's customer list: selection into the detail panel, the
 // payment line, delete and the quick search.
+#include "FrmEdit.h"
 #include "MainWindowFixture.h"
 #include "Picture.h"
+#include "chameleonButton.h"
 #include "ToolPicture.h"
 
 #include <QLineEdit>
@@ -171,6 +173,53 @@ private slots:
         fixture.dialogs.queueAnswer(MessageAnswer::Yes);
         QTest::keyClick(fixture.ui().List, Qt::Key_Delete);
         QTEST(listed(window), "left");
+    }
+
+    // The edit form writes to the customer it was opened for, whatever the
+    // list shows meanwhile, and to nobody once that customer is gone.
+    void editFormWritesToItsOwnCustomer_data()
+    {
+        QTest::addColumn<bool>("deletedMeanwhile");
+        QTest::newRow("another customer selected meanwhile") << false;
+        QTest::newRow("customer deleted meanwhile") << true;
+    }
+
+    void editFormWritesToItsOwnCustomer()
+    {
+        QFETCH(bool, deletedMeanwhile);
+        Fixture fixture;
+        fixture.seed({Fixture::customer("Ann"), Fixture::customer("Bob")});
+        FrmMain& window = fixture.open();
+        const FrmMainControls& ui = fixture.ui();
+        clickRow(ui, 0);
+        FrmEdit form(window, [] { return Fixture::now().date(); });
+        form.load(window.customers().selectedRow());
+        form.show();
+        QLineEdit* state = form.controls().details[int(CustomerRecord::Field::Email)];
+        state->selectAll();
+        QTest::keyClicks(state, QStringLiteral("Leinster"));
+        clickRow(ui, 1);
+        if (deletedMeanwhile) {
+            SqliteCustomerStore other(fixture.folder.filePath(QStringLiteral("Other/Tallyvane DB.mdb")));
+            QVERIFY(other.open().ok());
+            QVERIFY(other.remove(form.customer()).ok());
+        }
+        QTest::mouseClick(form.controls().CmdOk, Qt::LeftButton);
+
+        if (deletedMeanwhile) {
+            QCOMPARE(fixture.dialogs.messages().size(), 1);
+            QVERIFY(fixture.dialogs.messages().first().text.contains(QStringLiteral("removed")));
+            QVERIFY(form.isVisible());
+            QCOMPARE(Fixture::Reopened(fixture).names(), QStringList{"Bob"});
+            return;
+        }
+        QVERIFY(!form.isVisible());
+        QCOMPARE(listed(window), (QStringList{"Ann", "Bob"}));
+        // Ann is selected again, with the state under its own caption.
+        QCOMPARE(ui.LblDbInfo[0]->value(), QStringLiteral("Ann"));
+        QCOMPARE(ui.LblDbInfo[8]->accessibleName(), QStringLiteral("State: Leinster"));
+        clickRow(ui, 1);
+        QCOMPARE(ui.LblDbInfo[8]->value(), QStringLiteral("Bob@example.com"));
     }
 
     void searchFindsWholeNamesInTurn()

@@ -1,7 +1,9 @@
 // The program's start: splash, the main window brought up hidden, the
 // log-on, and on a first run the setup, with the timers driven directly.
 #include "FakeDialogs.h"
+#include "FrmEdit.h"
 #include "FrmMain.h"
+#include "FrmNew.h"
 #include "Logon.h"
 #include "ProgramWindows.h"
 #include "Schedule.h"
@@ -166,10 +168,11 @@ private slots:
         QCOMPARE(finished.count(), 0);
     }
 
-    void oneAppointmentFormAndCreditsWindowAtATime()
+    void oneFormOfEachKindAtATime()
     {
         Program program;
         program.settings.SaveSetting(Settings::FirstTimeRun, QStringLiteral("1"));
+        program.seed(2);
         ProgramWindows& windows = program.startPastTheSplash();
         QVERIFY(!windows.schedule());
         emit windows.main()->scheduleRequested();
@@ -181,6 +184,25 @@ private slots:
 
         emit windows.main()->creditsRequested();
         QVERIFY(windows.credits()->isVisible());
+
+        // F2 while the form is open brings it forward with what was typed.
+        emit windows.main()->addCustomerRequested();
+        FrmNew* added = windows.newCustomer();
+        QVERIFY(added && added->isVisible());
+        added->controls().details[0]->setText(QStringLiteral("Ann"));
+        emit windows.main()->addCustomerRequested();
+        QCOMPARE(windows.newCustomer(), added);
+        QCOMPARE(added->controls().details[0]->text(), QStringLiteral("Ann"));
+        added->close();
+        emit windows.main()->addCustomerRequested();
+        QCOMPARE(added->controls().details[0]->text(), QString());
+
+        // The edit form opens from the customer selected then.
+        windows.main()->selectPosition(1);
+        emit windows.main()->updateCustomerRequested();
+        FrmEdit* edited = windows.editCustomer();
+        QVERIFY(edited && edited->isVisible());
+        QCOMPARE(edited->customer().row, windows.main()->customers().rowAt(1));
         // Credits.txt is not in this program folder: told once.
         QCOMPARE(program.dialogs.messages().size(), 1);
     }

@@ -11,6 +11,8 @@ private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
     void followsTheDefaultLocale_data();
     void followsTheDefaultLocale();
+    void storedDatesReadBack_data();
+    void storedDatesReadBack();
 };
 
 void TestDateTimeText::followsTheDefaultLocale_data()
@@ -37,6 +39,31 @@ void TestDateTimeText::followsTheDefaultLocale()
     QCOMPARE(shortDateText(moment.date()), date);
     QCOMPARE(longTimeText(moment.time()), time);
     QCOMPARE(dateTimeText(moment), date + QLatin1Char(' ') + time);
+}
+
+void TestDateTimeText::storedDatesReadBack_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("date");
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale germany(QLocale::German, QLocale::Germany);
+    QTest::newRow("short date") << us << "12/6/2026" << QDate(2026, 12, 6);
+    QTest::newRow("short date with blanks around") << us << " 2/23/2005 " << QDate(2005, 2, 23);
+    QTest::newRow("German short date") << germany << "06.12.2026" << QDate(2026, 12, 6);
+    QTest::newRow("day, month and year") << germany << "23 2 2005" << QDate(2005, 2, 23);
+    QTest::newRow("no date") << us << "N/A" << QDate();
+    QTest::newRow("impossible day") << us << "2/30/2005" << QDate();
+    QTest::newRow("another locale's form") << us << "06.12.2026" << QDate();
+}
+
+void TestDateTimeText::storedDatesReadBack()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QLocale::setDefault(locale);
+    QCOMPARE(dateFromText(text).value_or(QDate()), date);
 }
 
 QTEST_GUILESS_MAIN(TestDateTimeText)
