@@ -1,5 +1,6 @@
 #include "DocumentPrinter.h"
 #include "FakeDialogs.h"
+#include "ReportTemplate.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -65,6 +66,20 @@ QString longLetter()
     return html;
 }
 
+// The shipped report, filled for one customer as the preview shows it.
+void fillShippedReport(QTextDocument* document)
+{
+    const QString resources =
+        QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../resources");
+    QVERIFY(ReportTemplate::load(ReportTemplate::reportFile(resources), document).ok());
+    CustomerList::DetailPanel details;
+    details.fill(QStringLiteral("-"));
+    details[0] = QStringLiteral("Ada Lovelace");
+    details[9] = QStringLiteral("Analytical Engine");
+    details[CustomerList::ItemPrice] = QStringLiteral("1234.50");
+    ReportTemplate::fill(document, ReportTemplate::reportValues(details, QStringLiteral("$")));
+}
+
 } // namespace
 
 class tst_documentprinter : public QObject
@@ -76,6 +91,8 @@ private slots:
     void init();
     void printsTheChosenCopies_data();
     void printsTheChosenCopies();
+    void printsTheFilledReport_data();
+    void printsTheFilledReport();
     void printsOnlyTheSelection_data();
     void printsOnlyTheSelection();
     void printsTheChosenPagesOfEachCopy();
@@ -142,6 +159,35 @@ void tst_documentprinter::printsTheChosenCopies()
     const QString wholeCopies = QStringList(copies, QStringLiteral("first last")).join(QLatin1Char(' '));
     QCOMPARE(orderOfEnds(text, document.firstBlock().text(), document.lastBlock().text()), wholeCopies);
     QVERIFY(m_dialogs.messages().isEmpty());
+}
+
+void tst_documentprinter::printsTheFilledReport_data()
+{
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<int>("timesPerCopy");
+    QTest::newRow("whole report") << QString() << QStringLiteral("Ada Lovelace") << 2;
+    QTest::newRow("word selected in the purchase table")
+        << QStringLiteral("Engine") << QStringLiteral("Engine") << 1;
+}
+
+void tst_documentprinter::printsTheFilledReport()
+{
+    QFETCH(QString, selected);
+    QFETCH(QString, printed);
+    QFETCH(int, timesPerCopy);
+    QTextDocument document;
+    fillShippedReport(&document);
+    const QTextCursor selection = selected.isEmpty()
+        ? QTextCursor()
+        : document.find(selected, 0, QTextDocument::FindCaseSensitively);
+
+    print(document, selection, 3);
+
+    const QString text = printedText(pdfPath());
+    QCOMPARE(pageCount(text), 3);
+    QCOMPARE(text.count(printed), 3 * timesPerCopy);
+    QCOMPARE(text.contains(QStringLiteral("Customer Purchase Report")), selected.isEmpty());
 }
 
 void tst_documentprinter::printsOnlyTheSelection_data()
