@@ -38,7 +38,6 @@ RtfDocumentWriter::RtfDocumentWriter(QTextDocument* document, const RtfFormats& 
     : m_document(document)
     , m_formats(formats)
     , m_cursor(document)
-    , m_format(formats.character(m_formatState))
 {
 }
 
@@ -63,11 +62,14 @@ void RtfDocumentWriter::flush()
 
 const QTextCharFormat& RtfDocumentWriter::characterFormat(const RtfCharacterState& state)
 {
-    if (state != m_formatState) {
-        m_formatState = state;
-        m_format = m_formats.character(state);
+    constexpr qsizetype kMaxCachedFormats = 256;
+    auto found = m_characterFormats.find(state);
+    if (found == m_characterFormats.end()) {
+        if (m_characterFormats.size() >= kMaxCachedFormats)
+            m_characterFormats.clear();
+        found = m_characterFormats.insert(state, m_formats.character(state));
     }
-    return m_format;
+    return found.value();
 }
 
 void RtfDocumentWriter::prepareFor(const RtfGroupState& state)
@@ -75,27 +77,39 @@ void RtfDocumentWriter::prepareFor(const RtfGroupState& state)
     if (state.paragraph.inTable && !m_table.isOpen()) {
         m_table.open(m_cursor);
         m_breakPending = false;
+        forgetBlockFormat();
     } else if (!state.paragraph.inTable && m_table.isOpen()) {
         m_table.close(m_cursor);
         m_breakPending = false;
-    } else if (m_table.isOpen()) {
-        m_table.position(m_cursor);
+        forgetBlockFormat();
+    } else if (m_table.isOpen() && m_table.position(m_cursor)) {
+        forgetBlockFormat();
     }
     if (m_breakPending) {
-        m_cursor.insertBlock(QTextBlockFormat(), characterFormat(state.character));
         m_breakPending = false;
         m_blockStartsPage = m_pageBreakPending;
         m_pageBreakPending = false;
+        m_cursor.insertBlock(blockFormat(state.paragraph), characterFormat(state.character));
+        m_blockParagraph = state.paragraph;
+        m_blockFormatted = true;
     }
 }
 
-void RtfDocumentWriter::formatBlock(const RtfParagraphState& state)
+QTextBlockFormat RtfDocumentWriter::blockFormat(const RtfParagraphState& state) const
 {
     QTextBlockFormat format = RtfFormats::block(state);
     if (m_blockStartsPage)
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    m_cursor.setBlockFormat(format);
-    m_blockStartsPage = false;
+    return format;
+}
+
+// A paragraph's properties are those in force at its end.
+void RtfDocumentWriter::formatBlock(const RtfParagraphState& state)
+{
+    if (!m_blockFormatted || state != m_blockParagraph)
+        m_cursor.setBlockFormat(blockFormat(state));
+    m_blockParagraph = state;
+    m_blockFormatted = true;
 }
 
 void RtfDocumentWriter::endParagraph(const RtfGroupState& state)

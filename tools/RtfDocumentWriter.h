@@ -4,6 +4,7 @@
 #include "RtfState.h"
 #include "RtfTableWriter.h"
 
+#include <QHash>
 #include <QString>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -30,12 +31,20 @@ public:
     void endCell(const RtfGroupState& state);
     void endRow();
     RtfTableWriter& table() { return m_table; }
+    // The font or colour table changed: formats made so far are stale.
+    void forgetFormats() { m_characterFormats.clear(); }
     void finish(const RtfGroupState& state);
 
 private:
     void flush();
     void prepareFor(const RtfGroupState& state);
+    QTextBlockFormat blockFormat(const RtfParagraphState& state) const;
     void formatBlock(const RtfParagraphState& state);
+    void forgetBlockFormat()
+    {
+        m_blockFormatted = false;
+        m_blockStartsPage = false;
+    }
     const QTextCharFormat& characterFormat(const RtfCharacterState& state);
 
     QTextDocument* m_document;
@@ -44,8 +53,12 @@ private:
     RtfTableWriter m_table;
     QString m_run;
     RtfCharacterState m_runState;
-    RtfCharacterState m_formatState;
-    QTextCharFormat m_format;
+    // Documents switch between a handful of character formats; each is made
+    // once and reused, and the current block's paragraph properties are
+    // remembered so an unchanged paragraph is not formatted again.
+    QHash<RtfCharacterState, QTextCharFormat> m_characterFormats;
+    RtfParagraphState m_blockParagraph;
+    bool m_blockFormatted = false;
     int m_imageCount = 0;
     bool m_breakPending = false;
     bool m_pageBreakPending = false;

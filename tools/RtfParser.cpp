@@ -131,6 +131,8 @@ bool RtfParser::closeGroup()
     m_groups.pop_back();
     if (closed == RtfDestination::FontTable)
         m_fonts.endEntry(m_pages);
+    if (closed == RtfDestination::FontTable || closed == RtfDestination::ColorTable)
+        m_writer.forgetFormats();
     if (closed == RtfDestination::Picture && state().destination != RtfDestination::Picture)
         finishPicture();
     return true;

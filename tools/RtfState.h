@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHashFunctions>
 #include <Qt>
 
 // Character properties as rich text sets them: sizes in half points,
@@ -28,6 +29,13 @@ struct RtfCharacterState
     bool operator!=(const RtfCharacterState& other) const { return !(*this == other); }
 };
 
+inline size_t qHash(const RtfCharacterState& state, size_t seed = 0)
+{
+    const int flags = state.bold | state.italic << 1 | state.underline << 2 | state.strike << 3
+        | static_cast<int>(state.script) << 4;
+    return qHashMulti(seed, state.font, state.halfPoints, state.foreground, state.background, flags);
+}
+
 // Paragraph properties; lengths in twips (1440 to the inch).
 struct RtfParagraphState
 {
@@ -42,6 +50,15 @@ struct RtfParagraphState
     int lineSpacing = 0;
     bool lineSpacingMultiple = false;
     bool inTable = false;
+
+    bool operator==(const RtfParagraphState& other) const
+    {
+        return alignment == other.alignment && leftIndent == other.leftIndent && rightIndent == other.rightIndent
+            && firstLineIndent == other.firstLineIndent && spaceBefore == other.spaceBefore
+            && spaceAfter == other.spaceAfter && lineSpacing == other.lineSpacing
+            && lineSpacingMultiple == other.lineSpacingMultiple && inTable == other.inTable;
+    }
+    bool operator!=(const RtfParagraphState& other) const { return !(*this == other); }
 };
 
 // Where the text of a group goes.

@@ -59,14 +59,16 @@ void RtfTableWriter::updateColumnWidths()
     m_table->setFormat(format);
 }
 
-void RtfTableWriter::position(QTextCursor& cursor)
+bool RtfTableWriter::position(QTextCursor& cursor)
 {
+    const bool moves = m_rowEnded || m_cellEnded;
     if (m_rowEnded)
         startRow(cursor);
     else if (m_cellEnded)
         moveToNextCell(cursor);
     m_rowEnded = false;
     m_cellEnded = false;
+    return moves;
 }
 
 void RtfTableWriter::startRow(QTextCursor& cursor)

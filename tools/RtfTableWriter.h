@@ -22,8 +22,9 @@ public:
 
     // Creates the table at the cursor and puts the cursor in its first cell.
     void open(QTextCursor& cursor);
-    // Puts the cursor where the next content of the table goes.
-    void position(QTextCursor& cursor);
+    // Puts the cursor where the next content of the table goes; true when
+    // that is another cell.
+    bool position(QTextCursor& cursor);
     void endCell() { m_cellEnded = true; }
     void endRow() { m_rowEnded = true; }
     // Leaves the table; the cursor goes to the block after it.

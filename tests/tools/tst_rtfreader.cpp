@@ -52,7 +52,7 @@ QVariant characterAspect(const QTextCharFormat& format, const QString& aspect)
     if (aspect == u"strike")
         return format.fontStrikeOut();
     if (aspect == u"family")
-        return format.font().family();
+        return format.fontFamilies().toStringList().value(0);
     if (aspect == u"size")
         return format.fontPointSize();
     if (aspect == u"foreground")
@@ -144,6 +144,21 @@ void tst_rtfreader::documentText_data()
     QTest::newRow("backslash at the end") << QByteArray("{\\rtf1 end\\") << "end";
     QTest::newRow("hex escape cut short") << QByteArray("{\\rtf1 a\\'4") << "a";
     QTest::newRow("binary data is not text") << QByteArray("{\\rtf1 a\\bin3 {}\\b}") << "ab";
+    QTest::newRow("Shift-JIS through \\fcharset128")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f1\\fcharset128 MS Mincho;}}\\f1\\'82\\'a0\\'82\\'a2 x}")
+        << QString::fromUtf8("あい x");
+    QTest::newRow("document code page 1250") << QByteArray("{\\rtf1\\ansi\\ansicpg1250 \\'8a\\'e8}")
+                                             << QString::fromUtf8("Šč");
+    QTest::newRow("unknown code page reads as 1252") << QByteArray("{\\rtf1\\ansicpg4242 \\'80}")
+                                                     << QString::fromUtf8("€");
+    QTest::newRow("\\u without fallback at a group end") << QByteArray("{\\rtf1 {\\u1055}x}")
+                                                          << QString::fromUtf8("Пx");
+    QTest::newRow("lone surrogate") << QByteArray("{\\rtf1 a\\u-10179?b}") << "a\uFFFDb";
+    QTest::newRow("structure characters as text") << QByteArray("{\\rtf1 a\\u-560?\\u65532?\\u8233?\\u13?b}")
+                                                  << "a\uFFFD\uFFFD\nb";
+    QTest::newRow("old-style paragraph mark") << QByteArray("{\\rtf1 one\\\ntwo}") << "one\ntwo";
+    QTest::newRow("cells past the defined columns")
+        << QByteArray("{\\rtf1\\trowd\\cellx100\\intbl a\\cell b\\cell\\row}") << "\na\nb\n";
     QTest::newRow("not rich text reads as plain text") << QByteArray("Just a note\nsecond line")
                                                        << "Just a note\nsecond line";
     QTest::newRow("empty") << QByteArray() << "";
@@ -187,6 +202,15 @@ void tst_rtfreader::characterFormats_data()
     QTest::newRow("\\plain resets italic") << styled << "normal" << "italic" << QVariant(false);
     QTest::newRow("\\plain resets size") << styled << "normal" << "size" << QVariant(12.0);
     QTest::newRow("\\plain keeps the default font") << styled << "normal" << "family" << QVariant("Times New Roman");
+    QTest::newRow("font name in its own code page")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset204{\\*\\panose 020b}\\'c0\\'f0\\'e8\\'e0\\'eb;}}x}") << "x"
+        << "family" << QVariant(QString::fromUtf8("Ариал"));
+    QTest::newRow("font entries without groups")
+        << QByteArray("{\\rtf1{\\fonttbl\\f0\\fnil Arial;\\f1\\fnil Verdana;}\\f1 x}") << "x" << "family"
+        << QVariant("Verdana");
+    QTest::newRow("unknown font keeps the default family")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f9 x}") << "x" << "family" << QVariant(QString());
+    QTest::newRow("\\b0 after \\b") << QByteArray("{\\rtf1\\b\\b0 x}") << "x" << "bold" << QVariant(false);
     QTest::newRow("superscript") << QByteArray("{\\rtf1 x{\\super 2}}") << "2" << "superscript" << QVariant(true);
     const QByteArray broken = corpus("malformed-unbalanced.rtf");
     QTest::newRow("unclosed bold continues") << broken << "Next" << "bold" << QVariant(true);
@@ -233,6 +257,8 @@ void tst_rtfreader::paragraphFormats_data()
                                                 << QVariant(276 * 100.0 / 240);
     QTest::newRow("space after in a template") << corpus("plain.rtf") << "Thank" << "after"
                                                << QVariant(200 / 15.0);
+    QTest::newRow("exact line spacing") << QByteArray("{\\rtf1\\sl-300 x\\par}") << "x" << "line height"
+                                        << QVariant(20.0);
     QTest::newRow("\\page starts a page") << QByteArray("{\\rtf1 one\\page two\\par}") << "two" << "page break"
                                           << QVariant(true);
     QTest::newRow("no page break otherwise") << QByteArray("{\\rtf1 one\\par two\\par}") << "two"
