@@ -6,7 +6,10 @@
 #include <QTemporaryFile>
 
 #include <sqlite3.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -15,6 +18,7 @@ namespace {
 
 // Long enough to wait out another program's save, short enough to answer.
 constexpr int kBusyTimeoutMs = 2000;
+constexpr int kChunkBytes = 1 << 20;
 
 struct ConnectionCloser
 {
@@ -26,6 +30,7 @@ Connection openConnection(const QString& path, int flags, int* code)
 {
     sqlite3* db = nullptr;
     *code = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    sqlite3_extended_result_codes(db, 1);
     return Connection(db);
 }
 
@@ -43,15 +48,52 @@ int copyAllPages(sqlite3* from, sqlite3* to)
 }
 
 // The system's own reason where there is one, such as a denied access.
-QString reasonFor(int code, sqlite3* from, sqlite3* to)
+QString reasonFor(int code, sqlite3* db)
 {
     if ((code & 0xff) == SQLITE_FULL)
         return QStringLiteral("the disk is full");
-    const int systemError = to && sqlite3_system_errno(to) ? sqlite3_system_errno(to)
-                          : from ? sqlite3_system_errno(from) : 0;
+    if (code == SQLITE_READONLY_ROLLBACK)
+        return QStringLiteral("it holds a change that another program left unfinished, which only "
+                              "opening it for writing undoes");
+    const int systemError = db ? sqlite3_system_errno(db) : 0;
     if ((code & 0xff) == SQLITE_IOERR && systemError)
         return QString::fromStdString(std::generic_category().message(systemError));
-    return QString::fromUtf8(sqlite3_errstr(code));
+    return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code));
+}
+
+// Writes the whole block, going on after a short write until the system
+// names the reason it stopped.
+bool writeAll(QFile& file, const char* data, qint64 length)
+{
+    while (length > 0) {
+        const qint64 written = file.write(data, length);
+        if (written <= 0)
+            return false;
+        data += written;
+        length -= written;
+    }
+    return true;
+}
+
+// Takes the read lock, held until the connection closes, and so learns
+// how the database keeps its changes.
+int beginRead(sqlite3* db)
+{
+    return sqlite3_exec(db, "BEGIN; SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+}
+
+int usesWriteAheadLog(sqlite3* db, bool* logged)
+{
+    sqlite3_stmt* statement = nullptr;
+    int code = sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &statement, nullptr);
+    if (code == SQLITE_OK)
+        code = sqlite3_step(statement);
+    if (code == SQLITE_ROW) {
+        *logged = qstricmp(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)), "wal") == 0;
+        code = SQLITE_OK;
+    }
+    sqlite3_finalize(statement);
+    return code;
 }
 
 QString native(const QString& path)
@@ -71,21 +113,31 @@ DatabaseFileCopy::~DatabaseFileCopy()
 
 Result DatabaseFileCopy::write(const QString& source)
 {
-    Result result = createTemporary(source);
-    if (result.ok())
-        result = copyPages(source);
-    return result;
+    const Result created = createTemporary();
+    if (!created.ok())
+        return created;
+    int code = SQLITE_OK;
+    const Connection from = openConnection(source, SQLITE_OPEN_READONLY, &code);
+    bool logged = false;
+    if (code == SQLITE_OK) {
+        sqlite3_busy_timeout(from.get(), kBusyTimeoutMs);
+        code = beginRead(from.get());
+    }
+    if (code == SQLITE_OK)
+        code = usesWriteAheadLog(from.get(), &logged);
+    if (code != SQLITE_OK)
+        return cannotCopy(source, reasonFor(code, from.get()));
+    return logged ? copyPages(source, from.get()) : copyBytes(source, from.get());
 }
 
-Result DatabaseFileCopy::createTemporary(const QString& source)
+Result DatabaseFileCopy::createTemporary()
 {
     QTemporaryFile temporary(m_destination + QStringLiteral(".partial-XXXXXX"));
     temporary.setAutoRemove(false);
     if (!temporary.open())
-        return Result::failure(
-            QStringLiteral("The copy of \"%1\" could not be written in the folder \"%2\": %3.")
-                .arg(native(source), native(QFileInfo(m_destination).absolutePath()),
-                     temporary.errorString()));
+        return Result::failure(QStringLiteral("Nothing could be written in the folder \"%1\": %2.")
+                                   .arg(native(QFileInfo(m_destination).absolutePath()),
+                                        temporary.errorString()));
     m_temporary = temporary.fileName();
     temporary.close();
     // A replaced file keeps who may read it; a new one is the owner's alone,
@@ -95,27 +147,62 @@ Result DatabaseFileCopy::createTemporary(const QString& source)
     return Result::success();
 }
 
-Result DatabaseFileCopy::copyPages(const QString& source)
+// While the read lock is held no other program can change the file, and a
+// journal left by one that broke off has made the read fail instead of
+// copying half a change: the bytes are one consistent state. They are read
+// through the engine's own handle, as closing another handle on the file
+// would drop the engine's lock.
+Result DatabaseFileCopy::copyBytes(const QString& source, sqlite3* from)
+{
+    sqlite3_file* file = nullptr;
+    int code = sqlite3_file_control(from, "main", SQLITE_FCNTL_FILE_POINTER, &file);
+    sqlite3_int64 size = 0;
+    if (code == SQLITE_OK)
+        code = file->pMethods->xFileSize(file, &size);
+    if (code != SQLITE_OK)
+        return cannotCopy(source, reasonFor(code, from));
+
+    QFile copy(m_temporary);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return cannotCopy(source, copy.errorString());
+    QByteArray chunk(kChunkBytes, Qt::Uninitialized);
+    for (sqlite3_int64 offset = 0; offset < size; offset += kChunkBytes) {
+        const int length = int(std::min<sqlite3_int64>(kChunkBytes, size - offset));
+        code = file->pMethods->xRead(file, chunk.data(), length, offset);
+        if (code != SQLITE_OK)
+            return cannotCopy(source, reasonFor(code, from));
+        if (!writeAll(copy, chunk.constData(), length))
+            return cannotCopy(source, copy.errorString());
+    }
+    if (::fsync(copy.handle()) != 0)
+        return cannotCopy(source, QString::fromStdString(std::generic_category().message(errno)));
+    return Result::success();
+}
+
+// SQLite's online backup reads the pages that a write-ahead log beside the
+// file holds too, which a copy of the file alone would miss.
+Result DatabaseFileCopy::copyPages(const QString& source, sqlite3* from)
 {
     int code = SQLITE_OK;
-    const Connection from = openConnection(source, SQLITE_OPEN_READONLY, &code);
-    Connection to;
-    if (code == SQLITE_OK) {
-        sqlite3_busy_timeout(from.get(), kBusyTimeoutMs);
-        to = openConnection(m_temporary, SQLITE_OPEN_READWRITE, &code);
-    }
+    const Connection to = openConnection(m_temporary, SQLITE_OPEN_READWRITE, &code);
     // No journal, as a copy that fails is thrown away whole; FULL makes the
     // engine flush the copy to the disk before the rename can show it.
     if (code == SQLITE_OK)
         code = sqlite3_exec(to.get(), "PRAGMA journal_mode = OFF; PRAGMA synchronous = FULL",
                             nullptr, nullptr, nullptr);
     if (code == SQLITE_OK)
-        code = copyAllPages(from.get(), to.get());
+        code = copyAllPages(from, to.get());
     if (code == SQLITE_OK)
         return Result::success();
+    // A failed write leaves the system's reason with the copy, a failed read with the source.
+    const bool writeFailed = to && sqlite3_system_errno(to.get()) != 0;
+    return cannotCopy(source, reasonFor(code, writeFailed ? to.get() : from));
+}
+
+Result DatabaseFileCopy::cannotCopy(const QString& source, const QString& reason) const
+{
     return Result::failure(QStringLiteral("The copy of \"%1\" could not be written to \"%2\": %3.")
-                               .arg(native(source), native(m_destination),
-                                    reasonFor(code, from.get(), to.get())));
+                               .arg(native(source), native(m_destination), reason));
 }
 
 Result DatabaseFileCopy::replaceDestination()

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+struct sqlite3;
+
 // A complete copy of a database file put in the place of another file. The
 // copy is written beside the file it replaces under a temporary name, and
 // takes that file's place by one rename, so the destination is at every
@@ -29,8 +31,10 @@ public:
     static Result renameOver(const QString& from, const QString& to);
 
 private:
-    Result createTemporary(const QString& source);
-    Result copyPages(const QString& source);
+    Result createTemporary();
+    Result copyBytes(const QString& source, sqlite3* from);
+    Result copyPages(const QString& source, sqlite3* from);
+    Result cannotCopy(const QString& source, const QString& reason) const;
 
     QString m_destination;
     QString m_temporary;

@@ -128,6 +128,7 @@ private slots:
     void restoreRefused_data();
     void restoreRefused();
     void restoredFileThatWillNotOpenIsPutBack();
+    void restoreTakesWhatALogBesideTheFileHolds();
 
 private:
     QStringList names() const;
@@ -370,6 +371,29 @@ void tst_databasebackup::restoredFileThatWillNotOpenIsPutBack()
     store.setFailing(FailingCustomerStore::Operation::Open, false);
     QVERIFY(store.open().ok());
     QCOMPARE(names(), QStringList({"Ann", "Bob", "Cleo", "Dora"}));
+}
+
+// Another program may keep its latest changes in a write-ahead log beside
+// the file; they belong to the database as much as the file does.
+void tst_databasebackup::restoreTakesWhatALogBesideTheFileHolds()
+{
+    const QString source = m_folder->filePath(kBackupName);
+    sqlite3* writer = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(source).constData(), &writer), SQLITE_OK);
+    const QString sql = QStringLiteral("PRAGMA journal_mode = WAL; PRAGMA wal_autocheckpoint = 0; ")
+        + createFilledInfo(2);
+    QCOMPARE(sqlite3_exec(writer, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    QVERIFY(QFileInfo(source + QStringLiteral("-wal")).size() > 0);
+    const FileState chosen = stateOf(source);
+
+    const Result restored = DatabaseBackup(*m_store, m_live->path()).restore(source);
+    const FileState after = stateOf(source);
+    sqlite3_close(writer);
+
+    QVERIFY2(restored.ok(), qPrintable(restored.message()));
+    QCOMPARE(names(), QStringList({"Customer 1", "Customer 2"}));
+    QVERIFY(after == chosen);
+    QCOMPARE(filesIn(liveFolder()), QStringList{kLiveName});
 }
 
 QTEST_GUILESS_MAIN(tst_databasebackup)
