@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QPrinter>
 
 namespace {
 

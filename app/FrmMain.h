@@ -14,8 +14,12 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class CustomerListModel;
+class QPrinter;
+class QTextCursor;
+class QTextDocument;
 class CustomerStore;
 class Dialogs;
 class SettingsStore;
@@ -122,17 +126,26 @@ public:
     void clearSchedules();
     void selectPosition(int position);
 
+    // The backup page.
+    void selectBackupTarget();
+    void backUpDatabase();
+    void selectRestoreSource();
+    void restoreDatabase();
+
+    // The reports: the two pie charts, the report generator and the note.
+    void showEarningsChart();
+    void generatePieChart();
+    void showGenderChart();
+    void generateReport();
+    void printReport();
+    void printNote();
+
 signals:
     void addCustomerRequested();
     void updateCustomerRequested();
     void setupRequested();
     void scheduleRequested();
     void creditsRequested();
-    void reportRequested();
-    void earningsChartRequested();
-    void genderChartRequested();
-    void pieChartRequested();
-    void quickNoteRequested();
     void loggedOut();
     void unloaded();
 
@@ -157,6 +170,9 @@ private:
     void showPanel(const PanelGroup* shown);
     void unload();
     void reportFailure(const Result& result, const QString& title);
+    bool customerSelectedOrSaySo();
+    bool drawProfitShare();
+    void printDocument(const QTextDocument& document, const QTextCursor& selection);
     QString databaseFile() const;
 
     CustomerStore& m_store;
@@ -185,6 +201,8 @@ private:
     BusyCheck m_busyCheck;
     FileDialog cd;
     FileDialog cd2;
+    // The printer the print buttons share, keeping the operator's choice.
+    std::unique_ptr<QPrinter> m_printer;
 
     QTimer Timer1;
     QTimer Timer5;

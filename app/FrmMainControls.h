@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainPages.h"
+#include "ReportPages.h"
 
 #include <array>
 
@@ -26,12 +27,12 @@ struct FrmMainControls
     PersonalDetailsPage* GroupBox2 = nullptr;
     PurchaseDetailsPage* GroupBox5 = nullptr;
     CompanyStatusPage* GroupBox6 = nullptr;
-    PanelGroup* GroupBox7 = nullptr;
+    ReportPreviewPage* GroupBox7 = nullptr;
     BackupPage* GroupBox8 = nullptr;
     QuickStartPage* GroupBox9 = nullptr;
     ProfitSharePage* GroupBox10 = nullptr;
-    PanelGroup* GroupBox12 = nullptr;
-    PanelGroup* GroupBox14 = nullptr;
+    GenderChartPage* GroupBox12 = nullptr;
+    QuickNotePage* GroupBox14 = nullptr;
     SchedulerPage* GroupBox15 = nullptr;
 
     // The detail panel, elements 0 to 14 across the first two pages.

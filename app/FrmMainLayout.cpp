@@ -123,12 +123,10 @@ void buildPanel(QWidget* window, FrmMainControls& ui)
     ui.GroupBox6 = new CompanyStatusPage(window);
     ui.GroupBox8 = new BackupPage(window);
     ui.GroupBox9 = new QuickStartPage(window);
-    ui.GroupBox7 = new PanelGroup(QStringLiteral("GroupBox7"), QStringLiteral("Report Preview"), window);
+    ui.GroupBox7 = new ReportPreviewPage(window);
     ui.GroupBox10 = new ProfitSharePage(window);
-    ui.GroupBox12 = new PanelGroup(QStringLiteral("GroupBox12"), QStringLiteral("Gender Statistics Chart"),
-                                   window);
-    ui.GroupBox14 = new PanelGroup(QStringLiteral("GroupBox14"), QStringLiteral("Quick Note Creator"),
-                                   window);
+    ui.GroupBox12 = new GenderChartPage(window);
+    ui.GroupBox14 = new QuickNotePage(window);
     ui.GroupBox15 = new SchedulerPage(window);
     for (PanelGroup* panel : ui.panels()) {
         panel->setGeometry(kPanelX + kPageMargin, kStripTop + kTabHeight + kPageMargin,

@@ -21,6 +21,15 @@ const QString kNotSelectedTitle = QStringLiteral("A Customer Has Not Been Select
 
 } // namespace
 
+bool FrmMain::customerSelectedOrSaySo()
+{
+    if (m_customers.hasSelection())
+        return true;
+    m_dialogs.showMessage(QStringLiteral("Please Select A Customer From Your Customer List"),
+                          kNotSelectedTitle, MessageIcon::Information, MessageButtons::Ok);
+    return false;
+}
+
 void FrmMain::connectControls()
 {
     connect(ui.List->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -39,23 +48,11 @@ void FrmMain::connectControls()
     connect(ui.Image2, &QAbstractButton::clicked, this, &FrmMain::addCustomer);
     connect(ui.Image4, &QAbstractButton::clicked, this, &FrmMain::updateCustomer);
     connect(ui.Image3, &QAbstractButton::clicked, this, &FrmMain::deleteFromTool);
-    connect(ui.Image21, &QAbstractButton::clicked, this, [this] {
-        showToolPage(ui.GroupBox10);
-        emit earningsChartRequested();
-    });
-    connect(ui.Image24, &QAbstractButton::clicked, this, [this] {
-        showToolPage(ui.GroupBox12);
-        emit genderChartRequested();
-    });
+    connect(ui.Image21, &QAbstractButton::clicked, this, &FrmMain::showEarningsChart);
+    connect(ui.Image24, &QAbstractButton::clicked, this, &FrmMain::showGenderChart);
     connect(ui.Image6, &QAbstractButton::clicked, this, &FrmMain::setupRequested);
-    connect(ui.Image5, &QAbstractButton::clicked, this, [this] {
-        showToolPage(ui.GroupBox7);
-        emit reportRequested();
-    });
-    connect(ui.Image26, &QAbstractButton::clicked, this, [this] {
-        showToolPage(ui.GroupBox14);
-        emit quickNoteRequested();
-    });
+    connect(ui.Image5, &QAbstractButton::clicked, this, &FrmMain::generateReport);
+    connect(ui.Image26, &QAbstractButton::clicked, this, [this] { showToolPage(ui.GroupBox14); });
     connect(ui.Image27, &QAbstractButton::clicked, this, [this] { showToolPage(ui.GroupBox15); });
     connect(ui.Image9, &QAbstractButton::clicked, this, &FrmMain::logOut);
     connect(ui.Image31, &QAbstractButton::clicked, this, &FrmMain::showHelp);
@@ -64,7 +61,15 @@ void FrmMain::connectControls()
     connect(ui.GroupBox15->chameleonButton8, &chameleonButton::Click, this, &FrmMain::scheduleRequested);
     connect(ui.GroupBox15->chameleonButton9, &chameleonButton::Click, this, &FrmMain::checkIfBusy);
     connect(ui.GroupBox15->chameleonButton10, &chameleonButton::Click, this, &FrmMain::clearSchedules);
-    connect(ui.GroupBox10->chameleonButton6, &chameleonButton::Click, this, &FrmMain::pieChartRequested);
+    connect(ui.GroupBox10->chameleonButton6, &chameleonButton::Click, this, &FrmMain::generatePieChart);
+    connect(ui.GroupBox7->chameleonButton1, &chameleonButton::Click, this, &FrmMain::printReport);
+    connect(ui.GroupBox14->chameleonButton7, &chameleonButton::Click, this, &FrmMain::printNote);
+
+    BackupPage* backup = ui.GroupBox8;
+    connect(backup->chameleonButton2, &chameleonButton::Click, this, &FrmMain::selectBackupTarget);
+    connect(backup->chameleonButton3, &chameleonButton::Click, this, &FrmMain::backUpDatabase);
+    connect(backup->chameleonButton5, &chameleonButton::Click, this, &FrmMain::selectRestoreSource);
+    connect(backup->chameleonButton4, &chameleonButton::Click, this, &FrmMain::restoreDatabase);
 }
 
 void FrmMain::connectShortcuts()
@@ -111,14 +116,8 @@ void FrmMain::addCustomer()
 
 void FrmMain::updateCustomer()
 {
-    if (toolLocked(ui.Image4))
-        return;
-    if (!m_customers.hasSelection()) {
-        m_dialogs.showMessage(QStringLiteral("Please Select A Customer From Your Customer List"),
-                              kNotSelectedTitle, MessageIcon::Information, MessageButtons::Ok);
-        return;
-    }
-    emit updateCustomerRequested();
+    if (!toolLocked(ui.Image4) && customerSelectedOrSaySo())
+        emit updateCustomerRequested();
 }
 
 void FrmMain::deleteFromTool()

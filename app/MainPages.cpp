@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <tuple>
+
 namespace {
 
 constexpr quint32 kWhite = OleColor::rgb(255, 255, 255);
@@ -61,12 +63,12 @@ CurrencyAmount addCurrencyAmount(QWidget* parent, const QString& heading, int y,
     return {currency, amount};
 }
 
-// A caption over a read-only path field, the caption naming the field.
-QLineEdit* addPathField(QWidget* parent, const QString& caption, int y)
+// A caption over a read-only path field, the caption naming the field;
+// `width` leaves room for a button beside the field.
+QLineEdit* addPathField(QWidget* parent, const QString& caption, int y, int width)
 {
-    const int width = kValueRight - kLeft;
     auto* label = new QLabel(caption, parent);
-    label->setGeometry(kLeft, y, width, 18);
+    label->setGeometry(kLeft, y, kValueRight - kLeft, 18);
     auto* field = new QLineEdit(parent);
     field->setGeometry(kLeft, y + kRowStep, width, 22);
     field->setReadOnly(true);
@@ -160,14 +162,34 @@ CompanyStatusPage::CompanyStatusPage(QWidget* parent)
 BackupPage::BackupPage(QWidget* parent)
     : PanelGroup(QStringLiteral("GroupBox8"), QStringLiteral("Backup Database"), parent)
 {
-    const int width = kValueRight - kLeft;
-    addSectionHeading(this, QStringLiteral("Database Backup Creator"), kLeft, rowTop(0), width);
-    Text15 = addPathField(this, QStringLiteral("Select Directory Were To Backup : "), rowTop(1));
-    Label66 = addRow(this, QStringLiteral("Status:"), QStringLiteral("Select Directory Where To Backup Database To."), rowTop(3) + 4, 50);
-
-    addSectionHeading(this, QStringLiteral("Database Backup Restorer"), kLeft, rowTop(5), width);
-    Text17 = addPathField(this, QStringLiteral("Select File To Restore Database From : "), rowTop(6));
-    Label67 = addRow(this, QStringLiteral("Status:"), QStringLiteral("Select Directory Where To Restore Database From."), rowTop(8) + 4, 50);
+    // Each half: heading, path field with its "Select" beside it, status
+    // line, and the action under it on the right.
+    constexpr int selectWidth = 72;
+    constexpr int actionWidth = 210;
+    constexpr int halfStep = 124;
+    const int fieldWidth = kValueRight - kLeft - selectWidth - 6;
+    const auto buildHalf = [&](int top, const QString& heading, const QString& caption,
+                               const QString& status, const QString& action) {
+        addSectionHeading(this, heading, kLeft, top, kValueRight - kLeft);
+        QLineEdit* path = addPathField(this, caption, top + kRowStep, fieldWidth);
+        chameleonButton* select = addWindowButton(
+            this, QStringLiteral("Select"), QRect(kValueRight - selectWidth, top + 2 * kRowStep - 1, selectWidth, 24));
+        select->setAccessibleDescription(caption.trimmed());
+        ValueLabel* statusLine = addRow(this, QStringLiteral("Status:"), status, top + 3 * kRowStep + 4, 50);
+        chameleonButton* act = addWindowButton(
+            this, action, QRect(kValueRight - actionWidth, top + 4 * kRowStep + 4, actionWidth, 24));
+        return std::make_tuple(path, select, statusLine, act);
+    };
+    std::tie(Text15, chameleonButton2, Label66, chameleonButton3) =
+        buildHalf(rowTop(0), QStringLiteral("Database Backup Creator"),
+                  QStringLiteral("Select Directory Were To Backup : "),
+                  QStringLiteral("Select Directory Where To Backup Database To."),
+                  QStringLiteral("Create Database Backup"));
+    std::tie(Text17, chameleonButton5, Label67, chameleonButton4) =
+        buildHalf(rowTop(0) + halfStep, QStringLiteral("Database Backup Restorer"),
+                  QStringLiteral("Select File To Restore Database From : "),
+                  QStringLiteral("Select Directory Where To Restore Database From."),
+                  QStringLiteral("Restore Database From Backup"));
 }
 
 QuickStartPage::QuickStartPage(QWidget* parent)
@@ -221,13 +243,6 @@ SchedulerPage::SchedulerPage(QWidget* parent)
     Label74 = new ValueLabel(QStringLiteral("Current Time"), QString(), clockBox);
     Label74->setGeometry(4, 17, clockBox->width() - 8, 18);
     Label74->setAlignment(Qt::AlignCenter);
-}
-
-ProfitSharePage::ProfitSharePage(QWidget* parent)
-    : PanelGroup(QStringLiteral("GroupBox10"), QStringLiteral("Profit Share Chart"), parent)
-{
-    chameleonButton6 = addWindowButton(this, QStringLiteral("Generate Pie Chart"),
-                                       QRect(kLeft, 232, 150, 28));
 }
 
 chameleonButton* addWindowButton(QWidget* parent, const QString& caption, const QRect& geometry)

@@ -84,6 +84,10 @@ public:
     QString Text16;    // the live database file
     ValueLabel* Label66; // backup status
     ValueLabel* Label67; // restore status
+    chameleonButton* chameleonButton2; // "Select" the backup target
+    chameleonButton* chameleonButton3; // "Create Database Backup"
+    chameleonButton* chameleonButton5; // "Select" the restore source
+    chameleonButton* chameleonButton4; // "Restore Database From Backup"
 };
 
 // "Quick Start": the database's health and the budget at a glance.
@@ -118,17 +122,6 @@ public:
     chameleonButton* chameleonButton9;  // "Check If Busy On Selected Day From Calendar"
     chameleonButton* chameleonButton8;  // "Add Schedule"
     chameleonButton* chameleonButton10; // "Clear Schedules"
-};
-
-// "Profit Share Chart": the selected customer's share of the earnings.
-class ProfitSharePage : public PanelGroup
-{
-    Q_OBJECT
-
-public:
-    explicit ProfitSharePage(QWidget* parent);
-
-    chameleonButton* chameleonButton6; // "Generate Pie Chart"
 };
 
 // Gives a chameleonButton the look every button of the window shares.

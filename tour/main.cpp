@@ -72,6 +72,7 @@ private:
 void tourMainWindow(FrmMain& window, Tour& tour)
 {
     const FrmMainControls& ui = window.controls();
+    ui.GroupBox14->Text23->setPlainText(QStringLiteral("Call Carmen Ortiz about the grinder's service plan."));
     tour.onTab(5, QStringLiteral("main-quick-start"));
     tour.onTab(1, QStringLiteral("main-personal-details-nothing-selected"));
     tour.onTab(2, QStringLiteral("main-purchase-details-nothing-selected"));
@@ -219,6 +220,9 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << loaded.message() << Qt::endl;
         return 1;
     }
+    for (const char* shipped : {"Report Generator.rtf", "Quick Note Pad.rtf"})
+        QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/Other/") + QLatin1String(shipped),
+                    programFolder.filePath(QStringLiteral("Other/")) + QLatin1String(shipped));
     window.setRole(Session::administrator());
     window.show();
     Tour tour(window, outputFolder);

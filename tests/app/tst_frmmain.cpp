@@ -230,8 +230,17 @@ private slots:
     void tabsAndToolPagesShowExactlyOneGroup()
     {
         MainWindowFixture fixture;
+        fixture.seed({MainWindowFixture::customer("Ann")});
+        QFile report(fixture.folder.filePath(QStringLiteral("Other/Report Generator.rtf")));
+        QVERIFY(report.open(QIODevice::WriteOnly));
+        report.write("{\\rtf1 vNamev}");
+        report.close();
         FrmMain& window = fixture.open();
         const FrmMainControls& ui = fixture.ui();
+        // The report and the earnings chart are of the selected customer.
+        window.selectPosition(0);
+        window.refreshCompanyStatus();
+        window.refreshQuickStart();
         const std::pair<ToolPicture*, PanelGroup*> tools[] = {
             {ui.Image27, ui.GroupBox15}, {ui.Image26, ui.GroupBox14}, {ui.Image5, ui.GroupBox7},
             {ui.Image21, ui.GroupBox10}, {ui.Image24, ui.GroupBox12}};

@@ -1,0 +1,64 @@
+// The backup page: copies of the database file to a file of the operator's
+// choice, and back.
+#include "FrmMain.h"
+
+#include "DatabaseBackup.h"
+#include "Dialogs.h"
+#include "SettingsStore.h"
+
+#include <QLineEdit>
+
+namespace {
+
+const QString kStatusTitle = QStringLiteral("Backup Status");
+const QString kTwoLineBreaks = QStringLiteral("\n\n");
+
+} // namespace
+
+void FrmMain::selectBackupTarget()
+{
+    cd.showSave();
+    refreshPathFields();
+    ui.GroupBox8->Label66->setValue(QStringLiteral("Directory Selected. Press Backup Button To Backup"));
+}
+
+void FrmMain::selectRestoreSource()
+{
+    cd2.showOpen();
+    refreshPathFields();
+    ui.GroupBox8->Label67->setValue(QStringLiteral("Directory Selected. Press Restore Button To Restore"));
+}
+
+void FrmMain::backUpDatabase()
+{
+    BackupPage* page = ui.GroupBox8;
+    saveSetting(Settings::Backup, page->Text15->text());
+    const Result backedUp = DatabaseBackup(m_store, databaseFile()).backUp(page->Text15->text());
+    if (!backedUp.ok()) {
+        m_dialogs.showMessage(backedUp.message(), kStatusTitle, MessageIcon::Critical, MessageButtons::Ok);
+        return;
+    }
+    m_dialogs.inform(QStringLiteral("Congratulations! Your Customer Database was Successfully Backed Up To: ")
+                         + kTwoLineBreaks + cd.fileName(),
+                     kStatusTitle);
+    page->Label66->setValue(QStringLiteral("Your Database was Successfully Backed Up"));
+}
+
+void FrmMain::restoreDatabase()
+{
+    BackupPage* page = ui.GroupBox8;
+    saveSetting(Settings::Restore, page->Text17->text());
+    const Result restored = DatabaseBackup(m_store, databaseFile()).restore(page->Text17->text());
+    if (restored.ok()) {
+        m_dialogs.inform(QStringLiteral("Congratulations! Database Backup was Successfully Restored From: ")
+                             + kTwoLineBreaks + cd2.fileName(),
+                         kStatusTitle);
+        page->Label67->setValue(QStringLiteral("Database Backup was Successfully Restored "));
+    } else {
+        m_dialogs.showMessage(restored.message(), kStatusTitle, MessageIcon::Critical, MessageButtons::Ok);
+    }
+    // The store was closed and opened again either way: the list follows
+    // what it holds now.
+    RefreshList();
+    showDatabaseSize();
+}

@@ -1,0 +1,107 @@
+// The main window's reports: the two pie charts, the report generator and
+// the quick note, and their printing.
+#include "FrmMain.h"
+
+#include "DateTimeText.h"
+#include "DocumentPrinter.h"
+#include "Pie.h"
+#include "PieShares.h"
+#include "ReportTemplate.h"
+
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTextEdit>
+
+namespace {
+
+const QString kReportTemplate = QStringLiteral("/Other/Report Generator.rtf");
+const QString kNoteTemplate = QStringLiteral("/Other/Quick Note Pad.rtf");
+
+bool drawShares(Pie* chart, const PieShares& shares)
+{
+    // The control raises the sizes to its smallest chart.
+    return chart->CreatePie({shares.share, shares.rest}, 1, 1, 1);
+}
+
+} // namespace
+
+// The customer's share of all earnings, from the figures the window shows.
+// Figures that give no share (no earnings yet) draw nothing and say nothing.
+bool FrmMain::drawProfitShare()
+{
+    const std::optional<PieShares> shares =
+        sharesOf(ui.LblDbInfo[CustomerList::TotalSpent]->value(), ui.GroupBox9->Label40->value());
+    if (!shares)
+        return false;
+    ProfitSharePage* page = ui.GroupBox10;
+    drawShares(page->Pie1, *shares);
+    page->Label53->setText(ui.LblDbInfo[0]->value() + QStringLiteral("'s Spendings"));
+    page->Label56->setValue(shareLegendText(shares->share));
+    return true;
+}
+
+void FrmMain::generatePieChart()
+{
+    drawProfitShare();
+}
+
+void FrmMain::showEarningsChart()
+{
+    if (customerSelectedOrSaySo() && drawProfitShare())
+        showToolPage(ui.GroupBox10);
+}
+
+void FrmMain::showGenderChart()
+{
+    const std::optional<PieShares> shares =
+        sharesOf(m_customers.maleCountText(), ui.GroupBox6->Label24->value());
+    if (!shares)
+        return;
+    GenderChartPage* page = ui.GroupBox12;
+    drawShares(page->Pie2, *shares);
+    page->Label61->setValue(shareLegendText(shares->share));
+    page->Label62->setValue(shareLegendText(shares->rest));
+    showToolPage(page);
+}
+
+void FrmMain::generateReport()
+{
+    if (!customerSelectedOrSaySo())
+        return;
+    QTextDocument* report = ui.GroupBox7->RichTextBox1->document();
+    if (const Result loaded = ReportTemplate::load(m_programFolder + kReportTemplate, report); !loaded.ok()) {
+        reportFailure(loaded, QStringLiteral("Generate Report"));
+        return;
+    }
+    ReportTemplate::fill(report, ReportTemplate::reportValues(m_customers.details(),
+                                                              ui.GroupBox9->Label39->text()));
+    ui.GroupBox7->RichTextBox1->moveCursor(QTextCursor::Start);
+    showToolPage(ui.GroupBox7);
+}
+
+void FrmMain::printReport()
+{
+    QTextEdit* preview = ui.GroupBox7->RichTextBox1;
+    printDocument(*preview->document(), preview->textCursor());
+}
+
+void FrmMain::printNote()
+{
+    QuickNotePage* page = ui.GroupBox14;
+    if (const Result loaded = ReportTemplate::load(m_programFolder + kNoteTemplate, &page->RichTextBox2);
+        !loaded.ok()) {
+        reportFailure(loaded, QStringLiteral("Quick Note Creator"));
+        return;
+    }
+    const QDateTime now = m_clock();
+    ReportTemplate::fill(&page->RichTextBox2,
+                         ReportTemplate::noteValues(now.date(), now.time(), page->Text23->toPlainText()));
+    printDocument(page->RichTextBox2, QTextCursor());
+}
+
+void FrmMain::printDocument(const QTextDocument& document, const QTextCursor& selection)
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    DocumentPrinter(m_dialogs, *m_printer).print(document, selection);
+}
