@@ -73,14 +73,19 @@ QString createInfo(const QString& priceType)
     return QStringLiteral("CREATE TABLE Info (%1)").arg(columns.join(QStringLiteral(", ")));
 }
 
+// Appends `rows` generated customers in one transaction.
+QString appendCustomers(int rows)
+{
+    return QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                          "INSERT INTO Info SELECT 'Customer ' || i, i || ' Long Street', 'Country', "
+                          "'City', 'Zip', 'Phone', 'Fax', 'mail', 'State', 'Product', '1', '2.50', "
+                          "'1/1/2026', 'Cash', '0', 'f' FROM n").arg(rows);
+}
+
 // A customer database of `rows` generated customers, several pages long.
 QString createFilledInfo(int rows)
 {
-    return createInfo(QStringLiteral("TEXT"))
-        + QStringLiteral("; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-                         "INSERT INTO Info SELECT 'Customer ' || i, i || ' Long Street', 'Country', "
-                         "'City', 'Zip', 'Phone', 'Fax', 'mail', 'State', 'Product', '1', '2.50', "
-                         "'1/1/2026', 'Cash', '0', 'f' FROM n").arg(rows);
+    return createInfo(QStringLiteral("TEXT")) + QStringLiteral("; ") + appendCustomers(rows);
 }
 
 // Writes beyond this many bytes fail in this process, as on a disk that
@@ -112,7 +117,7 @@ class tst_databasebackup : public QObject
     Q_OBJECT
 
 public:
-    enum class Prepare { Nothing, EarlierBackup, LockedFolder, Folder, LiveFile };
+    enum class Prepare { Nothing, LockedFolder, Folder, LiveFile };
     enum class Source { Unchosen, Missing, LiveFile, Bytes, Sql, Truncated, Overwritten };
     Q_ENUM(Prepare)
     Q_ENUM(Source)
@@ -124,7 +129,8 @@ private slots:
     void roundTrip();
     void backUpRefused_data();
     void backUpRefused();
-    void backUpThatFailsMidway();
+    void copyThatFailsMidway_data();
+    void copyThatFailsMidway();
     void restoreRefused_data();
     void restoreRefused();
     void restoredFileThatWillNotOpenIsPutBack();
@@ -205,7 +211,7 @@ void tst_databasebackup::backUpRefused_data()
     QTest::addColumn<QString>("target");
     QTest::addColumn<Prepare>("prepare");
     QTest::addColumn<QString>("named");
-    QTest::newRow("no target chosen") << QString() << Prepare::Nothing << QString();
+    QTest::newRow("no target chosen") << QString() << Prepare::Nothing << "No file has been chosen";
     QTest::newRow("folder missing") << "missing/" + kBackupName << Prepare::Nothing << "missing";
     QTest::newRow("unwritable folder") << "locked/" + kBackupName << Prepare::LockedFolder << "locked";
     QTest::newRow("target is a folder") << QStringLiteral("a folder") << Prepare::Folder << "a folder";
@@ -247,30 +253,44 @@ void tst_databasebackup::backUpRefused()
     QCOMPARE(names(), QStringList({"Ann", "Bob", "Cleo"}));
 }
 
-void tst_databasebackup::backUpThatFailsMidway()
+void tst_databasebackup::copyThatFailsMidway_data()
 {
-    for (int i = 0; i < 300; ++i)
-        QVERIFY(m_store->append(customer(QStringLiteral("Extra %1").arg(i))).ok());
-    const QString target = m_folder->filePath(kBackupName);
-    QVERIFY(writeFile(target, "an earlier backup"));
-    const FileState before = stateOf(target);
+    QTest::addColumn<bool>("restoring");
+    QTest::newRow("backup") << false;
+    QTest::newRow("restore") << true;
+}
+
+void tst_databasebackup::copyThatFailsMidway()
+{
+    QFETCH(bool, restoring);
+    QVERIFY(m_live->execute(appendCustomers(300)));
+    DatabaseBackup tool(*m_store, m_live->path());
+    const QString other = m_folder->filePath(kBackupName);
+    if (restoring) {
+        QVERIFY(tool.backUp(other).ok());
+        QVERIFY(m_store->append(customer(QStringLiteral("Dora"))).ok());
+    } else {
+        QVERIFY(writeFile(other, "an earlier backup"));
+    }
+    const FileState chosen = stateOf(other);
     const FileState live = stateOf(m_live->path());
     QVERIFY(live.bytes.size() > 3 * 10000);
 
-    Result backedUp = Result::success();
+    Result copied = Result::success();
     {
         const FileSizeLimit fullAfter(10000);
-        backedUp = DatabaseBackup(*m_store, m_live->path()).backUp(target);
+        copied = restoring ? tool.restore(other) : tool.backUp(other);
     }
-    QVERIFY(!backedUp.ok());
+    QVERIFY(!copied.ok());
     const QString reason = QString::fromStdString(std::generic_category().message(EFBIG));
-    QVERIFY2(backedUp.message().contains(reason), qPrintable(backedUp.message()));
-    QVERIFY2(backedUp.message().contains(kBackupName), qPrintable(backedUp.message()));
-    QVERIFY(stateOf(target) == before);
-    QCOMPARE(filesIn(m_folder->path()), QStringList{kBackupName});
+    QVERIFY2(copied.message().contains(reason) && copied.message().contains(kBackupName),
+             qPrintable(copied.message()));
+    QVERIFY(stateOf(other) == chosen);
     QVERIFY(stateOf(m_live->path()) == live);
+    QCOMPARE(filesIn(m_folder->path()), QStringList{kBackupName});
+    QCOMPARE(filesIn(liveFolder()), QStringList{kLiveName});
     QVERIFY(m_store->isOpen());
-    QCOMPARE(names().size(), 303);
+    QCOMPARE(names().size(), restoring ? 304 : 303);
 }
 
 void tst_databasebackup::restoreRefused_data()
