@@ -39,6 +39,8 @@ RtfDocumentWriter::RtfDocumentWriter(QTextDocument* document, const RtfFormats& 
     , m_formats(formats)
     , m_cursor(document)
 {
+    // One edit: a view showing the document lays it out once, at the end.
+    m_cursor.beginEditBlock();
 }
 
 QString& RtfDocumentWriter::textFor(const RtfGroupState& state)
@@ -159,4 +161,5 @@ void RtfDocumentWriter::finish(const RtfGroupState& state)
     flush();
     if (!m_breakPending && !m_table.isOpen())
         formatBlock(state.paragraph);
+    m_cursor.endEditBlock();
 }

@@ -33,6 +33,7 @@ public:
     RtfTableWriter& table() { return m_table; }
     // The font or colour table changed: formats made so far are stale.
     void forgetFormats() { m_characterFormats.clear(); }
+    // Ends the document; the last paragraph takes the properties in force.
     void finish(const RtfGroupState& state);
 
 private:

@@ -54,8 +54,6 @@ bool RtfParser::handle(const RtfToken& incoming)
         return true;
     case RtfToken::Kind::GroupEnd:
         return closeGroup();
-    case RtfToken::Kind::End:
-        return false;
     default:
         break;
     }
@@ -93,8 +91,7 @@ bool RtfParser::skipsFallback(RtfToken& token)
 {
     if (m_fallbackLeft == 0)
         return false;
-    if (token.kind == RtfToken::Kind::GroupStart || token.kind == RtfToken::Kind::GroupEnd
-        || token.kind == RtfToken::Kind::End) {
+    if (token.kind == RtfToken::Kind::GroupStart || token.kind == RtfToken::Kind::GroupEnd) {
         m_fallbackLeft = 0;
         return false;
     }

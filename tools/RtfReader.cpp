@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QTextCursor>
 #include <QTextDocument>
 
 namespace {
@@ -27,10 +26,7 @@ void read(const QByteArray& rtf, QTextDocument* document)
     document->setUndoRedoEnabled(false);
     document->clear();
     if (isRichText(rtf)) {
-        QTextCursor edit(document);
-        edit.beginEditBlock();
         RtfParser(rtf, document).run();
-        edit.endEditBlock();
     } else {
         // A template saved as plain text still reads as its text.
         document->setPlainText(QString::fromUtf8(rtf));

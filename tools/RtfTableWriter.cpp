@@ -12,7 +12,7 @@ namespace {
 // Each new row or column makes Qt rebuild the table's grid, so a damaged
 // document that asks for endless cells gets several modest tables instead.
 constexpr int kMaxColumns = 64;
-constexpr int kMaxCells = 2048;
+constexpr int kMaxCells = 1024;
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "RtfCodePages.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -44,7 +45,8 @@ void RtfFontTable::endEntry(RtfCodePages& pages)
         page.reset();
         m_fonts.insert(m_entry.number, RtfFont{family.trimmed(), m_entry.codePage});
     }
-    m_entry = Entry{m_entry.number + 1, 0, {}};
+    // An entry without its own \fN takes the number after the last one.
+    m_entry = Entry{m_entry.number < INT_MAX ? m_entry.number + 1 : m_entry.number, 0, {}};
 }
 
 const RtfFont* RtfFontTable::font(int number) const

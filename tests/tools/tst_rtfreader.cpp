@@ -210,6 +210,9 @@ void tst_rtfreader::characterFormats_data()
         << QVariant("Verdana");
     QTest::newRow("unknown font keeps the default family")
         << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f9 x}") << "x" << "family" << QVariant(QString());
+    QTest::newRow("font numbered at the limit")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f99999999999 Huge;}{Next;}}\\f2147483647 x}") << "x" << "family"
+        << QVariant("Next");
     QTest::newRow("\\b0 after \\b") << QByteArray("{\\rtf1\\b\\b0 x}") << "x" << "bold" << QVariant(false);
     QTest::newRow("superscript") << QByteArray("{\\rtf1 x{\\super 2}}") << "2" << "superscript" << QVariant(true);
     const QByteArray broken = corpus("malformed-unbalanced.rtf");
