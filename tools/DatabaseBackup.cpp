@@ -114,6 +114,10 @@ Result DatabaseBackup::checkSource(const QString& source) const
         return Result::failure(QStringLiteral("\"%1\" is the customer database in use itself, so "
                                               "there is nothing to restore from it. Nothing has "
                                               "been changed.").arg(native(source)));
+    if (sameFile(source, previousFile(m_liveFile)))
+        return Result::failure(QStringLiteral("\"%1\" is where the previous customer database is kept "
+                                              "during a restore. Copy it to another name, then "
+                                              "restore from that copy.").arg(native(source)));
     const Result checked = checkCustomerDatabase(source);
     return checked.ok() ? checked : withUnchangedNote(checked);
 }

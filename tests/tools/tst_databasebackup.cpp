@@ -118,7 +118,7 @@ class tst_databasebackup : public QObject
 
 public:
     enum class Prepare { Nothing, LockedFolder, Folder, LiveFile };
-    enum class Source { Unchosen, Missing, LiveFile, Bytes, Sql, Truncated, Overwritten };
+    enum class Source { Unchosen, Missing, LiveFile, KeptPrevious, Bytes, Sql, Truncated, Overwritten };
     Q_ENUM(Prepare)
     Q_ENUM(Source)
 
@@ -301,6 +301,8 @@ void tst_databasebackup::restoreRefused_data()
     QTest::newRow("no file chosen") << Source::Unchosen << QString() << "No file has been chosen";
     QTest::newRow("missing file") << Source::Missing << QString() << "does not exist";
     QTest::newRow("the database in use itself") << Source::LiveFile << QString() << "in use itself";
+    QTest::newRow("where the previous database is kept")
+        << Source::KeptPrevious << QString() << "Copy it to another name";
     QTest::newRow("text file") << Source::Bytes << "name,Address\nAnn,1 Street\n"
                                << "not a customer database";
     QTest::newRow("empty file") << Source::Bytes << QString() << "no table Info";
@@ -326,6 +328,11 @@ QString tst_databasebackup::prepareSource(Source source, const QString& argument
         return path;
     case Source::LiveFile:
         return liveFolder() + QStringLiteral("/../Other/") + kLiveName;
+    case Source::KeptPrevious: {
+        const QString previous = DatabaseBackup::previousFile(m_live->path());
+        runSql(previous, createFilledInfo(2));
+        return previous;
+    }
     case Source::Bytes:
         writeFile(path, argument.toUtf8());
         return path;
@@ -356,6 +363,7 @@ void tst_databasebackup::restoreRefused()
     const FileState chosen = stateOf(path);
     const FileState live = stateOf(m_live->path());
     const QStringList files = filesIn(m_folder->path());
+    const QStringList liveFiles = filesIn(liveFolder());
 
     const Result restored = DatabaseBackup(*m_store, m_live->path()).restore(path);
 
@@ -364,7 +372,7 @@ void tst_databasebackup::restoreRefused()
     QVERIFY(stateOf(m_live->path()) == live);
     QVERIFY(stateOf(path) == chosen);
     QCOMPARE(filesIn(m_folder->path()), files);
-    QCOMPARE(filesIn(liveFolder()), QStringList{kLiveName});
+    QCOMPARE(filesIn(liveFolder()), liveFiles);
     QVERIFY(m_store->isOpen());
     QCOMPARE(names(), QStringList({"Ann", "Bob", "Cleo"}));
 }
