@@ -14,9 +14,6 @@
 
 namespace {
 
-const QString kReportTemplate = QStringLiteral("/Other/Report Generator.rtf");
-const QString kNoteTemplate = QStringLiteral("/Other/Quick Note Pad.rtf");
-
 bool drawShares(Pie* chart, const PieShares& shares)
 {
     // The control raises the sizes to its smallest chart.
@@ -69,7 +66,7 @@ void FrmMain::generateReport()
     if (!customerSelectedOrSaySo())
         return;
     QTextDocument* report = ui.GroupBox7->RichTextBox1->document();
-    if (const Result loaded = ReportTemplate::load(m_programFolder + kReportTemplate, report); !loaded.ok()) {
+    if (const Result loaded = ReportTemplate::load(ReportTemplate::reportFile(m_programFolder), report); !loaded.ok()) {
         reportFailure(loaded, QStringLiteral("Generate Report"));
         return;
     }
@@ -88,7 +85,7 @@ void FrmMain::printReport()
 void FrmMain::printNote()
 {
     QuickNotePage* page = ui.GroupBox14;
-    if (const Result loaded = ReportTemplate::load(m_programFolder + kNoteTemplate, &page->RichTextBox2);
+    if (const Result loaded = ReportTemplate::load(ReportTemplate::noteFile(m_programFolder), &page->RichTextBox2);
         !loaded.ok()) {
         reportFailure(loaded, QStringLiteral("Quick Note Creator"));
         return;
