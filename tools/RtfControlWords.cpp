@@ -173,6 +173,7 @@ constexpr RtfWordEntry kWords[] = {
     {"ulw", RtfWord::Underline, 0},
     {"ulwave", RtfWord::Underline, 0},
     {"userprops", RtfWord::SkipDestination, 0},
+    {"v", RtfWord::Hidden, 0},
     {"wbitmap", RtfWord::PictureKind, kOtherPicture},
     {"wgrffmtfilter", RtfWord::SkipDestination, 0},
     {"wmetafile", RtfWord::PictureKind, kOtherPicture},

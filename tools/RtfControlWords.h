@@ -14,7 +14,7 @@ enum class RtfWord {
     // Tables of fonts and colours
     Font, FontCharset, FontCodePage, Red, Green, Blue,
     // Characters
-    Bold, Italic, Underline, UnderlineNone, Strike, FontSize, Foreground, Background,
+    Bold, Italic, Underline, UnderlineNone, Strike, Hidden, FontSize, Foreground, Background,
     Plain, Script, Character,
     // Paragraphs
     Paragraph, Line, Page, ParagraphDefault, Align, LeftIndent, RightIndent, FirstLineIndent,

@@ -240,6 +240,9 @@ void RtfParser::characterWord(const RtfWordEntry& entry, const RtfToken& token)
     case RtfWord::Strike:
         character.strike = isOn(token);
         break;
+    case RtfWord::Hidden:
+        character.hidden = isOn(token);
+        break;
     case RtfWord::Font:
         character.font = token.parameter;
         break;
@@ -428,7 +431,8 @@ void RtfParser::text(std::string_view bytes)
 {
     switch (state().destination) {
     case RtfDestination::Document:
-        textPage().append(bytes, m_writer.textFor(state()));
+        if (!state().character.hidden)
+            textPage().append(bytes, m_writer.textFor(state()));
         break;
     case RtfDestination::FontTable:
         m_fonts.addText(bytes, m_pages);
@@ -447,7 +451,7 @@ void RtfParser::text(std::string_view bytes)
 
 void RtfParser::hexByte(unsigned char byte)
 {
-    if (state().destination == RtfDestination::Document)
+    if (state().destination == RtfDestination::Document && !state().character.hidden)
         textPage().append(byte, m_writer.textFor(state()));
     else if (state().destination == RtfDestination::FontTable)
         m_fonts.addNameByte(byte);
@@ -455,7 +459,7 @@ void RtfParser::hexByte(unsigned char byte)
 
 void RtfParser::literal(char16_t character)
 {
-    if (state().destination == RtfDestination::Document)
+    if (state().destination == RtfDestination::Document && !state().character.hidden)
         m_writer.textFor(state()) += QChar(character);
 }
 

@@ -18,13 +18,16 @@ struct RtfCharacterState
     bool italic = false;
     bool underline = false;
     bool strike = false;
+    // Hidden text (\v) is left out of the document.
+    bool hidden = false;
     Script script = Script::Normal;
 
     bool operator==(const RtfCharacterState& other) const
     {
         return font == other.font && halfPoints == other.halfPoints && foreground == other.foreground
             && background == other.background && bold == other.bold && italic == other.italic
-            && underline == other.underline && strike == other.strike && script == other.script;
+            && underline == other.underline && strike == other.strike && hidden == other.hidden
+            && script == other.script;
     }
     bool operator!=(const RtfCharacterState& other) const { return !(*this == other); }
 };
@@ -32,7 +35,7 @@ struct RtfCharacterState
 inline size_t qHash(const RtfCharacterState& state, size_t seed = 0)
 {
     const int flags = state.bold | state.italic << 1 | state.underline << 2 | state.strike << 3
-        | static_cast<int>(state.script) << 4;
+        | state.hidden << 4 | static_cast<int>(state.script) << 5;
     return qHashMulti(seed, state.font, state.halfPoints, state.foreground, state.background, flags);
 }
 

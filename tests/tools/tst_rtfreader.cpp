@@ -156,6 +156,8 @@ void tst_rtfreader::documentText_data()
     QTest::newRow("lone surrogate") << QByteArray("{\\rtf1 a\\u-10179?b}") << "a\uFFFDb";
     QTest::newRow("structure characters as text") << QByteArray("{\\rtf1 a\\u-560?\\u65532?\\u8233?\\u13?b}")
                                                   << "a\uFFFD\uFFFD\nb";
+    QTest::newRow("hidden text") << QByteArray("{\\rtf1 shown{\\v  hidden\\'e9\\u1055?} \\v secret\\v0 too}")
+                                 << "shown too";
     QTest::newRow("old-style paragraph mark") << QByteArray("{\\rtf1 one\\\ntwo}") << "one\ntwo";
     QTest::newRow("cells past the defined columns")
         << QByteArray("{\\rtf1\\trowd\\cellx100\\intbl a\\cell b\\cell\\row}") << "\na\nb\n";
