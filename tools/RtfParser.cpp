@@ -47,7 +47,7 @@ bool RtfParser::handle(const RtfToken& incoming)
     RtfToken token = incoming;
     if (skipsFallback(token))
         return true;
-    const bool ignorable = std::exchange(m_ignorableDestination, false);
+    const bool ignorable = std::exchange(m_afterIgnorableMark, false);
     switch (token.kind) {
     case RtfToken::Kind::GroupStart:
         openGroup();
@@ -61,9 +61,7 @@ bool RtfParser::handle(const RtfToken& incoming)
         return true;
     switch (token.kind) {
     case RtfToken::Kind::ControlWord:
-        m_ignorableDestination = ignorable;
-        controlWord(token);
-        m_ignorableDestination = false;
+        controlWord(token, ignorable);
         break;
     case RtfToken::Kind::ControlSymbol:
         controlSymbol(token.symbol);
@@ -135,10 +133,10 @@ bool RtfParser::closeGroup()
     return true;
 }
 
-void RtfParser::controlWord(const RtfToken& token)
+void RtfParser::controlWord(const RtfToken& token, bool ignorable)
 {
     const RtfWordEntry entry = rtfWord(token.bytes);
-    if (destinationWord(entry))
+    if (destinationWord(entry, ignorable))
         return;
     switch (state().destination) {
     case RtfDestination::Document:
@@ -160,7 +158,7 @@ void RtfParser::controlWord(const RtfToken& token)
 
 // Handles the words that choose where a group's content goes. A group
 // marked \* whose word this reader does not act on is skipped whole.
-bool RtfParser::destinationWord(const RtfWordEntry& entry)
+bool RtfParser::destinationWord(const RtfWordEntry& entry, bool ignorable)
 {
     RtfDestination& destination = state().destination;
     switch (entry.word) {
@@ -184,7 +182,7 @@ bool RtfParser::destinationWord(const RtfWordEntry& entry)
         destination = RtfDestination::Skip;
         return true;
     default:
-        if (!m_ignorableDestination)
+        if (!ignorable)
             return false;
         destination = RtfDestination::Skip;
         return true;
@@ -402,7 +400,7 @@ void RtfParser::controlSymbol(unsigned char symbol)
 {
     switch (symbol) {
     case '*':
-        m_ignorableDestination = true;
+        m_afterIgnorableMark = true;
         break;
     case '~':
         literal(QChar::Nbsp);

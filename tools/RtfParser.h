@@ -28,8 +28,8 @@ private:
     bool skipsFallback(RtfToken& token);
     void openGroup();
     bool closeGroup();
-    void controlWord(const RtfToken& token);
-    bool destinationWord(const RtfWordEntry& entry);
+    void controlWord(const RtfToken& token, bool ignorable);
+    bool destinationWord(const RtfWordEntry& entry, bool ignorable);
     void documentWord(const RtfWordEntry& entry, const RtfToken& token);
     void characterWord(const RtfWordEntry& entry, const RtfToken& token);
     void paragraphWord(const RtfWordEntry& entry, const RtfToken& token);
@@ -58,5 +58,6 @@ private:
     int m_excessDepth = 0;
     int m_fallbackLeft = 0;
     int m_defaultFont = 0;
-    bool m_ignorableDestination = false;
+    // The last token was \*: the word after it may be skipped with its group.
+    bool m_afterIgnorableMark = false;
 };
