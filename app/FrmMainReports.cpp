@@ -33,6 +33,7 @@ bool FrmMain::drawProfitShare()
     ProfitSharePage* page = ui.GroupBox10;
     drawShares(page->Pie1, *shares);
     page->Label53->setText(ui.LblDbInfo[0]->value() + QStringLiteral("'s Spendings"));
+    page->Label56->setHeading(page->Label53->text());
     page->Label56->setValue(shareLegendText(shares->share));
     return true;
 }

@@ -105,6 +105,8 @@ private slots:
         ui.Image21->click();
         QCOMPARE(shownPanel(ui), ui.GroupBox10);
         QCOMPARE(ui.GroupBox10->Label56->value(), QStringLiteral(" = 97.09 %"));
+        // A screen reader hears the share under the caption shown above it.
+        QCOMPARE(ui.GroupBox10->Label56->accessibleName(), QStringLiteral("Ann's Spendings  = 97.09 %"));
     }
 
     // No earnings, no share: nothing is drawn and nothing is said.
