@@ -4,6 +4,7 @@
 #include "Picture.h"
 #include "SettingsStore.h"
 #include "ToolPicture.h"
+#include "WindowButton.h"
 #include "chameleonButton.h"
 
 #include <QCloseEvent>
@@ -74,11 +75,8 @@ QLabel* addNote(QWidget* window, const QString& text, int top)
 
 chameleonButton* addButton(QWidget* window, const QString& caption, int x)
 {
-    auto* button = new chameleonButton(window);
-    button->setCaption(caption);
-    button->setButtonType(chameleonButton::TypeGradient);
-    button->setGeometry(x, kClientHeight - kButtonHeight - 18, kButtonWidth, kButtonHeight);
-    return button;
+    return addWindowButton(window, caption,
+                           QRect(x, kClientHeight - kButtonHeight - 18, kButtonWidth, kButtonHeight));
 }
 
 LogonControls buildLogonControls(QWidget* window)

@@ -2,6 +2,7 @@
 
 #include "OleColor.h"
 #include "Picture.h"
+#include "WindowButton.h"
 #include "chameleonButton.h"
 
 #include <QCalendarWidget>
@@ -243,13 +244,4 @@ SchedulerPage::SchedulerPage(QWidget* parent)
     Label74 = new ValueLabel(QStringLiteral("Current Time"), QString(), clockBox);
     Label74->setGeometry(4, 17, clockBox->width() - 8, 18);
     Label74->setAlignment(Qt::AlignCenter);
-}
-
-chameleonButton* addWindowButton(QWidget* parent, const QString& caption, const QRect& geometry)
-{
-    auto* button = new chameleonButton(parent);
-    button->setCaption(caption);
-    button->setButtonType(chameleonButton::TypeGradient);
-    button->setGeometry(geometry);
-    return button;
 }

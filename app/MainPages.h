@@ -123,6 +123,3 @@ public:
     chameleonButton* chameleonButton8;  // "Add Schedule"
     chameleonButton* chameleonButton10; // "Clear Schedules"
 };
-
-// Gives a chameleonButton the look every button of the window shares.
-chameleonButton* addWindowButton(QWidget* parent, const QString& caption, const QRect& geometry);

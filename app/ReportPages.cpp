@@ -2,6 +2,7 @@
 
 #include "OleColor.h"
 #include "Pie.h"
+#include "WindowButton.h"
 #include "chameleonButton.h"
 
 #include <QPlainTextEdit>

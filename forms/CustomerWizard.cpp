@@ -4,6 +4,7 @@
 #include "GroupBox.h"
 #include "NumberBox.h"
 #include "OleColor.h"
+#include "WindowButton.h"
 #include "chameleonButton.h"
 
 #include <QCheckBox>
@@ -78,15 +79,6 @@ Box* addCaptionedBox(QWidget* page, const QString& caption, int row, int width =
     return box;
 }
 
-chameleonButton* addButton(QWidget* parent, const QString& caption, const QRect& geometry)
-{
-    auto* button = new chameleonButton(parent);
-    button->setCaption(caption);
-    button->setButtonType(chameleonButton::TypeGradient);
-    button->setGeometry(geometry);
-    return button;
-}
-
 } // namespace
 
 CustomerWizard::CustomerWizard(const Captions& captions, QWidget* parent) : QWidget(parent, Qt::Window)
@@ -151,11 +143,11 @@ void CustomerWizard::buildOptions(const QString& saveCaption)
     ui.optionsGroup->setGeometry(kMargin, 2 * kMargin + kPageHeight, kWindowWidth - 2 * kMargin,
                                  kOptionsHeight);
     const int width = ui.optionsGroup->width();
-    ui.chameleonButton2 = addButton(ui.optionsGroup, QStringLiteral("Back"),
+    ui.chameleonButton2 = addWindowButton(ui.optionsGroup, QStringLiteral("Back"),
                                     QRect(kCaptionLeft, kButtonTop, kStepWidth, kButtonHeight));
-    ui.chameleonButton3 = addButton(ui.optionsGroup, QStringLiteral("Next"),
+    ui.chameleonButton3 = addWindowButton(ui.optionsGroup, QStringLiteral("Next"),
                                     QRect(kCaptionLeft + kStepWidth + 8, kButtonTop, kStepWidth, kButtonHeight));
-    ui.CmdOk = addButton(ui.optionsGroup, saveCaption,
+    ui.CmdOk = addWindowButton(ui.optionsGroup, saveCaption,
                          QRect(width - kCaptionLeft - kSaveWidth, kButtonTop, kSaveWidth, kButtonHeight));
 }
 

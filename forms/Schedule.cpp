@@ -4,6 +4,7 @@
 #include "DateTimeText.h"
 #include "GroupBox.h"
 #include "OleColor.h"
+#include "WindowButton.h"
 #include "chameleonButton.h"
 
 #include <QComboBox>
@@ -96,11 +97,9 @@ void Schedule::buildControls()
     // Tab leaves the box, so the button stays reachable from the keyboard.
     ui.Text2->setTabChangesFocus(true);
 
-    ui.chameleonButton1 = new chameleonButton(this);
-    ui.chameleonButton1->setCaption(QStringLiteral("Add Schedule To Schedule List"));
-    ui.chameleonButton1->setButtonType(chameleonButton::TypeGradient);
-    ui.chameleonButton1->setGeometry(kWindowWidth - kMargin - kButtonWidth, kMargin + kGroupHeight + 12,
-                                     kButtonWidth, kButtonHeight);
+    ui.chameleonButton1 = addWindowButton(this, QStringLiteral("Add Schedule To Schedule List"),
+                                          QRect(kWindowWidth - kMargin - kButtonWidth, kMargin + kGroupHeight + 12,
+                                                kButtonWidth, kButtonHeight));
 
     const QList<QWidget*> order{ui.DTPicker1, ui.Text1, ui.Combo1, ui.Text2, ui.chameleonButton1};
     for (int i = 1; i < order.size(); ++i)

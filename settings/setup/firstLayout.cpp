@@ -7,6 +7,7 @@
 #include "GroupBox.h"
 #include "HelpPicture.h"
 #include "OleColor.h"
+#include "WindowButton.h"
 #include "chameleonButton.h"
 #include "xpWellsTab.h"
 
@@ -70,15 +71,6 @@ QCheckBox* addCheck(GroupBox* group, const QString& caption, int row)
     auto* check = new QCheckBox(caption, group);
     check->setGeometry(kHeadingLeft, rowTop(row), kFieldLeft - kHeadingLeft + kFieldWidth, kRowHeight);
     return check;
-}
-
-chameleonButton* addButton(QWidget* window, const QString& caption, const QRect& geometry)
-{
-    auto* button = new chameleonButton(window);
-    button->setCaption(caption);
-    button->setButtonType(chameleonButton::TypeGradient);
-    button->setGeometry(geometry);
-    return button;
 }
 
 void buildTabs(QWidget* window, firstControls& ui)
@@ -149,9 +141,9 @@ firstControls buildFirstControls(QWidget* window)
     buildSecurityGroup(window, ui);
     ui.Image31 = new HelpPicture(window);
     ui.Image31->setGeometry(kStripLeft + 4, kButtonTop + 3, 26, 26);
-    ui.chameleonButton1 = addButton(window, QStringLiteral("Save My Settings"),
+    ui.chameleonButton1 = addWindowButton(window, QStringLiteral("Save My Settings"),
                                     QRect(262, kButtonTop, 142, kButtonHeight));
-    ui.chameleonButton2 = addButton(window, QStringLiteral("Cancel"), QRect(412, kButtonTop, 100, kButtonHeight));
+    ui.chameleonButton2 = addWindowButton(window, QStringLiteral("Cancel"), QRect(412, kButtonTop, 100, kButtonHeight));
     setReadingOrder(ui);
     return ui;
 }
