@@ -1,5 +1,6 @@
 #include "CustomerWizard.h"
 
+#include "CaptionedField.h"
 #include "DateTimeText.h"
 #include "GroupBox.h"
 #include "NumberBox.h"
@@ -10,7 +11,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateEdit>
-#include <QLabel>
 #include <QRadioButton>
 
 namespace {
@@ -69,13 +69,9 @@ QRect fieldRect(int row, int width = kFieldWidth)
 template <typename Box>
 Box* addCaptionedBox(QWidget* page, const QString& caption, int row, int width = kFieldWidth)
 {
-    auto* label = new QLabel(caption, page);
-    label->setGeometry(kCaptionLeft, kFirstRow + row * kRowStep, kFieldLeft - kCaptionLeft, kRowHeight);
     auto* box = new Box(page);
     box->setGeometry(fieldRect(row, width));
-    label->setBuddy(box);
-    box->setAccessibleName(QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&"))
-                               .remove(QLatin1Char(':')).trimmed());
+    addFieldCaption(box, caption, QRect(kCaptionLeft, kFirstRow + row * kRowStep, kFieldLeft - kCaptionLeft, kRowHeight));
     return box;
 }
 

@@ -1,6 +1,7 @@
 #include "Schedule.h"
 
 #include "AppointmentBook.h"
+#include "CaptionedField.h"
 #include "DateTimeText.h"
 #include "GroupBox.h"
 #include "OleColor.h"
@@ -9,7 +10,6 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -42,12 +42,9 @@ int rowTop(int row)
 template <typename Field>
 Field* addHeadedField(QWidget* group, const QString& heading, int row, int height = kRowHeight)
 {
-    auto* label = new QLabel(heading, group);
-    label->setGeometry(kHeadingLeft, rowTop(row), kFieldLeft - kHeadingLeft, kRowHeight);
     auto* field = new Field(group);
     field->setGeometry(kFieldLeft, rowTop(row), kFieldWidth, height);
-    field->setAccessibleName(heading.trimmed().remove(QLatin1Char(':')).trimmed());
-    label->setBuddy(field);
+    addFieldCaption(field, heading, QRect(kHeadingLeft, rowTop(row), kFieldLeft - kHeadingLeft, kRowHeight));
     return field;
 }
 

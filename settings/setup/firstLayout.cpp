@@ -3,6 +3,7 @@
 // buttons below it.
 #include "firstControls.h"
 
+#include "CaptionedField.h"
 #include "CurrencyList.h"
 #include "GroupBox.h"
 #include "HelpPicture.h"
@@ -13,7 +14,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -57,12 +57,9 @@ GroupBox* addGroup(QWidget* window, const QString& name, const QString& caption)
 template <typename Field>
 Field* addHeadedField(GroupBox* group, const QString& heading, int row, int fieldWidth = kFieldWidth)
 {
-    auto* label = new QLabel(heading, group);
-    label->setGeometry(kHeadingLeft, rowTop(row), kFieldLeft - kHeadingLeft, kRowHeight);
     auto* field = new Field(group);
     field->setGeometry(kFieldLeft, rowTop(row), fieldWidth, kRowHeight);
-    field->setAccessibleName(heading.trimmed().remove(QLatin1Char(':')).trimmed());
-    label->setBuddy(field);
+    addFieldCaption(field, heading, QRect(kHeadingLeft, rowTop(row), kFieldLeft - kHeadingLeft, kRowHeight));
     return field;
 }
 
