@@ -69,9 +69,10 @@ void XP_ProgressBar::setValue(int value)
 
 void XP_ProgressBar::setColor(quint32 color)
 {
-    if (color == m_color)
+    const quint32 resolved = OleColor::fromColor(OleColor::toColor(color, palette()));
+    if (resolved == m_color)
         return;
-    m_color = color;
+    m_color = resolved;
     DrawProgressBar();
 }
 
@@ -148,6 +149,7 @@ void XP_ProgressBar::readProperties(const PropertyBag& bag)
     m_max = bag.readInt(QStringLiteral("Max"), 100);
     m_value = bag.readInt(QStringLiteral("Value"), 0);
     m_look.percent = percentFor(m_value, m_min, m_max);
+    // As saved: a bar saves either the untouched default or a plain RGB.
     m_color = bag.readColor(QStringLiteral("Color"), OleColor::Highlight);
     m_look.look = ProgressLook(bag.readInt(QStringLiteral("Scrolling"), 0));
     m_look.vertical = bag.readInt(QStringLiteral("Orientation"), 0) != 0;

@@ -33,7 +33,9 @@ public:
     int Max() const { return m_max; }
     void setMax(int max) { m_max = max; }
 
-    // Kept as given: a system colour follows the palette at every paint.
+    // Setting a system colour stores the RGB it stands for now. Only the
+    // default (system highlight, until a colour is set or loaded) follows
+    // the palette at every paint.
     quint32 Color() const { return m_color; }
     void setColor(quint32 color);
 

@@ -41,7 +41,8 @@ private slots:
     void lookPixels();
     void hatchedLook();
     void percentAbove100IsDrawnFull();
-    void systemColourFollowsThePalette();
+    void colourProperty_data();
+    void colourProperty();
     void textAndAccessibility();
     void persistence();
 
@@ -254,15 +255,44 @@ void TestXpProgressBar::percentAbove100IsDrawnFull()
     QCOMPARE(render(*over), render(*makeBar(QSize(120, 24), ProgressLook::Flat, 100, true)));
 }
 
-// The default bar colour is the system highlight, taken at every paint.
-void TestXpProgressBar::systemColourFollowsThePalette()
+void TestXpProgressBar::colourProperty_data()
 {
+    QTest::addColumn<bool>("set");
+    QTest::addColumn<quint32>("given");
+    QTest::addColumn<quint32>("stored");
+    QTest::addColumn<bool>("followsPalette");
+    QTest::newRow("default highlight") << false << 0u << OleColor::Highlight << true;
+    QTest::newRow("system colour set") << true << OleColor::ButtonFace << OleColor::rgb(192, 192, 192) << false;
+    QTest::newRow("highlight set") << true << OleColor::Highlight << OleColor::rgb(0, 84, 227) << false;
+    QTest::newRow("plain colour") << true << OleColor::rgb(10, 20, 30) << OleColor::rgb(10, 20, 30) << false;
+}
+
+// A system colour set is resolved at once: read back, saved and painted as
+// that RGB, whatever the palette does later. Only the untouched default
+// follows the palette.
+void TestXpProgressBar::colourProperty()
+{
+    QFETCH(bool, set);
+    QFETCH(quint32, given);
+    QFETCH(quint32, stored);
+    QFETCH(bool, followsPalette);
     auto bar = makeBar(QSize(150, 30), ProgressLook::XpSmooth, 100);
-    QCOMPARE(render(*bar).pixelColor(20, 15), m_color);
+    if (set)
+        bar->setColor(given);
+    QCOMPARE(bar->Color(), stored);
+    PropertyBag bag;
+    bar->writeProperties(bag);
+    QCOMPARE(bag.readColor(QStringLiteral("Color"), 0), stored);
+    const QColor painted = OleColor::toColor(stored, bar->palette());
+    QCOMPARE(render(*bar).pixelColor(20, 15), painted);
+
+    const QColor other(200, 30, 40);
     QPalette palette = bar->palette();
-    palette.setColor(QPalette::Highlight, QColor(200, 30, 40));
+    palette.setColor(QPalette::Highlight, other);
+    palette.setColor(QPalette::Button, other);
     bar->setPalette(palette);
-    QCOMPARE(render(*bar).pixelColor(20, 15), QColor(200, 30, 40));
+    QCOMPARE(bar->Color(), stored);
+    QCOMPARE(render(*bar).pixelColor(20, 15), followsPalette ? other : painted);
 }
 
 void TestXpProgressBar::textAndAccessibility()
