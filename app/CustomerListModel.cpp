@@ -17,6 +17,6 @@ QVariant CustomerListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= m_customers.count())
         return QVariant();
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return m_customers.names().at(index.row());
+        return m_customers.nameAt(index.row()).toString();
     return QVariant();
 }

@@ -22,6 +22,10 @@ QString seconds(double ms);
 QString milliseconds(double ms);
 QString ratio(double measured, double reference);
 
+// "tallyvane-bench --resident PATH": loads the customer list of the
+// database at PATH and prints the resident and peak memory it took.
+int printResident(const QString& path);
+
 } // namespace Benchmark
 
 #define TALLYVANE_BENCHMARK(name, function) \

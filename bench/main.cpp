@@ -21,6 +21,9 @@ int main(int argc, char* argv[])
     Dialogs::setShared(&dialogs);
     QStringList wanted = application.arguments().mid(1);
 
+    if (wanted.value(0) == QLatin1String("--resident"))
+        return Benchmark::printResident(wanted.value(1));
+
     const auto& benchmarks = Benchmark::registry();
     if (wanted.contains(QStringLiteral("--list"))) {
         for (auto it = benchmarks.begin(); it != benchmarks.end(); ++it)

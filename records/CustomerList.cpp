@@ -57,7 +57,7 @@ Result CustomerList::readTableWhole()
     clearList();
     const std::optional<qint64> mark = m_store.outsideChangeMark();
     const Result scanned = m_store.scanSummaries([this](CustomerSummary& row) {
-        appendRow(row.rowId, std::move(row.name), row.quantity, row.price, row.sex);
+        appendRow(row.rowId, row.name, row.quantity, row.price, row.sex);
     });
     if (!scanned.ok()) {
         clearList();
@@ -69,10 +69,10 @@ Result CustomerList::readTableWhole()
     return scanned;
 }
 
-void CustomerList::appendRow(RowId row, QString name, double quantity, double price,
+void CustomerList::appendRow(RowId row, QStringView name, double quantity, double price,
                              CustomerSummary::Sex sex)
 {
-    m_names.append(std::move(name));
+    m_names.append(name);
     m_rows.append(row);
     m_figures.append({quantity, roundHalfToEven(quantity * price)});
     m_sexes.append(sex);
@@ -83,9 +83,9 @@ void CustomerList::appendRow(RowId row, QString name, double quantity, double pr
 // A list read again keeps its room, so a second read copies nothing.
 void CustomerList::releaseSpareRoom()
 {
-    if (m_names.capacity() <= m_names.size() + m_names.size() / 4)
+    m_names.releaseSpareRoom();
+    if (m_rows.capacity() <= m_rows.size() + m_rows.size() / 4)
         return;
-    m_names.squeeze();
     m_rows.squeeze();
     m_figures.squeeze();
     m_sexes.squeeze();
@@ -135,7 +135,7 @@ Result CustomerList::AddUser(const CustomerRecord& record)
     RowId row = NoRow;
     const Result appended = m_store.append(record, &row);
     if (appended.ok() && matched) {
-        m_names.append(QString());
+        m_names.append(QStringView());
         m_rows.append(row);
         m_figures.append(RowFigures());
         m_sexes.append(CustomerSummary::Sex::Other);
@@ -151,7 +151,7 @@ void CustomerList::setRow(int position, const CustomerRecord& record)
     const double quantity = numberFromText(record.value(Field::Quantity));
     const double price = numberFromText(record.value(Field::Price));
     const QString& sex = record.value(Field::Sex);
-    m_names[position] = record.value(Field::Name);
+    m_names.replace(position, record.value(Field::Name));
     m_figures[position] = {quantity, roundHalfToEven(quantity * price)};
     m_sexes[position] = sex == QLatin1String("m")   ? CustomerSummary::Sex::Male
                         : sex == QLatin1String("f") ? CustomerSummary::Sex::Female
@@ -160,7 +160,7 @@ void CustomerList::setRow(int position, const CustomerRecord& record)
 
 void CustomerList::removeRow(int position)
 {
-    m_names.removeAt(position);
+    m_names.remove(position);
     m_rows.removeAt(position);
     m_figures.removeAt(position);
     m_sexes.removeAt(position);
@@ -229,16 +229,11 @@ CustomerList::SearchOutcome CustomerList::search(const QString& text)
     if (m_names.isEmpty())
         return outcome;
 
-    for (int position = m_nextSearchStart; position < count(); ++position) {
-        // The length sits in the list itself: most names are rejected
-        // without reading their characters from all over the heap.
-        const QString& name = m_names.at(position);
-        if (name.size() == text.size() && name.compare(text, Qt::CaseInsensitive) == 0) {
-            outcome.found = true;
-            m_nextSearchStart = position + 1;
-            outcome.selection = select(position);
-            return outcome;
-        }
+    if (const int position = m_names.find(text, m_nextSearchStart); position >= 0) {
+        outcome.found = true;
+        m_nextSearchStart = position + 1;
+        outcome.selection = select(position);
+        return outcome;
     }
     m_nextSearchStart = 0;
     return outcome;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "CustomerStore.h"
+#include "NameColumn.h"
 
-#include <QStringList>
 #include <QVector>
 
 #include <array>
@@ -60,8 +60,10 @@ public:
     // element to "."; with nothing selected it does nothing.
     Result deleteSelected();
 
-    const QStringList& names() const { return m_names; }
-    int count() const { return int(m_names.size()); }
+    QStringView nameAt(int position) const { return m_names.at(position); }
+    // A copy of every name, for small lists.
+    QStringList names() const { return m_names.toList(); }
+    int count() const { return m_names.size(); }
     RowId rowAt(int position) const { return m_rows.value(position, NoRow); }
     // Where the customer stored in `row` stands in the list; -1 when absent.
     int positionOf(RowId row) const;
@@ -90,7 +92,7 @@ private:
 
     Result readTableWhole();
     bool tableChangedElsewhere();
-    void appendRow(RowId row, QString name, double quantity, double price, CustomerSummary::Sex sex);
+    void appendRow(RowId row, QStringView name, double quantity, double price, CustomerSummary::Sex sex);
     void setRow(int position, const CustomerRecord& record);
     void removeRow(int position);
     void sumTotals();
@@ -102,7 +104,7 @@ private:
     void clearSelection();
 
     CustomerStore& m_store;
-    QStringList m_names;
+    NameColumn m_names;
     QVector<RowId> m_rows;
     QVector<RowFigures> m_figures;
     QVector<CustomerSummary::Sex> m_sexes;
