@@ -1,5 +1,6 @@
 #include "Logon.h"
 
+#include "CaptionedField.h"
 #include "Dialogs.h"
 #include "Picture.h"
 #include "SettingsStore.h"
@@ -50,11 +51,9 @@ public:
 };
 
 // The caption at `top` and its box under it.
-void placeWithCaption(QWidget* window, const QString& caption, int top, QWidget* box)
+void placeWithCaption(const QString& caption, int top, QWidget* box)
 {
-    auto* label = new QLabel(caption, window);
-    label->setGeometry(kMargin, top, kFieldWidth, kLabelHeight);
-    label->setBuddy(box);
+    addFieldCaption(box, caption, QRect(kMargin, top, kFieldWidth, kLabelHeight));
     box->setGeometry(kMargin, top + kLabelHeight, kFieldWidth, kFieldHeight);
 }
 
@@ -92,21 +91,17 @@ LogonControls buildLogonControls(QWidget* window)
     ui.Image31->setToolTip(QStringLiteral("Help"));
     ui.Image31->setGeometry(kClientWidth - 32, 2, 26, 26);
 
-    ui.Combo1 = new QComboBox(window);
-    ui.Combo1->setEditable(true);
-    ui.Combo1->setInsertPolicy(QComboBox::NoInsert);
-    ui.Combo1->setAccessibleName(QStringLiteral("Authorization"));
-    placeWithCaption(window, QStringLiteral("Authorization:"), kRoleTop, ui.Combo1);
+    ui.Combo1 = newField<QComboBox>(window);
+    placeWithCaption(QStringLiteral("Authorization:"), kRoleTop, ui.Combo1);
 
     ui.Text1 = new QLineEdit(window);
     auto* stars = new StarPasswordStyle;
     stars->setParent(ui.Text1);
     ui.Text1->setStyle(stars);
     ui.Text1->setEchoMode(QLineEdit::Password);
-    ui.Text1->setAccessibleName(QStringLiteral("Admin Password"));
     const QString note = QStringLiteral("* Enter only if Authorization is selected as Administrator ");
     ui.Text1->setAccessibleDescription(note.trimmed());
-    placeWithCaption(window, QStringLiteral("Admin Password:"), kPasswordTop, ui.Text1);
+    placeWithCaption(QStringLiteral("Admin Password:"), kPasswordTop, ui.Text1);
     addNote(window, note, kNoteTop);
 
     const int cancelX = kClientWidth - kMargin - kButtonWidth;

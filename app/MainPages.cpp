@@ -1,5 +1,6 @@
 #include "MainPages.h"
 
+#include "CaptionedField.h"
 #include "OleColor.h"
 #include "Picture.h"
 #include "WindowButton.h"
@@ -230,6 +231,7 @@ SchedulerPage::SchedulerPage(QWidget* parent)
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar1->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     Calendar1->setAccessibleName(QStringLiteral("Calendar"));
+    nameCalendarParts(Calendar1);
 
     chameleonButton9 = addWindowButton(this, QStringLiteral("Check If Busy On Selected Day From Calendar"),
                                        QRect(kLeft, 202, kValueRight - kLeft, 26));

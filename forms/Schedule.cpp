@@ -42,7 +42,7 @@ int rowTop(int row)
 template <typename Field>
 Field* addHeadedField(QWidget* group, const QString& heading, int row, int height = kRowHeight)
 {
-    auto* field = new Field(group);
+    auto* field = newField<Field>(group);
     field->setGeometry(kFieldLeft, rowTop(row), kFieldWidth, height);
     addFieldCaption(field, heading, QRect(kHeadingLeft, rowTop(row), kFieldLeft - kHeadingLeft, kRowHeight));
     return field;
@@ -83,11 +83,10 @@ void Schedule::buildControls()
 
     ui.DTPicker1 = addHeadedField<QDateEdit>(ui.scheduleGroup, QStringLiteral("Schedule Date : "), 0);
     ui.DTPicker1->setCalendarPopup(true);
+    nameCalendarParts(ui.DTPicker1->calendarWidget());
     ui.DTPicker1->setDisplayFormat(shortDateFormat());
     ui.Text1 = addHeadedField<QLineEdit>(ui.scheduleGroup, QStringLiteral("Schedule Start Time (hh:mm): "), 1);
     ui.Combo1 = addHeadedField<QComboBox>(ui.scheduleGroup, QStringLiteral("Schedule Duration: "), 2);
-    ui.Combo1->setEditable(true);
-    ui.Combo1->setInsertPolicy(QComboBox::NoInsert);
     ui.Combo1->setMaxVisibleItems(durations().size());
     ui.Text2 = addHeadedField<QPlainTextEdit>(ui.scheduleGroup, QStringLiteral("To Do : "), 3, kToDoHeight);
     ui.Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -57,7 +57,7 @@ GroupBox* addGroup(QWidget* window, const QString& name, const QString& caption)
 template <typename Field>
 Field* addHeadedField(GroupBox* group, const QString& heading, int row, int fieldWidth = kFieldWidth)
 {
-    auto* field = new Field(group);
+    auto* field = newField<Field>(group);
     field->setGeometry(kFieldLeft, rowTop(row), fieldWidth, kRowHeight);
     addFieldCaption(field, heading, QRect(kHeadingLeft, rowTop(row), kFieldLeft - kHeadingLeft, kRowHeight));
     return field;
@@ -96,8 +96,6 @@ void buildLoginGroup(QWidget* window, firstControls& ui)
     ui.loginGroup = addGroup(window, QStringLiteral("loginGroup"), QStringLiteral("Log-In Features"));
     ui.Text4 = addHeadedField<QLineEdit>(ui.loginGroup, QStringLiteral("Password : "), 0);
     ui.Combo1 = addHeadedField<QComboBox>(ui.loginGroup, QStringLiteral("Database Currency : "), 1, 190);
-    ui.Combo1->setEditable(true);
-    ui.Combo1->setInsertPolicy(QComboBox::NoInsert);
     ui.Combo1->setMaxVisibleItems(12);
     ui.Combo1->setEditText(QLatin1String(CurrencyList::Prompt));
 

@@ -1,5 +1,6 @@
 // The main window's roles, keys, pages, timers, log-out and unload, driven
 // through its real controls with scripted dialogs.
+#include "AccessibleNames.h"
 #include "MainWindowFixture.h"
 #include "MainWindowStart.h"
 #include "ToolPicture.h"
@@ -248,6 +249,7 @@ private slots:
             tool->click();
             QVERIFY(!window.pageTimerRunning());
             QCOMPARE(visiblePanels(ui), QList<PanelGroup*>{page});
+            VERIFY_EVERY_CONTROL_NAMED(&window);
         }
         // A click on a tab gives the panel back to the tabs.
         QTest::mouseClick(ui.xpWellsTab1, Qt::LeftButton, {}, ui.xpWellsTab1->tabRect(2).center());
@@ -257,6 +259,7 @@ private slots:
             ui.xpWellsTab1->setSelectedTab(tab);
             window.switchPage();
             QCOMPARE(visiblePanels(ui), QList<PanelGroup*>{ui.panels()[std::size_t(tab - 1)]});
+            VERIFY_EVERY_CONTROL_NAMED(&window);
         }
     }
 

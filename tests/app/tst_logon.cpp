@@ -1,5 +1,6 @@
 // The log-on window driven through its real controls: the role choice,
 // the password rules, Enter, Cancel, help, and the return after a log-out.
+#include "AccessibleNames.h"
 #include "FakeDialogs.h"
 #include "Logon.h"
 #include "PixelProbe.h"
@@ -380,9 +381,12 @@ private slots:
             QWidget* focused = QApplication::focusWidget();
             QCOMPARE(focused == ui.Combo1->lineEdit() ? ui.Combo1 : focused, next);
         }
-        QCOMPARE(ui.Combo1->accessibleName(), QStringLiteral("Authorization"));
+        QAccessibleInterface* role = QAccessible::queryAccessibleInterface(ui.Combo1);
+        QCOMPARE(role->text(QAccessible::Name), QStringLiteral("Authorization"));
+        QCOMPARE(role->text(QAccessible::Value), QStringLiteral("Database Administrator"));
+        QCOMPARE(ui.Combo1->lineEdit()->accessibleName(), QStringLiteral("Authorization"));
         QCOMPARE(ui.Text1->accessibleName(), QStringLiteral("Admin Password"));
-        QCOMPARE(ui.Image31->accessibleName(), QStringLiteral("Help"));
+        VERIFY_EVERY_CONTROL_NAMED(fixture.window.get());
     }
 
     void paintsBannerAndWhiteForm_data()

@@ -1,5 +1,6 @@
 // The schedule form: its load, the enabling rule, the paragraph it appends
 // to the appointment book and its look, driven through its real controls.
+#include "AccessibleNames.h"
 #include "Appointment.h"
 #include "AppointmentBook.h"
 #include "GroupBox.h"
@@ -84,6 +85,7 @@ void ScheduleTest::loads()
     QCOMPARE(fixture.ui().chameleonButton1->Caption(), QStringLiteral("Add Schedule To Schedule List"));
     QVERIFY(!fixture.ui().chameleonButton1->isEnabled());
     QVERIFY(fixture.window.timerRunning());
+    VERIFY_EVERY_CONTROL_NAMED(&fixture.window);
 }
 
 void ScheduleTest::enablesAdd_data()

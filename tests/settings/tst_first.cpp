@@ -1,6 +1,7 @@
 // The setup window: its load, save enabling, saved keys, mirror into the
 // main window, cancel, help and look, driven through its real controls
 // with scripted dialogs and settings in a temporary folder.
+#include "AccessibleNames.h"
 #include "CurrencyList.h"
 #include "FakeDialogs.h"
 #include "GroupBox.h"
@@ -151,6 +152,15 @@ void FirstTest::anEmptyStoreOpensBlank()
     QCOMPARE(labelFor(ui.Text4), QStringLiteral("Password : "));
     QCOMPARE(labelFor(ui.Combo1), QStringLiteral("Database Currency : "));
     QCOMPARE(ui.Text1->accessibleName(), QStringLiteral("Admin Name"));
+    QAccessibleInterface* currency = QAccessible::queryAccessibleInterface(ui.Combo1);
+    QCOMPARE(currency->text(QAccessible::Name), QStringLiteral("Database Currency"));
+    QCOMPARE(currency->text(QAccessible::Value), QStringLiteral("Select Your Currency"));
+    QCOMPARE(ui.Combo1->lineEdit()->accessibleName(), QStringLiteral("Database Currency"));
+    for (int tab = 1; tab <= 3; ++tab) {
+        ui.xpWellsTab1->setSelectedTab(tab);
+        VERIFY_EVERY_CONTROL_NAMED(&window);
+    }
+    ui.xpWellsTab1->setSelectedTab(1);
     QCOMPARE(ui.Check1->text(), QStringLiteral("Give Users Authorization To Delete A Customer "));
     QCOMPARE(ui.Check3->text(), QStringLiteral("Give Users Authorization To Add A Customer "));
     QCOMPARE(ui.Check2->text(), QStringLiteral("Give Users Authorization To Edit A Customer "));
