@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateEdit>
+#include <QLabel>
 #include <QRadioButton>
 
 namespace {
@@ -83,6 +84,7 @@ CustomerWizard::CustomerWizard(const Captions& captions, QWidget* parent) : QWid
     setFixedSize(kWindowWidth, kWindowHeight);
     buildPages(captions);
     buildOptions(captions.save);
+    buildStatus();
     setTabOrder();
     Timer1.setInterval(kPageInterval);
     connect(&Timer1, &QTimer::timeout, this, &CustomerWizard::showPage);
@@ -147,6 +149,20 @@ void CustomerWizard::buildOptions(const QString& saveCaption)
                          QRect(width - kCaptionLeft - kSaveWidth, kButtonTop, kSaveWidth, kButtonHeight));
 }
 
+// Beyond the window's right edge and hidden, as a holder of the page
+// number rather than something to read.
+void CustomerWizard::buildStatus()
+{
+    ui.statusGroup = new GroupBox(QStringLiteral("statusGroup"), this);
+    ui.statusGroup->setCaption(QStringLiteral("Current Status"));
+    ui.statusGroup->setGeometry(kWindowWidth + kMargin, kMargin, 120, 48);
+    ui.statusGroup->hide();
+    auto* step = new QLabel(QStringLiteral("Step"), ui.statusGroup);
+    step->setGeometry(kMargin, 20, 40, 20);
+    ui.Label3 = new QLabel(QStringLiteral("1"), ui.statusGroup);
+    ui.Label3->setGeometry(kMargin + 44, 20, 40, 20);
+}
+
 // Page by page, then the buttons; the boxes of hidden pages are skipped.
 void CustomerWizard::setTabOrder()
 {
@@ -202,31 +218,32 @@ QString CustomerWizard::datePurchased() const
 
 void CustomerWizard::back()
 {
-    turnTo(Label3 - 1);
+    turnTo(m_page - 1);
 }
 
 void CustomerWizard::next()
 {
-    turnTo(Label3 + 1);
+    turnTo(m_page + 1);
 }
 
 // The buttons follow the new page at once, so a quick second click can
 // never carry the page past the first or the last.
 void CustomerWizard::turnTo(int page)
 {
-    Label3 = std::clamp(page, 1, PageCount);
+    m_page = std::clamp(page, 1, PageCount);
+    ui.Label3->setText(QString::number(m_page));
     showPage();
 }
 
 void CustomerWizard::showPage()
 {
     // Each setter leaves an unchanged value alone, so a tick costs nothing.
-    ui.chameleonButton2->setEnabled(Label3 != 1);
-    ui.chameleonButton3->setEnabled(Label3 != PageCount);
-    ui.chameleonButton3->setCaption(Label3 == PageCount ? QStringLiteral("Finished") : QStringLiteral("Next"));
+    ui.chameleonButton2->setEnabled(m_page != 1);
+    ui.chameleonButton3->setEnabled(m_page != PageCount);
+    ui.chameleonButton3->setCaption(m_page == PageCount ? QStringLiteral("Finished") : QStringLiteral("Next"));
     for (int page = 0; page < PageCount; ++page) {
         GroupBox* group = ui.pages[std::size_t(page)];
-        const bool shown = page + 1 == Label3;
+        const bool shown = page + 1 == m_page;
         if (group->isHidden() == shown)
             group->setVisible(shown);
     }

@@ -11,6 +11,7 @@ class GroupBox;
 class NumberBox;
 class QCheckBox;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 class chameleonButton;
@@ -34,6 +35,9 @@ struct CustomerWizardControls
     chameleonButton* chameleonButton2 = nullptr; // "Back"
     chameleonButton* chameleonButton3 = nullptr; // "Next", "Finished" on the last page
     chameleonButton* CmdOk = nullptr;            // the save button
+    // "Current Status": "Step" and the page number, never shown.
+    GroupBox* statusGroup = nullptr;
+    QLabel* Label3 = nullptr;
 };
 
 // The five-page wizard both entry forms share: one page's group visible at
@@ -47,7 +51,7 @@ public:
     static constexpr int PageCount = 5;
 
     // The page shown, 1 to 5.
-    int page() const { return Label3; }
+    int page() const { return m_page; }
     void back();
     void next();
     // Timer1: the buttons and the visible group follow the page.
@@ -81,9 +85,10 @@ protected:
 private:
     void buildPages(const Captions& captions);
     void buildOptions(const QString& saveCaption);
+    void buildStatus();
     void setTabOrder();
     void turnTo(int page);
 
-    int Label3 = 1;
+    int m_page = 1;
     QTimer Timer1;
 };

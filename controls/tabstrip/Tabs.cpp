@@ -72,6 +72,8 @@ void Tabs::layOut()
     fields->addRow(QStringLiteral("Index :"), index);
     fields->addRow(QStringLiteral("Tab Text :"), txtText);
     fields->addRow(QStringLiteral("Tab Width :"), txtWidth);
+    // A caption only: a tab keeps no tooltip text of its own.
+    fields->addRow(new QLabel(QStringLiteral("ToolTip Text :")));
     fields->addRow(QString(), chkAuto);
     fields->addRow(QString(), chkTabEn);
 

@@ -1,5 +1,6 @@
 // The new-customer and edit forms, driven through their real controls: what
 // they hand to the main window, their pages and their key filter.
+#include "AccessibleNames.h"
 #include "CustomerEntryTarget.h"
 #include "DateTimeText.h"
 #include "FrmEdit.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDateEdit>
+#include <QLabel>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -218,8 +220,13 @@ void EntryFormsTest::buttonsFollowThePage()
     for (const QString& caption : captions) {
         click(ui.chameleonButton3);
         QCOMPARE(shownPage(), caption);
+        VERIFY_EVERY_CONTROL_NAMED(&form);
     }
     QCOMPARE(form.page(), 5);
+    // The step number is held in a box that is never shown.
+    QCOMPARE(ui.statusGroup->caption(), QStringLiteral("Current Status"));
+    QVERIFY(!ui.statusGroup->isVisible());
+    QCOMPARE(ui.Label3->text(), QStringLiteral("5"));
     QCOMPARE(ui.chameleonButton3->Caption(), QStringLiteral("Finished"));
     QVERIFY(!ui.chameleonButton3->isEnabled());
     QVERIFY(ui.chameleonButton2->isEnabled() && ui.CmdOk->isEnabled());
@@ -228,6 +235,7 @@ void EntryFormsTest::buttonsFollowThePage()
     for (int i = 0; i < 6; ++i)
         form.back();
     QCOMPARE(form.page(), 1);
+    QCOMPARE(ui.Label3->text(), QStringLiteral("1"));
     QCOMPARE(shownPage(), QStringLiteral("Personal Details"));
     QCOMPARE(ui.chameleonButton3->Caption(), QStringLiteral("Next"));
 }

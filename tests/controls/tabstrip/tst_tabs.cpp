@@ -85,6 +85,11 @@ void TestTabs::applyStoresThePage()
     QCOMPARE(fixture.width()->text(), QStringLiteral("33"));
     QVERIFY(!fixture.control<QCheckBox>("chkAuto")->isChecked());
     QVERIFY(!page.hasChanges());
+    QStringList captions;
+    for (const QLabel* label : page.findChildren<QLabel*>())
+        if (!label->text().isEmpty())
+            captions << label->text();
+    QCOMPARE(captions, (QStringList{"Index :", "Tab Text :", "Tab Width :", "ToolTip Text :"}));
 
     fixture.text()->setText(QStringLiteral("&Stock"));
     fixture.width()->setText(width);
