@@ -1,4 +1,5 @@
 #include "Artwork.h"
+#include "CommandLine.h"
 #include "ProgramFolder.h"
 #include "ProgramWindows.h"
 #include "QtDialogs.h"
@@ -11,6 +12,10 @@
 
 int main(int argc, char* argv[])
 {
+    const CommandLine commandLine(CommandLine::fromArgv(argc, argv));
+    if (commandLine.answered())
+        return commandLine.printAnswer();
+
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Tallyvane"));
     application.setWindowIcon(Artwork::icon(QStringLiteral("tallyvane.svg")));
