@@ -1,9 +1,9 @@
 #include "FrmSplash.h"
 
 #include "Artwork.h"
+#include "WindowPlacement.h"
 
 #include <QPainter>
-#include <QScreen>
 
 namespace {
 
@@ -26,19 +26,9 @@ FrmSplash::FrmSplash(QWidget* parent)
     connect(&Tmr, &QTimer::timeout, this, &FrmSplash::timeUp);
 }
 
-void FrmSplash::centreOnScreen()
-{
-    const QScreen* shownOn = screen();
-    if (!shownOn)
-        return;
-    QRect frame(QPoint(), size());
-    frame.moveCenter(shownOn->availableGeometry().center());
-    move(frame.topLeft());
-}
-
 void FrmSplash::showEvent(QShowEvent* event)
 {
-    centreOnScreen();
+    centreOnPointerScreen(this);
     if (!m_timeUp && !Tmr.isActive())
         Tmr.start();
     QWidget::showEvent(event);

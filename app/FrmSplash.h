@@ -29,7 +29,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void centreOnScreen();
 
     QIcon Image1;
     QTimer Tmr;

@@ -7,6 +7,7 @@
 #include "Logon.h"
 #include "MainWindowStart.h"
 #include "Schedule.h"
+#include "WindowPlacement.h"
 #include "frmDemo2.h"
 #include "first.h"
 
@@ -49,6 +50,7 @@ void ProgramWindows::createMain()
     connect(m_main.get(), &FrmMain::addCustomerRequested, this, &ProgramWindows::showNewCustomer);
     connect(m_main.get(), &FrmMain::updateCustomerRequested, this, &ProgramWindows::showEditCustomer);
     connect(m_main.get(), &FrmMain::unloaded, this, &ProgramWindows::closeAll);
+    centreWhenFirstShown(m_main.get());
 }
 
 // The setup runs hidden from the start: its mirror keeps the main window's
@@ -61,6 +63,7 @@ void ProgramWindows::createSetup()
     connect(m_setup.get(), &first::cancelled, this, &ProgramWindows::setupCancelled,
             Qt::DirectConnection);
     m_setup->load();
+    centreWhenFirstShown(m_setup.get());
 }
 
 void ProgramWindows::createLogon()
@@ -73,6 +76,7 @@ void ProgramWindows::createLogon()
         m_main->show();
     });
     connect(m_logon.get(), &Logon::closeAllRequested, this, &ProgramWindows::closeAll);
+    centreWhenFirstShown(m_logon.get());
 }
 
 // The log-on appears with the other windows loaded behind it: the main

@@ -25,6 +25,12 @@
 
 namespace {
 
+bool centredOnItsScreen(const QWidget* window)
+{
+    const QPoint offset = window->geometry().center() - window->screen()->availableGeometry().center();
+    return offset.manhattanLength() <= 1;
+}
+
 QDateTime now()
 {
     return QDateTime(QDate(2026, 12, 6), QTime(9, 15, 0));
@@ -111,14 +117,19 @@ private slots:
         logon.Combo1->setCurrentIndex(logon.Combo1->findText(QStringLiteral("Database Administrator")));
         logon.Text1->setText(QStringLiteral("secret"));
         windows.logon()->applyEnablingRules();
+        QVERIFY(centredOnItsScreen(windows.logon()));
+        windows.logon()->move(3, 4);
         windows.logon()->logOn();
         QVERIFY(windows.main()->isVisible());
+        QVERIFY(centredOnItsScreen(windows.main()));
         QCOMPARE(windows.main()->session().role, QStringLiteral("Admin"));
 
         program.dialogs.queueAnswer(MessageAnswer::Yes);
         windows.main()->logOut();
         QVERIFY(windows.main()->isHidden());
         QVERIFY(windows.logon()->isVisible());
+        // Shown again, it stays where the operator left it.
+        QCOMPARE(windows.logon()->pos(), QPoint(3, 4));
         QVERIFY(logon.Text1->text().isEmpty());
     }
 
@@ -130,6 +141,7 @@ private slots:
         windows.main()->roleRulesTick();
         windows.main()->roleRulesTick();
         QVERIFY(windows.setup()->isVisible());
+        QVERIFY(centredOnItsScreen(windows.setup()));
         QVERIFY(windows.logon()->isHidden());
         QVERIFY(windows.main()->isHidden());
         // The redirect is recorded once as the last use.
