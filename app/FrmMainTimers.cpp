@@ -185,7 +185,7 @@ void FrmMain::refreshPaymentStatus()
 
 void FrmMain::refreshScheduleAndClock()
 {
-    keepSetting(Settings::Schedule, ui.GroupBox15->Text26->toPlainText());
+    keepSetting(Settings::Schedule, text());
     Text25 = shortDateText(ui.GroupBox15->Calendar1->selectedDate());
     ui.GroupBox15->Label74->setValue(longTimeText(m_clock().time()));
 }

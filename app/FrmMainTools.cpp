@@ -1,6 +1,7 @@
 // What the main window's tools, buttons and keys do.
 #include "FrmMain.h"
 
+#include "Appointment.h"
 #include "CustomerListModel.h"
 #include "Dialogs.h"
 #include "ToolPicture.h"
@@ -200,7 +201,7 @@ void FrmMain::clearSchedules()
 
 QString FrmMain::text() const
 {
-    return ui.GroupBox15->Text26->toPlainText();
+    return bookWithCrLf(ui.GroupBox15->Text26->toPlainText());
 }
 
 void FrmMain::setText(const QString& text)
@@ -211,11 +212,14 @@ void FrmMain::setText(const QString& text)
 void FrmMain::checkIfBusy()
 {
     QPlainTextEdit* book = ui.GroupBox15->Text26;
-    const BusyCheckReply reply = m_busyCheck.press(book->toPlainText(), Text25);
+    const QString searched = text();
+    const BusyCheckReply reply = m_busyCheck.press(searched, Text25);
     if (reply.selection) {
+        const qsizetype start = reply.selection->start;
         QTextCursor cursor = book->textCursor();
-        cursor.setPosition(int(reply.selection->start));
-        cursor.setPosition(int(reply.selection->start + reply.selection->length), QTextCursor::KeepAnchor);
+        cursor.setPosition(int(shownBookPosition(searched, start)));
+        cursor.setPosition(int(shownBookPosition(searched, start + reply.selection->length)),
+                           QTextCursor::KeepAnchor);
         book->setTextCursor(cursor);
         book->setFocus();
     }

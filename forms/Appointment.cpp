@@ -20,3 +20,15 @@ QString bookWithAppointment(const QString& book, const Appointment& appointment)
 {
     return (book == kEmptyBook ? QString() : book) + appointment.paragraph();
 }
+
+QString bookWithCrLf(const QString& text)
+{
+    QString book = text;
+    book.replace(kLineBreak, QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return book.replace(QLatin1Char('\n'), kLineBreak);
+}
+
+qsizetype shownBookPosition(const QString& book, qsizetype position)
+{
+    return position - QStringView(book).left(position).count(kLineBreak);
+}

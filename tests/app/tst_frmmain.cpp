@@ -328,17 +328,22 @@ private slots:
     void busyCheckStepsThroughTheCalendarsDate()
     {
         MainWindowFixture fixture;
-        fixture.settings.SaveSetting(Settings::Schedule,
-                                     QStringLiteral("Date: 12/6/2026 At: 9:00\nTo Do: a\n\n"
-                                                    "Date: 12/6/2026 At: 11:00\nTo Do: b\n\n"));
+        const QString book = QStringLiteral("Date: 12/6/2026 At: 9:00\r\nTo Do: a\r\n\r\n"
+                                            "Date: 12/6/2026 At: 11:00\r\nTo Do: b\r\n\r\n");
+        fixture.settings.SaveSetting(Settings::Schedule, book);
         FrmMain& window = fixture.open();
         window.refreshScheduleAndClock(); // the calendar's date text, today
+        // The book is kept with its CR LF line breaks, not the box's.
+        QCOMPARE(fixture.settings.GetSetting(Settings::Schedule), book);
+        QCOMPARE(window.text(), book);
         SchedulerPage* page = fixture.ui().GroupBox15;
         QTest::keyClick(page->chameleonButton9, Qt::Key_Space);
         QCOMPARE(page->Text26->textCursor().selectedText(), QStringLiteral("12/6/2026"));
         QCOMPARE(page->Text26->textCursor().selectionStart(), 6);
         QTest::keyClick(page->chameleonButton9, Qt::Key_Space);
-        QVERIFY(page->Text26->textCursor().selectionStart() > 6);
+        // Found in the stored text, selected where the box shows it.
+        QCOMPARE(page->Text26->textCursor().selectedText(), QStringLiteral("12/6/2026"));
+        QCOMPARE(page->Text26->textCursor().selectionStart(), 41);
         QVERIFY(fixture.dialogs.messages().isEmpty());
         QTest::keyClick(page->chameleonButton9, Qt::Key_Space);
         QCOMPARE(fixture.dialogs.messages().size(), 1);
