@@ -4,6 +4,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QTextCursor>
@@ -88,6 +89,25 @@ QString description(DocumentPrinter::Failure failure)
     return QString();
 }
 
+// A PDF printer needs a file to print to.
+bool printerAvailable(const QPrinter& printer)
+{
+    return printer.isValid()
+        && (printer.outputFormat() != QPrinter::PdfFormat || !printer.outputFileName().isEmpty());
+}
+
+// The PDF writer reports success even when its file could not be written
+// (a full disk, a device that takes nothing): the file must hold the pages.
+bool outputWritten(const QPrinter& printer)
+{
+    if (printer.printerState() == QPrinter::Error)
+        return false;
+    if (printer.outputFormat() != QPrinter::PdfFormat)
+        return true;
+    const QFileInfo file(printer.outputFileName());
+    return file.isFile() && file.size() > 0;
+}
+
 } // namespace
 
 DocumentPrinter::DocumentPrinter(Dialogs& dialogs, QPrinter& printer)
@@ -109,7 +129,7 @@ void DocumentPrinter::print(const QTextDocument& document, const QTextCursor& se
     // copies as well would multiply them.
     m_printer.setCopyCount(1);
     std::optional<Failure> failure;
-    if (!m_printer.isValid()) {
+    if (!printerAvailable(m_printer)) {
         failure = Failure::PrinterUnavailable;
     } else {
         const std::unique_ptr<QTextDocument> text = printedText(document, selection);
@@ -139,7 +159,7 @@ std::optional<DocumentPrinter::Failure> DocumentPrinter::printCopies(QTextDocume
             paintPage(painter, document, page);
         }
     }
-    if (!painter.end() || m_printer.printerState() == QPrinter::Error)
+    if (!painter.end() || !outputWritten(m_printer))
         return Failure::DocumentNotFinished;
     return std::nullopt;
 }

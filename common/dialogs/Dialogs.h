@@ -36,8 +36,8 @@ public:
     virtual std::optional<QString> chooseOpenFile(const FileDialogRequest& request) = 0;
 
     // Lets the operator choose a printer (set up in `printer`) and a number
-    // of copies; nothing when cancelled. Printing to a file and printing a
-    // selection are not offered.
+    // of copies; nothing when cancelled. Printing to a PDF file is offered,
+    // printing a selection is not.
     virtual std::optional<int> choosePrinter(QPrinter& printer) = 0;
 
     // Opens the help file at its contents and returns at once.

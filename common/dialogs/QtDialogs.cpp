@@ -89,7 +89,8 @@ std::optional<QString> QtDialogs::chooseFile(const FileDialogRequest& request, b
 std::optional<int> QtDialogs::choosePrinter(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, m_parentWindow);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    // Without a printer (most home offices) a PDF file is the only way out.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

@@ -97,6 +97,7 @@ private slots:
     void printsOnlyTheSelection();
     void printsTheChosenPagesOfEachCopy();
     void cancelledPrintsNothingAndSaysNothing();
+    void failingPrinterShowsTheError_data();
     void failingPrinterShowsTheError();
 
 private:
@@ -256,21 +257,53 @@ void tst_documentprinter::cancelledPrintsNothingAndSaysNothing()
     QVERIFY(m_dialogs.messages().isEmpty());
 }
 
+namespace {
+
+// A printer that goes away after the first page.
+class PageRefusingPrinter : public QPrinter
+{
+public:
+    bool newPage() override { return false; }
+};
+
+} // namespace
+
+void tst_documentprinter::failingPrinterShowsTheError_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<bool>("refusesPages");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("no file for the PDF") << "" << false << "1 The chosen printer is not available";
+    QTest::newRow("folder missing") << "no such folder/printed.pdf" << false
+                                    << "2 The printer did not accept the document";
+    QTest::newRow("gone after a page") << "printed.pdf" << true << "3 The printer could not start a new page";
+    QTest::newRow("nothing written") << "/dev/full" << false << "4 The printer could not finish the document";
+}
+
+// Each failure is told once, in the printer's words; the document is kept.
 void tst_documentprinter::failingPrinterShowsTheError()
 {
+    QFETCH(QString, output);
+    QFETCH(bool, refusesPages);
+    QFETCH(QString, expected);
     QTextDocument document(QStringLiteral("Customer Report"));
-    m_printer.setOutputFileName(m_folder.filePath(QStringLiteral("no such folder/printed.pdf")));
-    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    std::unique_ptr<QPrinter> printer = refusesPages ? std::make_unique<PageRefusingPrinter>()
+                                                     : std::make_unique<QPrinter>();
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(output.isEmpty() || output.startsWith('/') ? output : m_folder.filePath(output));
+    if (expected.startsWith('2'))
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    m_dialogs.queuePrint(2);
 
-    print(document, QTextCursor(), 3);
+    DocumentPrinter(m_dialogs, *printer).print(document);
 
     QCOMPARE(m_dialogs.messages().size(), 1);
     const FakeDialogs::Message message = m_dialogs.messages().first();
-    QCOMPARE(message.text,
-             QStringLiteral("Error Occured While Printing: 2 The printer did not accept the document"));
+    QCOMPARE(message.text, QStringLiteral("Error Occured While Printing: ") + expected);
     QCOMPARE(message.title, QStringLiteral("Tallyvane"));
     QCOMPARE(message.buttons, MessageButtons::Ok);
     QCOMPARE(message.icon, MessageIcon::None);
+    QCOMPARE(document.toPlainText(), QStringLiteral("Customer Report"));
 }
 
 QTEST_MAIN(tst_documentprinter)
