@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "NumberText.h"
 #include "SettingsStore.h"
+#include "SetupEntries.h"
 #include "ToolPicture.h"
 #include "xpWellsTab.h"
 
@@ -143,8 +144,10 @@ void FrmMain::readSettings()
     Text2 = read(Settings::DeleteAllowed, Text2);
     Text5 = read(Settings::AddAllowed, Text5);
     Text6 = read(Settings::EditAllowed, Text6);
-    ui.GroupBox5->Label18->setText(read(Settings::Currency1, ui.GroupBox5->Label18->text()));
-    ui.GroupBox5->Label19->setText(read(Settings::Currency2, ui.GroupBox5->Label19->text()));
+    // Earlier setups saved the list's prompt when no currency was chosen.
+    for (auto [label, key] : {std::pair{ui.GroupBox5->Label18, &Settings::Currency1},
+                              std::pair{ui.GroupBox5->Label19, &Settings::Currency2}})
+        label->setText(SetupRules::currencyOrNone(read(*key, label->text())));
     ui.Label11->setValue(read(Settings::HistoryUser, ui.Label11->value()));
     ui.Label13->setValue(read(Settings::Name, ui.Label13->value()));
     ui.Label15->setValue(read(Settings::History, ui.Label15->value()));

@@ -69,9 +69,9 @@ void buildCustomerColumn(QWidget* window, FrmMainControls& ui)
     ui.Image7->setGeometry(kLeftColumnWidth - 34, 21, 26, 26);
 
     GroupBox* list = addGroup(window, QStringLiteral("customerListGroup"), QStringLiteral("Customer List"),
-                              QRect(kLeftColumnX, 120, kLeftColumnWidth, 254));
+                              QRect(kLeftColumnX, 120, kLeftColumnWidth, 222));
     ui.List = new QListView(list);
-    ui.List->setGeometry(8, 22, kLeftColumnWidth - 16, 224);
+    ui.List->setGeometry(8, 22, kLeftColumnWidth - 16, 192);
     ui.List->setUniformItemSizes(true);
     ui.List->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui.List->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -79,7 +79,7 @@ void buildCustomerColumn(QWidget* window, FrmMainControls& ui)
 
     GroupBox* details = addGroup(window, QStringLiteral("databaseDetailsGroup"),
                                  QStringLiteral("Database Details"),
-                                 QRect(kLeftColumnX, 380, kLeftColumnWidth, 172));
+                                 QRect(kLeftColumnX, 348, kLeftColumnWidth, 204));
     const auto addDetail = [&](const QString& heading, const QString& initial, int top, int lines) {
         auto* label = new QLabel(heading, details);
         QFont small = label->font();
@@ -96,9 +96,10 @@ void buildCustomerColumn(QWidget* window, FrmMainControls& ui)
         label->setBuddy(value);
         return value;
     };
-    ui.Label11 = addDetail(QStringLiteral("Last Operator:"), QStringLiteral("None"), 24, 1);
-    ui.Label13 = addDetail(QStringLiteral("Database Manager:"), QStringLiteral("."), 64, 1);
-    ui.Label15 = addDetail(QStringLiteral("Database Was Last Used:"), QStringLiteral("Never Used"), 104, 3);
+    // Two lines each: "Database Administrator" and a long name wrap.
+    ui.Label11 = addDetail(QStringLiteral("Last Operator:"), QStringLiteral("None"), 22, 2);
+    ui.Label13 = addDetail(QStringLiteral("Database Manager:"), QStringLiteral("."), 80, 2);
+    ui.Label15 = addDetail(QStringLiteral("Database Was Last Used:"), QStringLiteral("Never Used"), 138, 2);
 }
 
 void buildPanel(QWidget* window, FrmMainControls& ui)

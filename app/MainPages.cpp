@@ -7,6 +7,7 @@
 #include "chameleonButton.h"
 
 #include <QCalendarWidget>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -49,18 +50,22 @@ struct CurrencyAmount
 };
 
 // "heading  $ amount": the currency text stands in its own label before
-// the amount.
+// the amount, as wide as its text ("USD", or nothing when none was chosen),
+// the amount after it.
 CurrencyAmount addCurrencyAmount(QWidget* parent, const QString& heading, int y, int headingWidth)
 {
-    constexpr int currencyWidth = 24;
     auto* headingLabel = new QLabel(heading, parent);
     headingLabel->setGeometry(kLeft, y, headingWidth, 18);
-    auto* currency = new QLabel(QStringLiteral("$"), parent);
+    auto* row = new QWidget(parent);
+    row->setGeometry(kLeft + headingWidth, y, kValueRight - kLeft - headingWidth, 18);
+    auto* currency = new QLabel(QStringLiteral("$"), row);
     currency->setTextFormat(Qt::PlainText);
-    currency->setGeometry(kLeft + headingWidth, y, currencyWidth, 18);
-    auto* amount = new ValueLabel(heading, QStringLiteral("0"), parent);
-    const int amountLeft = kLeft + headingWidth + currencyWidth + 4;
-    amount->setGeometry(amountLeft, y, kValueRight - amountLeft, 18);
+    auto* amount = new ValueLabel(heading, QStringLiteral("0"), row);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(4);
+    line->addWidget(currency);
+    line->addWidget(amount, 1);
     headingLabel->setBuddy(amount);
     return {currency, amount};
 }

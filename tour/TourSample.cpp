@@ -81,4 +81,16 @@ Result seed(CustomerStore& store, SettingsStore& settings)
     return Result::success();
 }
 
+CustomerRecord longestCustomer()
+{
+    return CustomerRecord::fromList({
+        QStringLiteral("Maria Fernanda López-García"), QStringLiteral("1234 Long Meadow Road"),
+        QStringLiteral("United Kingdom"), QStringLiteral("Stratford-upon-Avon"), QStringLiteral("CV37 6AB"),
+        QStringLiteral("+44 1789 555 0142"), QStringLiteral("+44 1789 555 0143"),
+        QStringLiteral("maria.lopez-garcia@example.com"), QStringLiteral("Warwickshire"),
+        QStringLiteral("Dual boiler espresso machine"), QStringLiteral("99999"), QStringLiteral("99999999.99"),
+        QStringLiteral("12/28/2026"), QStringLiteral("Bank Transfer"), QStringLiteral("0"), QStringLiteral("f"),
+    });
+}
+
 } // namespace TourSample

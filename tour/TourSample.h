@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CustomerRecord.h"
 #include "Result.h"
 
 class CustomerStore;
@@ -10,5 +11,9 @@ class SettingsStore;
 namespace TourSample {
 
 Result seed(CustomerStore& store, SettingsStore& settings);
+
+// A customer with long texts and the largest amounts a shop will meet, so
+// that the values show their longest everyday forms.
+CustomerRecord longestCustomer();
 
 } // namespace TourSample

@@ -1,5 +1,6 @@
 // tallyvane-tour DIR [--scale N]: renders every page of the program's
 // windows, on a sample database, into PNGs named after what they show.
+#include "CutLabels.h"
 #include "FrmEdit.h"
 #include "FrmMain.h"
 #include "FrmNew.h"
@@ -32,6 +33,9 @@ QString pngIn(const QString& folder, const QString& name)
     return QDir(folder).filePath(name + QStringLiteral(".png"));
 }
 
+int cutTexts = 0;
+
+// Also tells every text the window shows cut short.
 void shootWindow(QWidget& window, const QString& folder, const QString& name)
 {
     window.show();
@@ -39,6 +43,10 @@ void shootWindow(QWidget& window, const QString& folder, const QString& name)
     const QString file = pngIn(folder, name);
     window.grab().save(file);
     QTextStream(stdout) << file << Qt::endl;
+    for (const QString& cut : cutLabels(&window)) {
+        QTextStream(stderr) << name << ": cut: " << cut << Qt::endl;
+        ++cutTexts;
+    }
 }
 
 class Tour
@@ -95,6 +103,28 @@ void tourMainWindow(FrmMain& window, Tour& tour)
     window.setRole(Session::clerk());
     window.setClerkPermissions(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"));
     tour.onTab(1, QStringLiteral("main-clerk-locked"));
+}
+
+// The longest texts each value can show: the longer role, a long manager
+// name, the longest date and time, no currency and a three-letter one, and
+// the largest amounts.
+void tourLongestValues(FrmMain& window, Tour& tour)
+{
+    const FrmMainControls& ui = window.controls();
+    window.AddUser(TourSample::longestCustomer());
+    window.RefreshList();
+    window.selectPosition(window.customers().count() - 1);
+    ui.Label11->setValue(QStringLiteral("Database Administrator"));
+    ui.Label13->setValue(QStringLiteral("Maria Fernanda López-García"));
+    ui.Label15->setValue(QStringLiteral("Date: 12/28/2026 At: 12:59:59 PM"));
+    for (const QString& currency : {QString(), QStringLiteral("USD")}) {
+        window.mirrorCurrencies(currency, currency);
+        const QString suffix = currency.isEmpty() ? QStringLiteral("no-currency") : currency.toLower();
+        tour.onTab(1, QStringLiteral("longest-personal-details-") + suffix);
+        tour.onTab(2, QStringLiteral("longest-purchase-details-") + suffix);
+        tour.onTab(3, QStringLiteral("longest-company-status-") + suffix);
+        tour.onTab(5, QStringLiteral("longest-quick-start-") + suffix);
+    }
 }
 
 void tourStartWindows(FrmMain& window, SettingsStore& settings, Dialogs& dialogs,
@@ -227,8 +257,12 @@ int main(int argc, char* argv[])
     window.show();
     Tour tour(window, outputFolder);
     tourMainWindow(window, tour);
+    window.setRole(Session::administrator());
+    tourLongestValues(window, tour);
     window.hide();
     tourEntryForms(window, outputFolder);
     tourStartWindows(window, settings, dialogs, programFolder.path(), outputFolder);
-    return 0;
+    if (cutTexts > 0)
+        QTextStream(stderr) << cutTexts << " texts cut short" << Qt::endl;
+    return cutTexts > 0 ? 3 : 0;
 }

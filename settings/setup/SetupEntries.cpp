@@ -64,8 +64,15 @@ ClerkPermissions permissionsOf(const SetupEntries& entries)
 QString shownCurrency(const SetupEntries& entries)
 {
     if (entries.currencyText == CurrencyList::other())
-        return entries.otherCurrency;
-    return entries.currencyText;
+        return currencyOrNone(entries.otherCurrency);
+    return currencyOrNone(entries.currencyText);
+}
+
+QString currencyOrNone(const QString& currency)
+{
+    const bool prompt = currency == QLatin1String(CurrencyList::Prompt)
+        || currency == QLatin1String(CurrencyList::OtherPrompt);
+    return prompt ? QString() : currency;
 }
 
 bool canSave(const SetupEntries& entries)

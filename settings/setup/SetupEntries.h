@@ -41,8 +41,11 @@ namespace SetupRules {
 QString permissionOf(bool ticked);
 ClerkPermissions permissionsOf(const SetupEntries& entries);
 // The currency text shown with money: the other-currency text when the
-// list says "Other", otherwise the list's text unchanged.
+// list says "Other", otherwise the list's text; nothing while the list or
+// the other-currency box still shows its prompt.
 QString shownCurrency(const SetupEntries& entries);
+// Nothing for a prompt that was saved as a currency, else `currency`.
+QString currencyOrNone(const QString& currency);
 // An administrator account needs all three: name, phone and password.
 bool canSave(const SetupEntries& entries);
 // What a newly opened setup shows: the stored values, and for a value never

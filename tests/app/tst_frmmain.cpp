@@ -1,6 +1,7 @@
 // The main window's roles, keys, pages, timers, log-out and unload, driven
 // through its real controls with scripted dialogs.
 #include "AccessibleNames.h"
+#include "CutLabels.h"
 #include "MainWindowFixture.h"
 #include "MainWindowStart.h"
 #include "ToolPicture.h"
@@ -37,6 +38,35 @@ class FrmMainTest : public QObject
 
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    // The longest texts the values take show whole on every page; the
+    // test runs at 100 % and, under its own name, at 200 %.
+    void longestValuesShowWhole()
+    {
+        MainWindowFixture fixture;
+        fixture.settings.SaveSetting(Settings::HistoryUser, QStringLiteral("Database Administrator"));
+        fixture.settings.SaveSetting(Settings::Name, QStringLiteral("Maria Fernanda López-García"));
+        fixture.settings.SaveSetting(Settings::History, QStringLiteral("Date: 12/28/2026 At: 12:59:59 PM"));
+        // What earlier setups stored when no currency was chosen.
+        fixture.settings.SaveSetting(Settings::Currency1, QStringLiteral("Select Your Currency"));
+        fixture.seed({MainWindowFixture::customer(QStringLiteral("Maria Fernanda López-García"),
+                                                  QStringLiteral("99999"), QStringLiteral("99999999.99"))});
+        FrmMain& window = fixture.open();
+        const FrmMainControls& ui = fixture.ui();
+        QCOMPARE(ui.GroupBox5->Label18->text(), QString());
+        window.selectPosition(0);
+        for (const QString& currency : {QString(), QStringLiteral("USD")}) {
+            window.mirrorCurrencies(currency, currency);
+            window.refreshCompanyStatus();
+            window.refreshQuickStart();
+            for (int tab = 1; tab <= 5; ++tab) {
+                ui.xpWellsTab1->setSelectedTab(tab);
+                window.switchPage();
+                const QStringList cut = cutLabels(&window);
+                QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+            }
+        }
+    }
 
     void loadReadsSettingsAndOpensOnQuickStart()
     {
