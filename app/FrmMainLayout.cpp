@@ -81,13 +81,7 @@ void buildCustomerColumn(QWidget* window, FrmMainControls& ui)
                                  QStringLiteral("Database Details"),
                                  QRect(kLeftColumnX, 348, kLeftColumnWidth, 204));
     const auto addDetail = [&](const QString& heading, const QString& initial, int top, int lines) {
-        auto* label = new QLabel(heading, details);
-        QFont small = label->font();
-        small.setPixelSize(10);
-        label->setFont(small);
-        QPalette muted = label->palette();
-        muted.setColor(QPalette::WindowText, QColor(0x4A, 0x5A, 0x62));
-        label->setPalette(muted);
+        QLabel* label = newNoteLabel(heading, details);
         label->setGeometry(8, top, kLeftColumnWidth - 16, 16);
         auto* value = new ValueLabel(heading, initial, details);
         value->setGeometry(8, top + 16, kLeftColumnWidth - 16, 16 * lines);

@@ -5,6 +5,7 @@
 #include "Picture.h"
 #include "SettingsStore.h"
 #include "ToolPicture.h"
+#include "ValueLabel.h"
 #include "WindowButton.h"
 #include "chameleonButton.h"
 
@@ -59,13 +60,7 @@ void placeWithCaption(const QString& caption, int top, QWidget* box)
 
 QLabel* addNote(QWidget* window, const QString& text, int top)
 {
-    auto* note = new QLabel(text, window);
-    QFont small = note->font();
-    small.setPixelSize(10);
-    note->setFont(small);
-    QPalette muted = note->palette();
-    muted.setColor(QPalette::WindowText, QColor(0x4A, 0x5A, 0x62));
-    note->setPalette(muted);
+    QLabel* note = newNoteLabel(text, window);
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     note->setGeometry(kMargin, top, kFieldWidth, 2 * kLabelHeight);

@@ -45,3 +45,15 @@ HeadedValue addHeadedValue(QWidget* parent, const QString& heading, const QStrin
     headingLabel->setBuddy(value);
     return {headingLabel, value};
 }
+
+QLabel* newNoteLabel(const QString& text, QWidget* parent)
+{
+    auto* note = new QLabel(text, parent);
+    QFont small = note->font();
+    small.setPixelSize(10);
+    note->setFont(small);
+    QPalette muted = note->palette();
+    muted.setColor(QPalette::WindowText, QColor(0x4A, 0x5A, 0x62));
+    note->setPalette(muted);
+    return note;
+}

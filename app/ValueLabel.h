@@ -36,3 +36,6 @@ struct HeadedValue
 // pixels wide, the value after it up to `width`.
 HeadedValue addHeadedValue(QWidget* parent, const QString& heading, const QString& initial, int x,
                            int y, int headingWidth, int width);
+
+// A small, muted label for a heading over a value or a note under a field.
+QLabel* newNoteLabel(const QString& text, QWidget* parent);

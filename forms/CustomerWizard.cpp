@@ -60,21 +60,9 @@ constexpr DetailBox kDetailBoxes[] = {
 const char* const kPageCaptions[] = {"Personal Details", "Location", "Contact", "Product",
                                      "Payment Information"};
 
-QRect fieldRect(int row, int width = kFieldWidth)
-{
-    return QRect(kFieldLeft, kFirstRow + row * kRowStep, width, kRowHeight);
-}
-
-// "caption  [field]" on one row of a page; the field is named by its
-// caption for assistive technology, and the caption's access key reaches it.
-template <typename Box>
-Box* addCaptionedBox(QWidget* page, const QString& caption, int row, int width = kFieldWidth)
-{
-    auto* box = new Box(page);
-    box->setGeometry(fieldRect(row, width));
-    addFieldCaption(box, caption, QRect(kCaptionLeft, kFirstRow + row * kRowStep, kFieldLeft - kCaptionLeft, kRowHeight));
-    return box;
-}
+// The fields are named by their captions for assistive technology, and
+// each caption's access key reaches its field.
+constexpr CaptionedRows kRows{kCaptionLeft, kFieldLeft, kFieldWidth, kFirstRow, kRowStep, kRowHeight};
 
 } // namespace
 
@@ -107,7 +95,7 @@ void CustomerWizard::buildPages(const Captions& captions)
     for (const DetailBox& box : kDetailBoxes) {
         const int width = box.field == Field::Name ? kNameWidth : kFieldWidth;
         ui.details[std::size_t(box.field)] =
-            addCaptionedBox<QLineEdit>(ui.pages[std::size_t(box.page)], QLatin1String(box.caption), box.row, width);
+            kRows.add<QLineEdit>(ui.pages[std::size_t(box.page)], QLatin1String(box.caption), box.row, width);
     }
     ui.Option1 = new QRadioButton(QStringLiteral("M"), ui.pages[0]);
     ui.Option2 = new QRadioButton(QStringLiteral("F"), ui.pages[0]);
@@ -115,21 +103,21 @@ void CustomerWizard::buildPages(const Captions& captions)
     ui.Option2->setGeometry(kFieldLeft + kNameWidth + 56, kFirstRow, 40, kRowHeight);
 
     GroupBox* product = ui.pages[3];
-    ui.Text1 = addCaptionedBox<NumberBox>(product, QStringLiteral("Quantity Purchased:"), 1);
+    ui.Text1 = kRows.add<NumberBox>(product, QStringLiteral("Quantity Purchased:"), 1);
     if (captions.withDiscount) {
-        ui.priceBox = addCaptionedBox<NumberBox>(product, captions.price, 2);
-        ui.Text5 = addCaptionedBox<NumberBox>(product, QStringLiteral("Discount In (%) :"), 3);
+        ui.priceBox = kRows.add<NumberBox>(product, captions.price, 2);
+        ui.Text5 = kRows.add<NumberBox>(product, QStringLiteral("Discount In (%) :"), 3);
     } else {
-        ui.priceBox = addCaptionedBox<QLineEdit>(product, captions.price, 2);
+        ui.priceBox = kRows.add<QLineEdit>(product, captions.price, 2);
     }
 
     GroupBox* payment = ui.pages[4];
-    ui.DTPicker1 = addCaptionedBox<QDateEdit>(payment, QStringLiteral("Date Of Purchase:"), 0);
+    ui.DTPicker1 = kRows.add<QDateEdit>(payment, QStringLiteral("Date Of Purchase:"), 0);
     ui.DTPicker1->setCalendarPopup(true);
     ui.DTPicker1->setDisplayFormat(shortDateFormat());
-    ui.paymentBox = addCaptionedBox<QLineEdit>(payment, QStringLiteral("Payment Method:"), 1);
+    ui.paymentBox = kRows.add<QLineEdit>(payment, QStringLiteral("Payment Method:"), 1);
     ui.Check1 = new QCheckBox(QStringLiteral("Customer Has Not Yet Paid"), payment);
-    ui.Check1->setGeometry(fieldRect(2));
+    ui.Check1->setGeometry(kRows.fieldRect(2));
 }
 
 void CustomerWizard::buildOptions(const QString& saveCaption)

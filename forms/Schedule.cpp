@@ -33,20 +33,7 @@ constexpr int kToDoHeight = 90;
 constexpr int kButtonWidth = 220;
 constexpr int kButtonHeight = 32;
 
-int rowTop(int row)
-{
-    return kFirstRow + row * kRowStep;
-}
-
-// "heading  [field]" on one row; the field is named by its heading.
-template <typename Field>
-Field* addHeadedField(QWidget* group, const QString& heading, int row, int height = kRowHeight)
-{
-    auto* field = newField<Field>(group);
-    field->setGeometry(kFieldLeft, rowTop(row), kFieldWidth, height);
-    addFieldCaption(field, heading, QRect(kHeadingLeft, rowTop(row), kFieldLeft - kHeadingLeft, kRowHeight));
-    return field;
-}
+constexpr CaptionedRows kRows{kHeadingLeft, kFieldLeft, kFieldWidth, kFirstRow, kRowStep, kRowHeight};
 
 } // namespace
 
@@ -81,14 +68,14 @@ void Schedule::buildControls()
     ui.scheduleGroup->setAccessibleName(QStringLiteral("Schedule"));
     ui.scheduleGroup->setGeometry(kMargin, kMargin, kWindowWidth - 2 * kMargin, kGroupHeight);
 
-    ui.DTPicker1 = addHeadedField<QDateEdit>(ui.scheduleGroup, QStringLiteral("Schedule Date : "), 0);
+    ui.DTPicker1 = kRows.add<QDateEdit>(ui.scheduleGroup, QStringLiteral("Schedule Date : "), 0);
     ui.DTPicker1->setCalendarPopup(true);
     nameCalendarParts(ui.DTPicker1->calendarWidget());
     ui.DTPicker1->setDisplayFormat(shortDateFormat());
-    ui.Text1 = addHeadedField<QLineEdit>(ui.scheduleGroup, QStringLiteral("Schedule Start Time (hh:mm): "), 1);
-    ui.Combo1 = addHeadedField<QComboBox>(ui.scheduleGroup, QStringLiteral("Schedule Duration: "), 2);
+    ui.Text1 = kRows.add<QLineEdit>(ui.scheduleGroup, QStringLiteral("Schedule Start Time (hh:mm): "), 1);
+    ui.Combo1 = kRows.add<QComboBox>(ui.scheduleGroup, QStringLiteral("Schedule Duration: "), 2);
     ui.Combo1->setMaxVisibleItems(durations().size());
-    ui.Text2 = addHeadedField<QPlainTextEdit>(ui.scheduleGroup, QStringLiteral("To Do : "), 3, kToDoHeight);
+    ui.Text2 = kRows.add<QPlainTextEdit>(ui.scheduleGroup, QStringLiteral("To Do : "), 3, 0, kToDoHeight);
     ui.Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab leaves the box, so the button stays reachable from the keyboard.
     ui.Text2->setTabChangesFocus(true);

@@ -1,21 +1,11 @@
 #include "RtfPicture.h"
 
 #include "RtfFormats.h"
+#include "RtfTokenizer.h"
 
 #include <algorithm>
 
 namespace {
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // A goal size given in twips and scaled in percent, or the picture's own
 // size when the document gives none.
@@ -31,7 +21,7 @@ double displayLength(int goalTwips, int scalePercent, int ownPixels)
 void RtfPicture::addHex(std::string_view digits)
 {
     for (const char c : digits) {
-        const int digit = hexDigit(c);
+        const int digit = rtfHexDigit(c);
         if (digit < 0)
             continue;
         if (m_highNibble < 0) {

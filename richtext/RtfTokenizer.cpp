@@ -23,7 +23,16 @@ bool isIgnorable(char c)
     return c == '\r' || c == '\n' || c == '\0';
 }
 
-int hexValue(char c)
+RtfToken token(RtfToken::Kind kind)
+{
+    RtfToken result;
+    result.kind = kind;
+    return result;
+}
+
+} // namespace
+
+int rtfHexDigit(char c)
 {
     if (isDigit(c))
         return c - '0';
@@ -33,15 +42,6 @@ int hexValue(char c)
         return c - 'A' + 10;
     return -1;
 }
-
-RtfToken token(RtfToken::Kind kind)
-{
-    RtfToken result;
-    result.kind = kind;
-    return result;
-}
-
-} // namespace
 
 RtfTokenizer::RtfTokenizer(const QByteArray& data)
     : m_position(data.constData())
@@ -118,7 +118,7 @@ RtfToken RtfTokenizer::readHexByte()
     int value = 0;
     int digits = 0;
     for (; digits < 2 && m_position < m_end; ++digits, ++m_position) {
-        const int digit = hexValue(*m_position);
+        const int digit = rtfHexDigit(*m_position);
         if (digit < 0)
             break;
         value = value * 16 + digit;

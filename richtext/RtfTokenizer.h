@@ -19,6 +19,10 @@ struct RtfToken
     unsigned char symbol = 0;
 };
 
+// The value of a hexadecimal digit, -1 for any other character; hex bytes
+// and picture data share it.
+int rtfHexDigit(char c);
+
 // Splits rich text into tokens without copying it. Names and numbers of any
 // length are consumed whole but kept bounded: a name is cut at 32 letters, a
 // number is clamped to the int range, so no input makes it allocate.

@@ -36,10 +36,7 @@ constexpr int kFirstRow = 34;
 constexpr int kRowStep = 38;
 constexpr int kRowHeight = 24;
 
-int rowTop(int row)
-{
-    return kFirstRow + row * kRowStep;
-}
+constexpr CaptionedRows kRows{kHeadingLeft, kFieldLeft, kFieldWidth, kFirstRow, kRowStep, kRowHeight};
 
 GroupBox* addGroup(QWidget* window, const QString& name, const QString& caption)
 {
@@ -53,20 +50,10 @@ GroupBox* addGroup(QWidget* window, const QString& name, const QString& caption)
     return group;
 }
 
-// "heading  [field]" on one row; the field is named by its heading.
-template <typename Field>
-Field* addHeadedField(GroupBox* group, const QString& heading, int row, int fieldWidth = kFieldWidth)
-{
-    auto* field = newField<Field>(group);
-    field->setGeometry(kFieldLeft, rowTop(row), fieldWidth, kRowHeight);
-    addFieldCaption(field, heading, QRect(kHeadingLeft, rowTop(row), kFieldLeft - kHeadingLeft, kRowHeight));
-    return field;
-}
-
 QCheckBox* addCheck(GroupBox* group, const QString& caption, int row)
 {
     auto* check = new QCheckBox(caption, group);
-    check->setGeometry(kHeadingLeft, rowTop(row), kFieldLeft - kHeadingLeft + kFieldWidth, kRowHeight);
+    check->setGeometry(kHeadingLeft, kRows.rowTop(row), kFieldLeft - kHeadingLeft + kFieldWidth, kRowHeight);
     return check;
 }
 
@@ -87,21 +74,21 @@ void buildTabs(QWidget* window, firstControls& ui)
 void buildAdminGroup(QWidget* window, firstControls& ui)
 {
     ui.adminGroup = addGroup(window, QStringLiteral("adminGroup"), QStringLiteral("Administrator Details"));
-    ui.Text1 = addHeadedField<QLineEdit>(ui.adminGroup, QStringLiteral("Admin Name : "), 0);
-    ui.Text2 = addHeadedField<QLineEdit>(ui.adminGroup, QStringLiteral("Admin Phone : "), 1);
+    ui.Text1 = kRows.add<QLineEdit>(ui.adminGroup, QStringLiteral("Admin Name : "), 0);
+    ui.Text2 = kRows.add<QLineEdit>(ui.adminGroup, QStringLiteral("Admin Phone : "), 1);
 }
 
 void buildLoginGroup(QWidget* window, firstControls& ui)
 {
     ui.loginGroup = addGroup(window, QStringLiteral("loginGroup"), QStringLiteral("Log-In Features"));
-    ui.Text4 = addHeadedField<QLineEdit>(ui.loginGroup, QStringLiteral("Password : "), 0);
-    ui.Combo1 = addHeadedField<QComboBox>(ui.loginGroup, QStringLiteral("Database Currency : "), 1, 190);
+    ui.Text4 = kRows.add<QLineEdit>(ui.loginGroup, QStringLiteral("Password : "), 0);
+    ui.Combo1 = kRows.add<QComboBox>(ui.loginGroup, QStringLiteral("Database Currency : "), 1, 190);
     ui.Combo1->setMaxVisibleItems(12);
     ui.Combo1->setEditText(QLatin1String(CurrencyList::Prompt));
 
     // The other-currency text stands under the list, in the fields' column.
     ui.Text3 = new QLineEdit(QString::fromLatin1(CurrencyList::OtherPrompt), ui.loginGroup);
-    ui.Text3->setGeometry(kFieldLeft, rowTop(1) + kRowHeight + 8, kFieldWidth, kRowHeight);
+    ui.Text3->setGeometry(kFieldLeft, kRows.rowTop(1) + kRowHeight + 8, kFieldWidth, kRowHeight);
     ui.Text3->setAccessibleName(QStringLiteral("Other currency"));
     ui.Text3->setToolTip(QStringLiteral("The currency to show when the list says \"Other\""));
 }
