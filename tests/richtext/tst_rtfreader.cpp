@@ -110,10 +110,8 @@ class tst_rtfreader : public QObject
 private slots:
     void documentText_data();
     void documentText();
-    void characterFormats_data();
-    void characterFormats();
-    void paragraphFormats_data();
-    void paragraphFormats();
+    void formats_data();
+    void formats();
     void pictures_data();
     void pictures();
     void table();
@@ -175,7 +173,7 @@ void tst_rtfreader::documentText()
     QCOMPARE(document.toPlainText(), text);
 }
 
-void tst_rtfreader::characterFormats_data()
+void tst_rtfreader::formats_data()
 {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("word");
@@ -226,28 +224,6 @@ void tst_rtfreader::characterFormats_data()
     const QByteArray numbers = corpus("malformed-numbers.rtf");
     QTest::newRow("huge size capped") << numbers << "Huge" << "size" << QVariant(1638.0);
     QTest::newRow("colour components clamped") << numbers << "Huge" << "foreground" << QVariant(QColor(255, 0, 255));
-}
-
-void tst_rtfreader::characterFormats()
-{
-    QFETCH(QByteArray, rtf);
-    QFETCH(QString, word);
-    QFETCH(QString, aspect);
-    QFETCH(QVariant, expected);
-    QTextDocument document;
-    RtfReader::read(rtf, &document);
-    const QTextCursor cursor = cursorIn(document, word);
-    QVERIFY2(!cursor.isNull(), qPrintable(document.toPlainText()));
-    QCOMPARE(characterAspect(cursor.charFormat(), aspect), expected);
-}
-
-void tst_rtfreader::paragraphFormats_data()
-{
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("aspect");
-    QTest::addColumn<QVariant>("expected");
-    const QByteArray styled = corpus("styled.rtf");
     QTest::newRow("centred") << styled << "Quarterly" << "alignment" << QVariant(int(Qt::AlignHCenter));
     QTest::newRow("right") << styled << "Right" << "alignment" << QVariant(int(Qt::AlignRight));
     QTest::newRow("justified") << styled << "Plain" << "alignment" << QVariant(int(Qt::AlignJustify));
@@ -268,12 +244,11 @@ void tst_rtfreader::paragraphFormats_data()
                                           << QVariant(true);
     QTest::newRow("no page break otherwise") << QByteArray("{\\rtf1 one\\par two\\par}") << "two"
                                              << "page break" << QVariant(false);
-    const QByteArray numbers = corpus("malformed-numbers.rtf");
     QTest::newRow("negative huge indent stays on the page") << numbers << "Huge" << "left" << QVariant(0.0);
     QTest::newRow("huge spacing capped") << numbers << "Huge" << "before" << QVariant(31680 / 15.0);
 }
 
-void tst_rtfreader::paragraphFormats()
+void tst_rtfreader::formats()
 {
     QFETCH(QByteArray, rtf);
     QFETCH(QString, word);
@@ -283,7 +258,8 @@ void tst_rtfreader::paragraphFormats()
     RtfReader::read(rtf, &document);
     const QTextCursor cursor = cursorIn(document, word);
     QVERIFY2(!cursor.isNull(), qPrintable(document.toPlainText()));
-    QCOMPARE(blockAspect(cursor.blockFormat(), aspect), expected);
+    const QVariant character = characterAspect(cursor.charFormat(), aspect);
+    QCOMPARE(character.isValid() ? character : blockAspect(cursor.blockFormat(), aspect), expected);
 }
 
 void tst_rtfreader::pictures_data()
