@@ -48,11 +48,15 @@ void FrmMain::restoreDatabase()
 {
     BackupPage* page = ui.GroupBox8;
     saveSetting(Settings::Restore, page->Text17->text());
-    const Result restored = DatabaseBackup(m_store, databaseFile()).restore(page->Text17->text());
+    DatabaseBackup tool(m_store, databaseFile());
+    const Result restored = tool.restore(page->Text17->text());
     if (restored.ok()) {
-        m_dialogs.inform(QStringLiteral("Congratulations! Database Backup was Successfully Restored From: ")
-                             + kTwoLineBreaks + cd2.fileName(),
-                         kStatusTitle);
+        // Where the replaced database is kept follows as a paragraph of its own.
+        QString message = QStringLiteral("Congratulations! Database Backup was Successfully Restored From: ")
+            + kTwoLineBreaks + cd2.fileName();
+        if (!tool.keptPreviousNote().isEmpty())
+            message += kTwoLineBreaks + tool.keptPreviousNote();
+        m_dialogs.inform(message, kStatusTitle);
         page->Label67->setValue(QStringLiteral("Database Backup was Successfully Restored "));
     } else {
         m_dialogs.showMessage(restored.message(), kStatusTitle, MessageIcon::Critical, MessageButtons::Ok);

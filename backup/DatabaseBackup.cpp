@@ -3,7 +3,9 @@
 #include "CustomerStore.h"
 #include "DatabaseFileCheck.h"
 #include "DatabaseFileCopy.h"
+#include "RestoreSafetyCopies.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,9 +50,13 @@ DatabaseBackup::DatabaseBackup(CustomerStore& store, const QString& liveFile)
 {
 }
 
-QString DatabaseBackup::previousFile(const QString& liveFile)
+QString DatabaseBackup::keptPreviousNote() const
 {
-    return liveFile + QStringLiteral(".before-restore");
+    if (m_keptPrevious.isEmpty())
+        return QString();
+    return QStringLiteral("The customer database in use until now is kept as \"%1\": restore from "
+                          "that file to undo this restore. The last %2 such copies are kept in its "
+                          "folder.").arg(native(m_keptPrevious)).arg(RestoreSafetyCopies::kKept);
 }
 
 Result DatabaseBackup::backUp(const QString& target)
@@ -90,6 +96,7 @@ Result DatabaseBackup::checkTarget(const QString& target) const
 
 Result DatabaseBackup::restore(const QString& source)
 {
+    m_keptPrevious.clear();
     const Result checked = checkSource(source);
     if (!checked.ok())
         return checked;
@@ -97,7 +104,7 @@ Result DatabaseBackup::restore(const QString& source)
     const Result replaced = replaceLiveFile(source);
     if (!replaced.ok())
         return reopenAfter(withUnchangedNote(replaced));
-    return openRestored();
+    return openRestored(source);
 }
 
 // Everything is checked before the store lets go of the database in use.
@@ -114,10 +121,6 @@ Result DatabaseBackup::checkSource(const QString& source) const
         return Result::failure(QStringLiteral("\"%1\" is the customer database in use itself, so "
                                               "there is nothing to restore from it. Nothing has "
                                               "been changed.").arg(native(source)));
-    if (sameFile(source, previousFile(m_liveFile)))
-        return Result::failure(QStringLiteral("\"%1\" is where the previous customer database is kept "
-                                              "during a restore. Copy it to another name, then "
-                                              "restore from that copy.").arg(native(source)));
     const Result checked = checkCustomerDatabase(source);
     return checked.ok() ? checked : withUnchangedNote(checked);
 }
@@ -133,34 +136,47 @@ Result DatabaseBackup::replaceLiveFile(const QString& source)
     if (result.ok()) {
         result = copy.replaceDestination();
         if (!result.ok())
-            QFile::remove(previousFile(m_liveFile));
+            dropPrevious();
     }
     return result;
 }
 
-Result DatabaseBackup::keepPrevious() const
+// Kept under a name of its own, so that no earlier safety copy and no file
+// being restored from is ever overwritten.
+Result DatabaseBackup::keepPrevious()
 {
-    const QString previous = previousFile(m_liveFile);
-    QFile::remove(previous);
-    if (!QFileInfo::exists(m_liveFile) || linkOrCopy(m_liveFile, previous))
+    if (!QFileInfo::exists(m_liveFile))
         return Result::success();
-    return Result::failure(QStringLiteral("The customer database in use could not be kept as "
-                                          "\"%1\" while the restored one is opened.")
-                               .arg(native(previous)));
+    const QString previous = RestoreSafetyCopies(m_liveFile).newName(QDateTime::currentDateTime());
+    if (!linkOrCopy(m_liveFile, previous))
+        return Result::failure(QStringLiteral("The customer database in use could not be kept as "
+                                              "\"%1\" while the restored one is opened.")
+                                   .arg(native(previous)));
+    m_keptPrevious = previous;
+    return Result::success();
+}
+
+void DatabaseBackup::dropPrevious()
+{
+    if (!m_keptPrevious.isEmpty())
+        QFile::remove(m_keptPrevious);
+    m_keptPrevious.clear();
 }
 
 // A restored file that the store refuses gives way to the previous one.
-Result DatabaseBackup::openRestored()
+// The file restored from may be an older safety copy: it stays.
+Result DatabaseBackup::openRestored(const QString& source)
 {
-    const QString previous = previousFile(m_liveFile);
     const Result opened = m_store.open();
     if (opened.ok()) {
-        QFile::remove(previous);
+        RestoreSafetyCopies(m_liveFile).prune({m_keptPrevious, source});
         return opened;
     }
     const QString refused = QStringLiteral("The restored database could not be opened. ")
         + opened.message();
-    if (!QFileInfo::exists(previous))
+    const QString previous = m_keptPrevious;
+    m_keptPrevious.clear();
+    if (previous.isEmpty())
         return Result::failure(refused);
     const Result putBack = DatabaseFileCopy::renameOver(previous, m_liveFile);
     if (!putBack.ok())

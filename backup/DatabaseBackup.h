@@ -25,17 +25,24 @@ public:
     // only read. On failure the database in use stays as it was.
     Result restore(const QString& source);
 
-    // Where the database in use is kept while a restored one is opened.
-    static QString previousFile(const QString& liveFile);
+    // The copy of the database that was in use until the last restore,
+    // kept beside it; empty before a restore and after one that failed.
+    const QString& keptPrevious() const { return m_keptPrevious; }
+
+    // A sentence for the operator that names keptPrevious() and how it
+    // undoes the restore; empty when there is none.
+    QString keptPreviousNote() const;
 
 private:
     Result checkTarget(const QString& target) const;
     Result checkSource(const QString& source) const;
     Result replaceLiveFile(const QString& source);
-    Result openRestored();
-    Result keepPrevious() const;
+    Result openRestored(const QString& source);
+    Result keepPrevious();
+    void dropPrevious();
     Result reopenAfter(const Result& outcome);
 
     CustomerStore& m_store;
     QString m_liveFile;
+    QString m_keptPrevious;
 };

@@ -1,11 +1,13 @@
 #include "DatabaseFileCopy.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
 #include <sqlite3.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -19,6 +21,11 @@ namespace {
 // Long enough to wait out another program's save, short enough to answer.
 constexpr int kBusyTimeoutMs = 2000;
 constexpr int kChunkBytes = 1 << 20;
+const QString kPartialInfix = QStringLiteral(".partial-");
+constexpr int kPartialSuffixLength = 6;
+// A running copy writes its temporary file without pause; one left
+// unchanged this long belongs to a copy that was killed or crashed.
+constexpr qint64 kStalePartialSeconds = 60 * 60;
 
 struct ConnectionCloser
 {
@@ -101,6 +108,49 @@ QString native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
+// The temporary file's name for a copy to `destinationName`, as
+// QTemporaryFile makes it: six letters or digits after the infix.
+bool isPartialOf(const QString& fileName, const QString& destinationName)
+{
+    const QString prefix = destinationName + kPartialInfix;
+    if (fileName.size() != prefix.size() + kPartialSuffixLength || !fileName.startsWith(prefix))
+        return false;
+    return std::all_of(fileName.cbegin() + prefix.size(), fileName.cend(), [](QChar c) {
+        return c.isDigit() || (c.isLetter() && c.unicode() < 0x80);
+    });
+}
+
+// Removes what killed copies to the destination left beside it.
+void removeStalePartials(const QString& destination)
+{
+    const QFileInfo target(destination);
+    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kStalePartialSeconds);
+    const QFileInfoList files =
+        target.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& file : files) {
+        if (isPartialOf(file.fileName(), target.fileName())
+            && file.fileTime(QFileDevice::FileModificationTime).toUTC() < staleBefore)
+            QFile::remove(file.filePath());
+    }
+}
+
+// Flushes the folder's entries, so that a rename in it survives a power
+// cut. A failure is not reported: the rename is done and the destination
+// holds the whole copy, which a caller told otherwise would treat as the
+// old file (a restore would drop its safety copy and say nothing changed).
+// Folders that refuse a flush are mostly on network or user-space file
+// systems, where nothing better can be done, and the worst a power cut
+// can then bring back is the destination as it was, whole as well.
+void syncFolderOf(const QString& file)
+{
+    const int folder = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return;
+    ::fsync(folder);
+    ::close(folder);
+}
+
 } // namespace
 
 DatabaseFileCopy::DatabaseFileCopy(const QString& destination) : m_destination(destination) {}
@@ -132,7 +182,8 @@ Result DatabaseFileCopy::write(const QString& source)
 
 Result DatabaseFileCopy::createTemporary()
 {
-    QTemporaryFile temporary(m_destination + QStringLiteral(".partial-XXXXXX"));
+    removeStalePartials(m_destination);
+    QTemporaryFile temporary(m_destination + kPartialInfix + QString(kPartialSuffixLength, QLatin1Char('X')));
     temporary.setAutoRemove(false);
     if (!temporary.open())
         return Result::failure(QStringLiteral("Nothing could be written in the folder \"%1\": %2.")
@@ -218,8 +269,10 @@ Result DatabaseFileCopy::renameOver(const QString& from, const QString& to)
     std::error_code error;
     std::filesystem::rename(QFileInfo(from).filesystemFilePath(), QFileInfo(to).filesystemFilePath(),
                             error);
-    if (!error)
+    if (!error) {
+        syncFolderOf(to);
         return Result::success();
+    }
     return Result::failure(QStringLiteral("The file \"%1\" could not be replaced: %2.")
                                .arg(native(to), QString::fromStdString(error.message())));
 }

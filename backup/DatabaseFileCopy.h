@@ -9,8 +9,10 @@ struct sqlite3;
 // A complete copy of a database file put in the place of another file. The
 // copy is written beside the file it replaces under a temporary name, and
 // takes that file's place by one rename, so the destination is at every
-// moment either as it was or the whole copy. Whatever is left of a copy
-// that did not take its place is removed with this object.
+// moment either as it was or the whole copy, also after a power cut.
+// Whatever is left of a copy that did not take its place is removed with
+// this object; what a killed copy left is removed by the next copy to the
+// same destination, once it has lain unchanged for an hour.
 class DatabaseFileCopy
 {
 public:

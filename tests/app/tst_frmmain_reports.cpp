@@ -148,8 +148,11 @@ private slots:
         QCOMPARE(page->Label67->value(), QStringLiteral("Directory Selected. Press Restore Button To Restore"));
         const QByteArray chosen = fileBytes(backup);
         QTest::mouseClick(page->chameleonButton4, Qt::LeftButton);
-        QCOMPARE(fixture.dialogs.messages().value(1).text,
-                 "Congratulations! Database Backup was Successfully Restored From: \n\n" + backup);
+        const QString restored = fixture.dialogs.messages().value(1).text;
+        QVERIFY2(restored.startsWith("Congratulations! Database Backup was Successfully Restored From: \n\n"
+                                     + backup + "\n\nThe customer database in use until now is kept as \""
+                                     + fixture.folder.filePath("Other/Tallyvane DB.mdb.before-restore-")),
+                 qPrintable(restored));
         QCOMPARE(page->Label67->value(), QStringLiteral("Database Backup was Successfully Restored "));
         QCOMPARE(window.customers().names(), QStringList{"Ann"});
         QCOMPARE(fileBytes(backup), chosen);

@@ -12,6 +12,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <memory>
@@ -118,7 +119,7 @@ class tst_databasebackup : public QObject
 
 public:
     enum class Prepare { Nothing, LockedFolder, Folder, LiveFile };
-    enum class Source { Unchosen, Missing, LiveFile, KeptPrevious, Bytes, Sql, Truncated, Overwritten };
+    enum class Source { Unchosen, Missing, LiveFile, Bytes, Sql, Truncated, Overwritten };
     Q_ENUM(Prepare)
     Q_ENUM(Source)
 
@@ -135,6 +136,10 @@ private slots:
     void restoreRefused();
     void restoredFileThatWillNotOpenIsPutBack();
     void restoreTakesWhatALogBesideTheFileHolds();
+    void restoresKeepTheLastSafetyCopies_data();
+    void restoresKeepTheLastSafetyCopies();
+    void staleTemporaryFilesAreRemoved_data();
+    void staleTemporaryFilesAreRemoved();
 
 private:
     QStringList names() const;
@@ -203,7 +208,7 @@ void tst_databasebackup::roundTrip()
     QCOMPARE(names(), QStringList({"Ann", "Bob", "Cleo"}));
     QVERIFY(stateOf(backup) == chosen);
     QCOMPARE(filesIn(m_folder->path()), QStringList{fileName});
-    QCOMPARE(filesIn(liveFolder()), QStringList{kLiveName});
+    QCOMPARE(filesIn(liveFolder()), QStringList({kLiveName, QFileInfo(tool.keptPrevious()).fileName()}));
 }
 
 void tst_databasebackup::backUpRefused_data()
@@ -301,8 +306,6 @@ void tst_databasebackup::restoreRefused_data()
     QTest::newRow("no file chosen") << Source::Unchosen << QString() << "No file has been chosen";
     QTest::newRow("missing file") << Source::Missing << QString() << "does not exist";
     QTest::newRow("the database in use itself") << Source::LiveFile << QString() << "in use itself";
-    QTest::newRow("where the previous database is kept")
-        << Source::KeptPrevious << QString() << "Copy it to another name";
     QTest::newRow("text file") << Source::Bytes << "name,Address\nAnn,1 Street\n"
                                << "not a customer database";
     QTest::newRow("empty file") << Source::Bytes << QString() << "no table Info";
@@ -328,11 +331,6 @@ QString tst_databasebackup::prepareSource(Source source, const QString& argument
         return path;
     case Source::LiveFile:
         return liveFolder() + QStringLiteral("/../Other/") + kLiveName;
-    case Source::KeptPrevious: {
-        const QString previous = DatabaseBackup::previousFile(m_live->path());
-        runSql(previous, createFilledInfo(2));
-        return previous;
-    }
     case Source::Bytes:
         writeFile(path, argument.toUtf8());
         return path;
@@ -414,14 +412,94 @@ void tst_databasebackup::restoreTakesWhatALogBesideTheFileHolds()
     QVERIFY(QFileInfo(source + QStringLiteral("-wal")).size() > 0);
     const FileState chosen = stateOf(source);
 
-    const Result restored = DatabaseBackup(*m_store, m_live->path()).restore(source);
+    DatabaseBackup tool(*m_store, m_live->path());
+    const Result restored = tool.restore(source);
     const FileState after = stateOf(source);
     sqlite3_close(writer);
 
     QVERIFY2(restored.ok(), qPrintable(restored.message()));
     QCOMPARE(names(), QStringList({"Customer 1", "Customer 2"}));
     QVERIFY(after == chosen);
-    QCOMPARE(filesIn(liveFolder()), QStringList{kLiveName});
+    QCOMPARE(filesIn(liveFolder()), QStringList({kLiveName, QFileInfo(tool.keptPrevious()).fileName()}));
+}
+
+void tst_databasebackup::restoresKeepTheLastSafetyCopies_data()
+{
+    QTest::addColumn<int>("earlier");
+    QTest::addColumn<int>("restores");
+    QTest::newRow("first restore") << 0 << 1;
+    QTest::newRow("restores within one second") << 0 << 3;
+    QTest::newRow("beyond the last five") << 6 << 1;
+}
+
+// Each restore keeps the database it replaced under a dated name of its
+// own; files of other names, alike as they look, are not ours to remove.
+void tst_databasebackup::restoresKeepTheLastSafetyCopies()
+{
+    QFETCH(int, earlier);
+    QFETCH(int, restores);
+    const QString dated = m_live->path() + QStringLiteral(".before-restore-");
+    QStringList kept;
+    for (int day = 1; day <= earlier; ++day)
+        kept << dated + QStringLiteral("2020-01-%1-101500").arg(day, 2, 10, QLatin1Char('0'));
+    const QStringList foreign = {dated.chopped(1), dated + QStringLiteral("2020-01-01-101500.txt"),
+                                 liveFolder() + QStringLiteral("/Other.mdb.before-restore-2020-01-01-101500")};
+    for (const QString& file : kept + foreign)
+        QVERIFY(writeFile(file, "not a database in use"));
+    DatabaseBackup tool(*m_store, m_live->path());
+    const QString backup = m_folder->filePath(kBackupName);
+    QVERIFY(tool.backUp(backup).ok());
+    QVERIFY(m_store->append(customer(QStringLiteral("Dora"))).ok());
+
+    for (int restore = 0; restore < restores; ++restore) {
+        QVERIFY(tool.restore(backup).ok());
+        kept << tool.keptPrevious();
+        QVERIFY2(tool.keptPreviousNote().contains(
+                     QStringLiteral("kept as \"%1\"").arg(QDir::toNativeSeparators(kept.last()))),
+                 qPrintable(tool.keptPreviousNote()));
+    }
+    QStringList expected{kLiveName};
+    for (const QString& file : kept.mid(kept.size() - std::min<int>(kept.size(), 5)) + foreign)
+        expected << QFileInfo(file).fileName();
+    expected.sort();
+    QStringList files = filesIn(liveFolder());
+    files.sort();
+    QCOMPARE(files, expected);
+
+    QVERIFY(tool.restore(kept.at(earlier)).ok());
+    QCOMPARE(names(), QStringList({"Ann", "Bob", "Cleo", "Dora"}));
+    QVERIFY(QFileInfo::exists(kept.at(earlier)));
+}
+
+void tst_databasebackup::staleTemporaryFilesAreRemoved_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<int>("minutesOld");
+    QTest::addColumn<bool>("removed");
+    const QString partial = kBackupName + QStringLiteral(".partial-");
+    QTest::newRow("left by a killed backup") << partial + "aB3dEf" << 61 << true;
+    QTest::newRow("of a backup still running") << partial + "aB3dEf" << 5 << false;
+    QTest::newRow("longer name") << partial + "aB3dEfg" << 61 << false;
+    QTest::newRow("of another target") << "Other.mdb.partial-aB3dEf" << 61 << false;
+}
+
+void tst_databasebackup::staleTemporaryFilesAreRemoved()
+{
+    QFETCH(QString, fileName);
+    QFETCH(int, minutesOld);
+    QFETCH(bool, removed);
+    const QString path = m_folder->filePath(fileName);
+    QVERIFY(writeFile(path, "half a copy"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesOld),
+                             QFileDevice::FileModificationTime));
+    file.close();
+
+    QVERIFY(DatabaseBackup(*m_store, m_live->path()).backUp(m_folder->filePath(kBackupName)).ok());
+
+    QCOMPARE(QFileInfo::exists(path), !removed);
+    QCOMPARE(filesIn(m_folder->path()).size(), removed ? 1 : 2);
 }
 
 QTEST_GUILESS_MAIN(tst_databasebackup)
