@@ -78,7 +78,8 @@ private slots:
         QVERIFY(second.waitForStarted());
         // The second program's question arrives while it waits for the answer.
         QVERIFY(raised.wait());
-        QVERIFY(second.waitForFinished());
+        // It may have ended while the spy waited.
+        QVERIFY(second.state() == QProcess::NotRunning || second.waitForFinished());
         QCOMPARE(second.exitCode(), kAnotherRuns);
         QCOMPARE(raised.count(), 1);
     }
