@@ -46,6 +46,11 @@ class CustomerStore
 public:
     // The visitor may move the texts out of the summary it is given.
     using SummaryVisitor = std::function<void(CustomerSummary&)>;
+    // Appends one record of a batch; a failure ends the batch.
+    using BatchWriter = std::function<Result(const CustomerRecord&)>;
+    // Writes a batch through the writer it is given; its failure (a
+    // cancel, a bad source) gives the whole batch up.
+    using BatchFill = std::function<Result(const BatchWriter&)>;
 
     virtual ~CustomerStore() = default;
 
@@ -66,6 +71,9 @@ public:
     virtual Result read(RowId row, CustomerRecord* record) = 0;
     // Appends a row at the end of the natural order.
     virtual Result append(const CustomerRecord& record, RowId* row = nullptr) = 0;
+    // Runs `fill` in one transaction and appends what it writes: all of
+    // it, or nothing when a write or `fill` itself fails.
+    virtual Result appendAll(const BatchFill& fill, qint64* appended = nullptr) = 0;
     // Overwrites all sixteen texts of the row; an error, writing nothing,
     // when the row no longer holds what was read.
     virtual Result update(const StoredCustomer& stored, const CustomerRecord& record) = 0;

@@ -284,6 +284,38 @@ Result SqliteCustomerStore::append(const CustomerRecord& record, RowId* row)
     return result;
 }
 
+Result SqliteCustomerStore::appendAll(const BatchFill& fill, qint64* appended)
+{
+    if (appended)
+        *appended = 0;
+    if (!isOpen())
+        return notOpen();
+    if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return engineFailure(QStringLiteral("could not be saved"));
+    qint64 count = 0;
+    Result failedWrite = Result::success();
+    Result result = fill([&](const CustomerRecord& record) {
+        Result written = failedWrite.ok() ? runWrite(m_insert, NoRow, &record) : failedWrite;
+        if (written.ok())
+            ++count;
+        else
+            failedWrite = written;
+        return written;
+    });
+    // A failed write fails the batch even when `fill` went on.
+    if (result.ok())
+        result = failedWrite;
+    if (result.ok() && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        result = engineFailure(QStringLiteral("could not be saved"));
+    if (!result.ok()) {
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        return result;
+    }
+    if (appended)
+        *appended = count;
+    return result;
+}
+
 Result SqliteCustomerStore::update(const StoredCustomer& stored, const CustomerRecord& record)
 {
     return writeIfUnchanged(stored, Write::Update, &record);

@@ -47,6 +47,13 @@ Result FailingCustomerStore::append(const CustomerRecord& record, RowId* row)
     return m_store.append(record, row);
 }
 
+Result FailingCustomerStore::appendAll(const BatchFill& fill, qint64* appended)
+{
+    if (fails(Operation::Append))
+        return Result::failure(failureMessage(Operation::Append));
+    return m_store.appendAll(fill, appended);
+}
+
 Result FailingCustomerStore::update(const StoredCustomer& stored, const CustomerRecord& record)
 {
     if (fails(Operation::Update))

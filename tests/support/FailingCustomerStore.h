@@ -26,6 +26,7 @@ public:
     Result scanSummaries(const SummaryVisitor& visit) override;
     Result read(RowId row, CustomerRecord* record) override;
     Result append(const CustomerRecord& record, RowId* row = nullptr) override;
+    Result appendAll(const BatchFill& fill, qint64* appended = nullptr) override;
     Result update(const StoredCustomer& stored, const CustomerRecord& record) override;
     Result remove(const StoredCustomer& stored) override;
 

@@ -1,0 +1,137 @@
+#include "CsvWriting.h"
+#include "CustomerImport.h"
+#include "SqliteCustomerStore.h"
+#include "TestDatabase.h"
+
+#include <QTest>
+
+// A CSV file's customers taken into a real store: all or nothing.
+class TestCustomerImport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void importsAndReportsRefusedLines();
+    void exportedCustomersComeBackUnchanged();
+    void cancelOrDamageStoresNothing_data();
+    void cancelOrDamageStoresNothing();
+
+private:
+    QStringList storedNames();
+
+    std::unique_ptr<TestDatabase> m_database;
+    std::unique_ptr<SqliteCustomerStore> m_store;
+};
+
+namespace {
+
+const QByteArray kFile = "Name;Phone;Zip;State;Quantity Purchased;Item Price;Paid;Sex\r\n"
+                         "Ann Lee;0113 496 0000;LS1 1AA;West Yorkshire;2;9.5;yes;Female\r\n"
+                         ";no name;;;1;1;;\r\n"
+                         "\"Bob\r\nMarsh\";555;;;x;1;;m\r\n"
+                         "Cid Ortiz;;;;;;pending;\r\n";
+
+CustomerImport::CsvOptions optionsFor(const QByteArray& file)
+{
+    CustomerImport::CsvPreview preview;
+    if (!CustomerImport::previewCsv(file, 20, &preview).ok())
+        qFatal("no preview");
+    return preview.options;
+}
+
+} // namespace
+
+void TestCustomerImport::init()
+{
+    m_database = std::make_unique<TestDatabase>();
+    m_store = std::make_unique<SqliteCustomerStore>(m_database->path());
+    QVERIFY(m_store->open().ok());
+    QVERIFY(m_store->append(CustomerRecord::fromList(QStringList(16, QStringLiteral("Stored")))).ok());
+}
+
+QStringList TestCustomerImport::storedNames()
+{
+    QStringList names;
+    m_store->scanSummaries([&](CustomerSummary& row) { names << row.name; });
+    return names;
+}
+
+void TestCustomerImport::importsAndReportsRefusedLines()
+{
+    CustomerImport::CsvPreview preview;
+    QVERIFY(CustomerImport::previewCsv(kFile, 2, &preview).ok());
+    QCOMPARE(preview.options.separator, ';');
+    QVERIFY(preview.options.header);
+    QCOMPARE(preview.rows.size(), 2);
+    CustomerImport::Report report;
+    QVERIFY(CustomerImport::importCsv(*m_store, kFile, preview.options, {}, &report).ok());
+    QCOMPARE(report.imported, 2);
+    QCOMPARE(report.refused.size(), 2);
+    QCOMPARE(report.refused[0].line, 3);
+    QCOMPARE(report.refused[0].reason, QStringLiteral("The customer has no name."));
+    // The record that spans two lines is named by its first.
+    QCOMPARE(report.refused[1].line, 4);
+    QCOMPARE(storedNames(), (QStringList{"Stored", "Ann Lee", "Cid Ortiz"}));
+    CustomerRecord ann;
+    QVERIFY(m_store->read(2, &ann).ok());
+    using Field = CustomerRecord::Field;
+    // Captions decide: the telephone goes to the column that holds it.
+    QCOMPARE(ann.value(Field::Zip), QStringLiteral("0113 496 0000"));
+    QCOMPARE(ann.value(Field::State), QStringLiteral("LS1 1AA"));
+    QCOMPARE(ann.value(Field::Email), QStringLiteral("West Yorkshire"));
+    QCOMPARE(ann.value(Field::Paid), QStringLiteral("0"));
+    QCOMPARE(ann.value(Field::Sex), QStringLiteral("f"));
+}
+
+void TestCustomerImport::exportedCustomersComeBackUnchanged()
+{
+    QList<CustomerRecord> customers{
+        CustomerRecord::fromList({"=cmd|' /C calc'!A0", "1 \"Quay\", Galway", "Éire", "Galway", "H91", "+353 91",
+                                  "-", "@ann", "Connacht", "Line one\r\nline two", "2", "249.9", "12/6/2026",
+                                  "Card", "1", "f"}),
+        CustomerRecord::fromList({"'Quoted'", "", "", "", "", "", "", "", "", "", "0", "0", "", "", "0", "m"}),
+    };
+    QByteArray file = CsvWriting::ByteOrderMark + CsvWriting::line(CustomerFields::captions());
+    for (const CustomerRecord& customer : customers)
+        file += CsvWriting::line(customer.toList());
+    CustomerImport::Report report;
+    QVERIFY(CustomerImport::importCsv(*m_store, file, optionsFor(file), {}, &report).ok());
+    QCOMPARE(report.imported, 2);
+    for (int row = 0; row < customers.size(); ++row) {
+        CustomerRecord stored;
+        QVERIFY(m_store->read(row + 2, &stored).ok());
+        QCOMPARE(stored.toList(), customers[row].toList());
+    }
+}
+
+void TestCustomerImport::cancelOrDamageStoresNothing_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("cancelled after two customers") << kFile << true;
+    QTest::newRow("truncated inside quotes") << kFile.left(kFile.indexOf("Marsh")) << false;
+    QByteArray flipped = kFile;
+    for (int offset = 7; offset < flipped.size(); offset += 13)
+        flipped[offset] = char(flipped[offset] ^ 0x22);
+    QTest::newRow("bytes flipped") << flipped << false;
+}
+
+void TestCustomerImport::cancelOrDamageStoresNothing()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, cancel);
+    CustomerImport::CsvOptions options = optionsFor(kFile);
+    const auto progress = [cancel](qint64 line, qint64) { return !(cancel && line >= 4); };
+    CustomerImport::Report report;
+    const Result imported = CustomerImport::importCsv(*m_store, file, options, progress, &report);
+    if (!imported.ok() || cancel) {
+        QVERIFY(!imported.ok());
+        QCOMPARE(report.imported, 0);
+        QCOMPARE(storedNames(), QStringList{"Stored"});
+    }
+    QVERIFY(!imported.message().isEmpty() || imported.ok());
+}
+
+QTEST_GUILESS_MAIN(TestCustomerImport)
+#include "tst_customerimport.moc"

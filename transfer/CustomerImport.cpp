@@ -1,0 +1,130 @@
+#include "CustomerImport.h"
+
+#include "CsvReading.h"
+#include "CsvWriting.h"
+#include "NumberText.h"
+#include "TextEncoding.h"
+
+#include <cmath>
+
+namespace CustomerImport {
+
+namespace {
+
+using Field = CustomerRecord::Field;
+
+std::optional<QString> code(const QString& text, const QStringList& first, const QStringList& second,
+                            const QString& firstCode, const QString& secondCode)
+{
+    const QString key = text.trimmed().toLower();
+    if (first.contains(key))
+        return firstCode;
+    if (second.contains(key))
+        return secondCode;
+    return std::nullopt;
+}
+
+bool isNumber(const QString& text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok && std::isfinite(value);
+}
+
+} // namespace
+
+std::optional<QString> recordFrom(const QStringList& source, const CustomerFields::Mapping& mapping,
+                                  CustomerRecord* record)
+{
+    QStringList values;
+    for (int field = 0; field < CustomerRecord::FieldCount; ++field) {
+        const int column = mapping.value(field, -1);
+        values << (column >= 0 ? CsvWriting::unguarded(source.value(column)) : QString());
+    }
+    if (values.at(int(Field::Name)).trimmed().isEmpty())
+        return QStringLiteral("The customer has no name.");
+    for (Field field : {Field::Quantity, Field::Price}) {
+        QString& number = values[int(field)];
+        if (number.trimmed().isEmpty())
+            number = QStringLiteral("0");
+        else if (!isNumber(number))
+            return QStringLiteral("\"%1\" is not a number.").arg(number);
+    }
+    const std::optional<QString> paid =
+        code(values.at(int(Field::Paid)), {"", "0", "yes", "true", "paid"}, {"1", "no", "false", "pending"},
+             QStringLiteral("0"), QStringLiteral("1"));
+    if (!paid)
+        return QStringLiteral("\"%1\" says neither paid nor pending.").arg(values.at(int(Field::Paid)));
+    values[int(Field::Paid)] = *paid;
+    const std::optional<QString> sex =
+        code(values.at(int(Field::Sex)), {"m", "male", "man"}, {"f", "female", "woman"},
+             QStringLiteral("m"), QStringLiteral("f"));
+    values[int(Field::Sex)] = sex.value_or(QString());
+    *record = CustomerRecord::fromList(values);
+    return std::nullopt;
+}
+
+Result previewCsv(const QByteArray& file, int rows, CsvPreview* preview)
+{
+    const TextEncoding::Detected encoding = TextEncoding::detect(file);
+    const std::optional<QByteArray> text = TextEncoding::toUtf8(file, encoding.name, encoding.markLength);
+    if (!text)
+        return Result::failure(QStringLiteral("The file's encoding %1 cannot be read.").arg(encoding.name));
+    CsvPreview found;
+    found.options.encoding = encoding.name;
+    found.options.markLength = encoding.markLength;
+    found.options.separator = CsvReading::detectSeparator(*text);
+    QList<QStringList> records;
+    const Result read = CsvReading::read(*text, found.options.separator, [&](const QStringList& fields, qint64) {
+        records.append(fields);
+        return records.size() <= rows;
+    });
+    if (!read.ok())
+        return read;
+    found.options.header = !records.isEmpty() && CustomerFields::looksLikeHeader(records.first());
+    if (found.options.header) {
+        found.columns = records.takeFirst();
+    } else {
+        const int width = records.isEmpty() ? 0 : int(records.first().size());
+        for (int column = 1; column <= width; ++column)
+            found.columns << QStringLiteral("Column %1").arg(column);
+    }
+    found.options.mapping = CustomerFields::propose(found.columns);
+    found.rows = records.mid(0, rows);
+    *preview = found;
+    return Result::success();
+}
+
+Result importCsv(CustomerStore& store, const QByteArray& file, const CsvOptions& options,
+                 const Progress& progress, Report* report)
+{
+    *report = Report();
+    const std::optional<QByteArray> text = TextEncoding::toUtf8(file, options.encoding, options.markLength);
+    if (!text)
+        return Result::failure(QStringLiteral("The file's encoding %1 cannot be read.").arg(options.encoding));
+    const qint64 lines = text->count('\n') + 1;
+    QList<Refused> refused;
+    const Result stored = store.appendAll([&](const CustomerStore::BatchWriter& write) {
+        Result outcome = Result::success();
+        bool cancelled = false;
+        const Result read = CsvReading::read(*text, options.separator, [&](const QStringList& fields, qint64 line) {
+            if (line == 1 && options.header)
+                return true;
+            CustomerRecord record;
+            if (const std::optional<QString> reason = recordFrom(fields, options.mapping, &record))
+                refused.append({line, *reason});
+            else
+                outcome = write(record);
+            cancelled = progress && !progress(line, lines);
+            return outcome.ok() && !cancelled;
+        });
+        if (cancelled)
+            return Result::failure(QStringLiteral("The import was cancelled: nothing has been imported."));
+        return read.ok() ? outcome : read;
+    }, &report->imported);
+    if (stored.ok())
+        report->refused = refused;
+    return stored;
+}
+
+} // namespace CustomerImport
