@@ -46,6 +46,8 @@ class CustomerStore
 public:
     // The visitor may move the texts out of the summary it is given.
     using SummaryVisitor = std::function<void(CustomerSummary&)>;
+    // One whole row in the natural order; false stops the scan.
+    using RecordVisitor = std::function<bool(RowId row, const CustomerRecord& record)>;
     // Appends one record of a batch; a failure ends the batch.
     using BatchWriter = std::function<Result(const CustomerRecord&)>;
     // Writes a batch through the writer it is given; its failure (a
@@ -68,6 +70,8 @@ public:
     // Visits every row in the table's natural order.
     virtual Result scanSummaries(const SummaryVisitor& visit) = 0;
 
+    // Visits every row with all sixteen texts, in the natural order.
+    virtual Result scanRecords(const RecordVisitor& visit) = 0;
     virtual Result read(RowId row, CustomerRecord* record) = 0;
     // Appends a row at the end of the natural order.
     virtual Result append(const CustomerRecord& record, RowId* row = nullptr) = 0;

@@ -41,6 +41,14 @@ QByteArray insertSql()
         + " WHERE coalesce((SELECT max(rowid) FROM Info), 0) < 9223372036854775807";
 }
 
+// For a batch, whose rows are checked to go to the end as they are written.
+QByteArray batchInsertSql()
+{
+    QByteArray placeholders = "?";
+    placeholders += QByteArray(", ?").repeated(CustomerRecord::FieldCount - 1);
+    return "INSERT INTO Info (" + columnList() + ") VALUES (" + placeholders + ")";
+}
+
 QByteArray updateSql()
 {
     return "UPDATE Info SET " + columnList(" = ?") + " WHERE rowid = ?";
@@ -168,9 +176,12 @@ Result SqliteCustomerStore::prepareStatements()
     const QByteArray columns = columnList();
     const QByteArray scan = "SELECT rowid, name, Quantity, Price, Sex FROM Info ORDER BY rowid";
     const QByteArray read = "SELECT " + columns + " FROM Info WHERE rowid = ?";
+    const QByteArray scanRecords = "SELECT rowid, " + columns + " FROM Info ORDER BY rowid";
     const bool prepared = m_scan.prepare(m_db, scan.constData()) == SQLITE_OK
         && m_read.prepare(m_db, read.constData()) == SQLITE_OK
+        && m_scanRecords.prepare(m_db, scanRecords.constData()) == SQLITE_OK
         && m_insert.prepare(m_db, insertSql().constData()) == SQLITE_OK
+        && m_batchInsert.prepare(m_db, batchInsertSql().constData()) == SQLITE_OK
         && m_update.prepare(m_db, updateSql().constData()) == SQLITE_OK
         && m_delete.prepare(m_db, "DELETE FROM Info WHERE rowid = ?") == SQLITE_OK
         && m_count.prepare(m_db, "SELECT count(*) FROM Info") == SQLITE_OK
@@ -182,7 +193,7 @@ Result SqliteCustomerStore::prepareStatements()
 void SqliteCustomerStore::close()
 {
     for (SqliteStatement* statement :
-         {&m_scan, &m_read, &m_insert, &m_update, &m_delete, &m_count, &m_dataVersion})
+         {&m_scan, &m_read, &m_scanRecords, &m_insert, &m_batchInsert, &m_update, &m_delete, &m_count, &m_dataVersion})
         statement->finalize();
     sqlite3_close_v2(m_db);
     m_db = nullptr;
@@ -255,6 +266,26 @@ Result SqliteCustomerStore::read(RowId row, CustomerRecord* record)
 
 // SQLITE_ROW with the record filled, SQLITE_DONE when the row is gone, or
 // the engine's error code.
+Result SqliteCustomerStore::scanRecords(const RecordVisitor& visit)
+{
+    if (!isOpen())
+        return notOpen();
+    sqlite3_stmt* statement = m_scanRecords.fresh();
+    CustomerRecord record;
+    int code;
+    while ((code = sqlite3_step(statement)) == SQLITE_ROW) {
+        for (CustomerRecord::Field field : CustomerRecord::AllFields)
+            record.setValue(field, m_scanRecords.text(int(field) + 1));
+        if (!visit(sqlite3_column_int64(statement, 0), record)) {
+            code = SQLITE_DONE;
+            break;
+        }
+    }
+    sqlite3_reset(statement);
+    return code == SQLITE_DONE ? Result::success()
+                               : engineFailure(QStringLiteral("could not be read"));
+}
+
 int SqliteCustomerStore::readRow(RowId row, CustomerRecord* record)
 {
     sqlite3_stmt* statement = m_read.fresh();
@@ -274,14 +305,28 @@ Result SqliteCustomerStore::append(const CustomerRecord& record, RowId* row)
         return notOpen();
     Result result = runWrite(m_insert, NoRow, &record);
     if (result.ok() && sqlite3_changes(m_db) == 0)
-        return Result::failure(
-            QStringLiteral("The customer database \"%1\" cannot take another customer: its last "
-                           "customer already has the largest row number there is, so a new one "
-                           "could not go to the end of the list. Nothing has been saved.")
-                .arg(QDir::toNativeSeparators(m_path)));
+        return tableFull();
     if (result.ok() && row)
         *row = sqlite3_last_insert_rowid(m_db);
     return result;
+}
+
+RowId SqliteCustomerStore::lastRowId() const
+{
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(m_db, "SELECT coalesce(max(rowid), 0) FROM Info", -1, &statement, nullptr);
+    const RowId last = sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : 0;
+    sqlite3_finalize(statement);
+    return last;
+}
+
+Result SqliteCustomerStore::tableFull() const
+{
+    return Result::failure(
+        QStringLiteral("The customer database \"%1\" cannot take another customer: its last "
+                       "customer already has the largest row number there is, so a new one "
+                       "could not go to the end of the list. Nothing has been saved.")
+            .arg(QDir::toNativeSeparators(m_path)));
 }
 
 Result SqliteCustomerStore::appendAll(const BatchFill& fill, qint64* appended)
@@ -294,8 +339,13 @@ Result SqliteCustomerStore::appendAll(const BatchFill& fill, qint64* appended)
         return engineFailure(QStringLiteral("could not be saved"));
     qint64 count = 0;
     Result failedWrite = Result::success();
+    // Each row must take the number after the last: past the largest one
+    // the engine would put it anywhere.
+    RowId last = lastRowId();
     Result result = fill([&](const CustomerRecord& record) {
-        Result written = failedWrite.ok() ? runWrite(m_insert, NoRow, &record) : failedWrite;
+        Result written = failedWrite.ok() ? runWrite(m_batchInsert, NoRow, &record) : failedWrite;
+        if (written.ok() && sqlite3_last_insert_rowid(m_db) != ++last)
+            written = tableFull();
         if (written.ok())
             ++count;
         else

@@ -29,6 +29,7 @@ public:
     Result rowCount(qint64* count) override;
     Result scanSummaries(const SummaryVisitor& visit) override;
     Result read(RowId row, CustomerRecord* record) override;
+    Result scanRecords(const RecordVisitor& visit) override;
     Result append(const CustomerRecord& record, RowId* row = nullptr) override;
     Result appendAll(const BatchFill& fill, qint64* appended = nullptr) override;
     Result update(const StoredCustomer& stored, const CustomerRecord& record) override;
@@ -48,6 +49,8 @@ private:
     Result runWrite(SqliteStatement& statement, RowId row, const CustomerRecord* record);
     Result bindRecord(SqliteStatement& statement, const CustomerRecord& record);
     Result notOpen() const;
+    Result tableFull() const;
+    RowId lastRowId() const;
     Result engineFailure(const QString& what) const;
 
     QString m_path;
@@ -55,7 +58,9 @@ private:
     bool m_utf8 = true; // texts can be read as raw bytes
     SqliteStatement m_scan;
     SqliteStatement m_read;
+    SqliteStatement m_scanRecords;
     SqliteStatement m_insert;
+    SqliteStatement m_batchInsert;
     SqliteStatement m_update;
     SqliteStatement m_delete;
     SqliteStatement m_count;

@@ -40,6 +40,13 @@ Result FailingCustomerStore::read(RowId row, CustomerRecord* record)
     return m_store.read(row, record);
 }
 
+Result FailingCustomerStore::scanRecords(const RecordVisitor& visit)
+{
+    if (fails(Operation::Scan))
+        return Result::failure(failureMessage(Operation::Scan));
+    return m_store.scanRecords(visit);
+}
+
 Result FailingCustomerStore::append(const CustomerRecord& record, RowId* row)
 {
     if (fails(Operation::Append))

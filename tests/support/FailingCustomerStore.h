@@ -24,6 +24,7 @@ public:
     QString version() const override { return m_store.version(); }
     Result rowCount(qint64* count) override;
     Result scanSummaries(const SummaryVisitor& visit) override;
+    Result scanRecords(const RecordVisitor& visit) override;
     Result read(RowId row, CustomerRecord* record) override;
     Result append(const CustomerRecord& record, RowId* row = nullptr) override;
     Result appendAll(const BatchFill& fill, qint64* appended = nullptr) override;

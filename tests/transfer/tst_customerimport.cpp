@@ -1,4 +1,5 @@
 #include "CsvWriting.h"
+#include "CustomerExport.h"
 #include "CustomerImport.h"
 #include "SqliteCustomerStore.h"
 #include "TestDatabase.h"
@@ -92,15 +93,26 @@ void TestCustomerImport::exportedCustomersComeBackUnchanged()
                                   "Card", "1", "f"}),
         CustomerRecord::fromList({"'Quoted'", "", "", "", "", "", "", "", "", "", "0", "0", "", "", "0", "m"}),
     };
-    QByteArray file = CsvWriting::ByteOrderMark + CsvWriting::line(CustomerFields::captions());
     for (const CustomerRecord& customer : customers)
-        file += CsvWriting::line(customer.toList());
+        QVERIFY(m_store->append(customer).ok());
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("customers.csv"));
+    qint64 written = 0;
+    const CustomerExport::CsvOptions shown{true, [](RowId row) { return row > 1; }};
+    QVERIFY(CustomerExport::writeCsv(*m_store, path, shown, &written).ok());
+    QCOMPARE(written, 2);
+    QVERIFY(!CustomerExport::writeCsv(*m_store, folder.filePath("no folder/x.csv"), shown, &written).ok());
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith(CsvWriting::ByteOrderMark + "Name,Address,Country,City,Zip,Phone,Fax,E-Mail,"));
     CustomerImport::Report report;
-    QVERIFY(CustomerImport::importCsv(*m_store, file, optionsFor(file), {}, &report).ok());
+    QVERIFY(CustomerImport::importCsv(*m_store, bytes, optionsFor(bytes), {}, &report).ok());
     QCOMPARE(report.imported, 2);
     for (int row = 0; row < customers.size(); ++row) {
         CustomerRecord stored;
-        QVERIFY(m_store->read(row + 2, &stored).ok());
+        QVERIFY(m_store->read(row + 4, &stored).ok());
         QCOMPARE(stored.toList(), customers[row].toList());
     }
 }
