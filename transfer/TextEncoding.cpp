@@ -11,10 +11,23 @@ namespace TextEncoding {
 
 namespace {
 
+// The first megabyte tells as much as the whole file; a character cut at
+// its end is not held against it.
+QByteArray sampleOf(const QByteArray& bytes)
+{
+    constexpr qsizetype kSample = 1 << 20;
+    if (bytes.size() <= kSample)
+        return bytes;
+    qsizetype end = kSample;
+    while (end > kSample - 4 && (uchar(bytes.at(end)) & 0xC0) == 0x80)
+        --end;
+    return bytes.left(end);
+}
+
 bool isUtf8(const QByteArray& bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    [[maybe_unused]] const QString text = decoder.decode(bytes);
+    [[maybe_unused]] const QString text = decoder.decode(sampleOf(bytes));
     return !decoder.hasError();
 }
 
@@ -22,8 +35,7 @@ QString guessed(const QByteArray& bytes)
 {
     const std::unique_ptr<std::remove_pointer_t<uchardet_t>, decltype(&uchardet_delete)> detector(
         uchardet_new(), &uchardet_delete);
-    // The first megabyte tells as much as the whole file.
-    const QByteArray sample = bytes.left(1 << 20);
+    const QByteArray sample = sampleOf(bytes);
     if (uchardet_handle_data(detector.get(), sample.constData(), size_t(sample.size())) != 0)
         return QStringLiteral("windows-1252");
     uchardet_data_end(detector.get());
