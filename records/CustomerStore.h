@@ -48,8 +48,10 @@ public:
     using SummaryVisitor = std::function<void(CustomerSummary&)>;
     // One whole row in the natural order; false stops the scan.
     using RecordVisitor = std::function<bool(RowId row, const CustomerRecord& record)>;
-    // Appends one record of a batch; a failure ends the batch.
-    using BatchWriter = std::function<Result(const CustomerRecord&)>;
+    // Appends one record of a batch or, given the row it replaces,
+    // overwrites that row while it still holds what was read; a failure
+    // ends the batch.
+    using BatchWriter = std::function<Result(const CustomerRecord& record, const StoredCustomer* replacing)>;
     // Writes a batch through the writer it is given; its failure (a
     // cancel, a bad source) gives the whole batch up.
     using BatchFill = std::function<Result(const BatchWriter&)>;
@@ -75,8 +77,9 @@ public:
     virtual Result read(RowId row, CustomerRecord* record) = 0;
     // Appends a row at the end of the natural order.
     virtual Result append(const CustomerRecord& record, RowId* row = nullptr) = 0;
-    // Runs `fill` in one transaction and appends what it writes: all of
-    // it, or nothing when a write or `fill` itself fails.
+    // Runs `fill` in one transaction and stores what it writes: all of
+    // it, or nothing when a write or `fill` itself fails. `appended`
+    // counts the new rows.
     virtual Result appendAll(const BatchFill& fill, qint64* appended = nullptr) = 0;
     // Overwrites all sixteen texts of the row; an error, writing nothing,
     // when the row no longer holds what was read.

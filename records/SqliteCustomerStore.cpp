@@ -342,13 +342,20 @@ Result SqliteCustomerStore::appendAll(const BatchFill& fill, qint64* appended)
     // Each row must take the number after the last: past the largest one
     // the engine would put it anywhere.
     RowId last = lastRowId();
-    Result result = fill([&](const CustomerRecord& record) {
-        Result written = failedWrite.ok() ? runWrite(m_batchInsert, NoRow, &record) : failedWrite;
-        if (written.ok() && sqlite3_last_insert_rowid(m_db) != ++last)
-            written = tableFull();
-        if (written.ok())
-            ++count;
-        else
+    Result result = fill([&](const CustomerRecord& record, const StoredCustomer* replacing) {
+        Result written = failedWrite;
+        if (written.ok() && replacing) {
+            written = checkUnchanged(*replacing, Write::Update);
+            if (written.ok())
+                written = runWrite(m_update, replacing->row, &record);
+        } else if (written.ok()) {
+            written = runWrite(m_batchInsert, NoRow, &record);
+            if (written.ok() && sqlite3_last_insert_rowid(m_db) != ++last)
+                written = tableFull();
+            if (written.ok())
+                ++count;
+        }
+        if (!written.ok())
             failedWrite = written;
         return written;
     });

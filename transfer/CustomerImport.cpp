@@ -95,36 +95,99 @@ Result previewCsv(const QByteArray& file, int rows, CsvPreview* preview)
     return Result::success();
 }
 
-Result importCsv(CustomerStore& store, const QByteArray& file, const CsvOptions& options,
-                 const Progress& progress, Report* report)
+Source tableSource(const QList<QStringList>& rows)
+{
+    Source source;
+    source.total = rows.size();
+    source.visit = [rows](const Source::RowVisitor& visit) {
+        for (qsizetype row = 0; row < rows.size(); ++row)
+            if (!visit(rows.at(row), row + 1))
+                break;
+        return Result::success();
+    };
+    return source;
+}
+
+Source csvSource(const QByteArray& file, const CsvOptions& options, Result* decoded)
+{
+    const std::optional<QByteArray> text = TextEncoding::toUtf8(file, options.encoding, options.markLength);
+    *decoded = text ? Result::success()
+                    : Result::failure(QStringLiteral("The file's encoding %1 cannot be read.").arg(options.encoding));
+    Source source;
+    if (!text)
+        return source;
+    source.total = text->count('\n') + 1;
+    const bool header = options.header;
+    const char separator = options.separator;
+    source.visit = [utf8 = *text, header, separator](const Source::RowVisitor& visit) {
+        return CsvReading::read(utf8, separator, [&](const QStringList& fields, qint64 line) {
+            return (line == 1 && header) || visit(fields, line);
+        });
+    };
+    return source;
+}
+
+Result countDuplicates(const Source& source, const Plan& plan, qint64* count)
+{
+    *count = 0;
+    if (!plan.stored || plan.stored->isEmpty())
+        return Result::success();
+    qint64 found = 0;
+    const Result read = source.visit([&](const QStringList& fields, qint64) {
+        CustomerRecord record;
+        if (!recordFrom(fields, plan.mapping, &record) && plan.stored->match(record))
+            ++found;
+        return true;
+    });
+    if (read.ok())
+        *count = found;
+    return read;
+}
+
+Result importRows(CustomerStore& store, const Source& source, const Plan& plan, const Progress& progress,
+                  Report* report)
 {
     *report = Report();
-    const std::optional<QByteArray> text = TextEncoding::toUtf8(file, options.encoding, options.markLength);
-    if (!text)
-        return Result::failure(QStringLiteral("The file's encoding %1 cannot be read.").arg(options.encoding));
-    const qint64 lines = text->count('\n') + 1;
-    QList<Refused> refused;
+    const bool matching = plan.stored && !plan.stored->isEmpty() && plan.duplicates != Duplicates::KeepBoth;
+    Report counted;
     const Result stored = store.appendAll([&](const CustomerStore::BatchWriter& write) {
         Result outcome = Result::success();
         bool cancelled = false;
-        const Result read = CsvReading::read(*text, options.separator, [&](const QStringList& fields, qint64 line) {
-            if (line == 1 && options.header)
-                return true;
+        const Result read = source.visit([&](const QStringList& fields, qint64 line) {
             CustomerRecord record;
-            if (const std::optional<QString> reason = recordFrom(fields, options.mapping, &record))
-                refused.append({line, *reason});
-            else
-                outcome = write(record);
-            cancelled = progress && !progress(line, lines);
+            if (const std::optional<QString> reason = recordFrom(fields, plan.mapping, &record)) {
+                counted.refused.append({line, *reason});
+            } else if (const std::optional<StoredCustomer> same =
+                           matching ? plan.stored->match(record) : std::nullopt;
+                       !same) {
+                outcome = write(record, nullptr);
+            } else if (plan.duplicates == Duplicates::Skip) {
+                ++counted.skipped;
+            } else {
+                outcome = write(record, &*same);
+                counted.replaced += outcome.ok() ? 1 : 0;
+            }
+            cancelled = progress && !progress(line, source.total);
             return outcome.ok() && !cancelled;
         });
         if (cancelled)
             return Result::failure(QStringLiteral("The import was cancelled: nothing has been imported."));
         return read.ok() ? outcome : read;
-    }, &report->imported);
+    }, &counted.imported);
     if (stored.ok())
-        report->refused = refused;
+        *report = counted;
     return stored;
+}
+
+Result importCsv(CustomerStore& store, const QByteArray& file, const CsvOptions& options,
+                 const Progress& progress, Report* report)
+{
+    *report = Report();
+    Result decoded = Result::success();
+    const Source source = csvSource(file, options, &decoded);
+    if (!decoded.ok())
+        return decoded;
+    return importRows(store, source, {options.mapping, Duplicates::KeepBoth, nullptr}, progress, report);
 }
 
 } // namespace CustomerImport

@@ -3,6 +3,7 @@
 #include "CustomerFields.h"
 #include "CustomerStore.h"
 #include "Result.h"
+#include "StoredCustomers.h"
 
 #include <QByteArray>
 #include <QList>
@@ -22,9 +23,47 @@ struct Refused
 
 struct Report
 {
-    qint64 imported = 0;
+    qint64 imported = 0; // new customers
+    qint64 replaced = 0;
+    qint64 skipped = 0;
     QList<Refused> refused;
 };
+
+// What becomes of a customer whose name and telephone match a stored one;
+// asked once for the whole import.
+enum class Duplicates { KeepBoth, Skip, Replace };
+
+// The rows of a file, each with the line an operator finds it on (the
+// physical line of a text file, the row number of a table).
+struct Source
+{
+    using RowVisitor = std::function<bool(const QStringList& fields, qint64 line)>;
+    std::function<Result(const RowVisitor&)> visit;
+    qint64 total = 0; // the last line, for progress
+};
+
+Source tableSource(const QList<QStringList>& rows);
+
+// Called with the line reached and the source's total; false cancels.
+using Progress = std::function<bool(qint64 done, qint64 total)>;
+
+struct Plan
+{
+    CustomerFields::Mapping mapping;
+    Duplicates duplicates = Duplicates::KeepBoth;
+    // The stored customers the duplicates are matched against; none: no
+    // customer counts as a duplicate.
+    const StoredCustomers* stored = nullptr;
+};
+
+// How many of the source's customers match a stored one.
+Result countDuplicates(const Source& source, const Plan& plan, qint64* count);
+
+// Stores the source's customers in one transaction: all, or nothing on a
+// cancel or a failure. Rows that make no customer are refused with their
+// reason and line; the import still goes through.
+Result importRows(CustomerStore& store, const Source& source, const Plan& plan, const Progress& progress,
+                  Report* report);
 
 // The record a source row gives, or the reason it is refused. Paid and
 // Sex are taken in their usual spellings ("yes", "Male", ...) and stored
@@ -51,8 +90,8 @@ struct CsvPreview
 };
 Result previewCsv(const QByteArray& file, int rows, CsvPreview* preview);
 
-// Called with the bytes read so far; false cancels the import.
-using Progress = std::function<bool(qint64 done, qint64 total)>;
+// The CSV file's rows as its options read them.
+Source csvSource(const QByteArray& file, const CsvOptions& options, Result* decoded);
 
 Result importCsv(CustomerStore& store, const QByteArray& file, const CsvOptions& options,
                  const Progress& progress, Report* report);

@@ -17,6 +17,8 @@ private slots:
     void exportedCustomersComeBackUnchanged();
     void cancelOrDamageStoresNothing_data();
     void cancelOrDamageStoresNothing();
+    void duplicatesAsChosen_data();
+    void duplicatesAsChosen();
 
 private:
     QStringList storedNames();
@@ -143,6 +145,58 @@ void TestCustomerImport::cancelOrDamageStoresNothing()
         QCOMPARE(storedNames(), QStringList{"Stored"});
     }
     QVERIFY(!imported.message().isEmpty() || imported.ok());
+}
+
+void TestCustomerImport::duplicatesAsChosen_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("annCity");
+    QTest::addColumn<bool>("changedMeanwhile");
+    using D = CustomerImport::Duplicates;
+    QTest::newRow("keep both") << int(D::KeepBoth) << QStringList{"Stored", "ann lee", "Ann Lee", "Cid Ortiz"}
+                               << "York" << false;
+    QTest::newRow("skip") << int(D::Skip) << QStringList{"Stored", "ann lee", "Cid Ortiz"} << "York" << false;
+    QTest::newRow("replace") << int(D::Replace) << QStringList{"Stored", "Ann Lee", "Cid Ortiz"} << "" << false;
+    // A stored customer whose telephone changed after the duplicates were
+    // counted is matched as it is now.
+    QTest::newRow("replace, telephone changed since")
+        << int(D::Replace) << QStringList{"Stored", "ann lee", "Ann Lee", "Cid Ortiz"} << "York" << true;
+}
+
+void TestCustomerImport::duplicatesAsChosen()
+{
+    QFETCH(int, choice);
+    QFETCH(QStringList, names);
+    QFETCH(QString, annCity);
+    QFETCH(bool, changedMeanwhile);
+    CustomerRecord ann;
+    ann.setValue(CustomerRecord::Field::Name, QStringLiteral("ann lee"));
+    ann.setValue(CustomerRecord::Field::Zip, QStringLiteral("(0113) 496-0000"));
+    ann.setValue(CustomerRecord::Field::City, QStringLiteral("York"));
+    QVERIFY(m_store->append(ann).ok());
+    StoredCustomers stored(*m_store);
+    QVERIFY(stored.load().ok());
+    if (changedMeanwhile) {
+        CustomerRecord moved = ann;
+        moved.setValue(CustomerRecord::Field::Zip, QStringLiteral("0113 496 0001"));
+        QVERIFY(m_store->update({2, ann}, moved).ok());
+    }
+    Result decoded = Result::success();
+    const CustomerImport::CsvOptions options = optionsFor(kFile);
+    const CustomerImport::Source source = CustomerImport::csvSource(kFile, options, &decoded);
+    const CustomerImport::Plan plan{options.mapping, CustomerImport::Duplicates(choice), &stored};
+    qint64 duplicates = 0;
+    QVERIFY(CustomerImport::countDuplicates(source, plan, &duplicates).ok());
+    QCOMPARE(duplicates, changedMeanwhile ? 0 : 1);
+    CustomerImport::Report report;
+    const Result imported = CustomerImport::importRows(*m_store, source, plan, {}, &report);
+    QVERIFY(imported.ok());
+    QCOMPARE(storedNames(), names);
+    CustomerRecord second;
+    QVERIFY(m_store->read(2, &second).ok());
+    QCOMPARE(second.value(CustomerRecord::Field::City), annCity);
+    QCOMPARE(report.skipped + report.replaced, changedMeanwhile ? 0 : qint64(choice != 0));
 }
 
 QTEST_GUILESS_MAIN(TestCustomerImport)
