@@ -70,26 +70,44 @@ Result previewCsv(const QByteArray& file, int rows, CsvPreview* preview)
     const std::optional<QByteArray> text = TextEncoding::toUtf8(file, encoding.name, encoding.markLength);
     if (!text)
         return Result::failure(QStringLiteral("The file's encoding %1 cannot be read.").arg(encoding.name));
+    CsvOptions options;
+    options.encoding = encoding.name;
+    options.markLength = encoding.markLength;
+    options.separator = CsvReading::detectSeparator(*text);
+    QList<QStringList> first;
+    const Result read = CsvReading::read(*text, options.separator, [&](const QStringList& fields, qint64) {
+        first.append(fields);
+        return false;
+    });
+    if (!read.ok())
+        return read;
+    options.header = !first.isEmpty() && CustomerFields::looksLikeHeader(first.first());
+    return previewCsv(file, options, rows, preview);
+}
+
+Result previewCsv(const QByteArray& file, const CsvOptions& options, int rows, CsvPreview* preview)
+{
+    const std::optional<QByteArray> text = TextEncoding::toUtf8(file, options.encoding, options.markLength);
+    if (!text)
+        return Result::failure(QStringLiteral("The file's encoding %1 cannot be read.").arg(options.encoding));
     CsvPreview found;
-    found.options.encoding = encoding.name;
-    found.options.markLength = encoding.markLength;
-    found.options.separator = CsvReading::detectSeparator(*text);
+    found.options = options;
     QList<QStringList> records;
-    const Result read = CsvReading::read(*text, found.options.separator, [&](const QStringList& fields, qint64) {
+    const Result read = CsvReading::read(*text, options.separator, [&](const QStringList& fields, qint64) {
         records.append(fields);
         return records.size() <= rows;
     });
     if (!read.ok())
         return read;
-    found.options.header = !records.isEmpty() && CustomerFields::looksLikeHeader(records.first());
-    if (found.options.header) {
+    if (options.header && !records.isEmpty()) {
         found.columns = records.takeFirst();
     } else {
         const int width = records.isEmpty() ? 0 : int(records.first().size());
         for (int column = 1; column <= width; ++column)
             found.columns << QStringLiteral("Column %1").arg(column);
     }
-    found.options.mapping = CustomerFields::propose(found.columns);
+    if (found.options.mapping.size() != CustomerRecord::FieldCount || preview->columns != found.columns)
+        found.options.mapping = CustomerFields::propose(found.columns);
     found.rows = records.mid(0, rows);
     *preview = found;
     return Result::success();

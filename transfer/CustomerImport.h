@@ -89,6 +89,9 @@ struct CsvPreview
     QList<QStringList> rows;
 };
 Result previewCsv(const QByteArray& file, int rows, CsvPreview* preview);
+// The same with the operator's options; the mapping is kept while the
+// columns stay those `preview` already shows.
+Result previewCsv(const QByteArray& file, const CsvOptions& options, int rows, CsvPreview* preview);
 
 // The CSV file's rows as its options read them.
 Source csvSource(const QByteArray& file, const CsvOptions& options, Result* decoded);

@@ -20,6 +20,11 @@ public:
         default: return MessageAnswer::Cancel;
         }
     }
+    std::optional<int> askChoice(const QString& text, const QString& title, const QStringList&) override
+    {
+        warn(QStringLiteral("question \"%1\" (%2)").arg(text, title));
+        return std::nullopt;
+    }
     std::optional<QString> chooseSaveFile(const FileDialogRequest& request) override
     {
         warn(QStringLiteral("save dialog \"%1\"").arg(request.title));

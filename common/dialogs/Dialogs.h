@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -34,6 +35,11 @@ public:
     // The full path chosen, or nothing when the operator cancelled.
     virtual std::optional<QString> chooseSaveFile(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> chooseOpenFile(const FileDialogRequest& request) = 0;
+
+    // A question answered by one of `choices` (its index), or nothing when
+    // the operator cancelled; Cancel is offered beside them.
+    virtual std::optional<int> askChoice(const QString& text, const QString& title,
+                                         const QStringList& choices) = 0;
 
     // Lets the operator choose a printer (set up in `printer`) and a number
     // of copies; nothing when cancelled. Printing to a PDF file is offered,

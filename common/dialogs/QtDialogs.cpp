@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace {
 
@@ -57,6 +58,20 @@ MessageAnswer QtDialogs::showMessage(const QString& text, const QString& title,
 {
     QMessageBox box(toQt(icon), title, text, toQt(buttons), m_parentWindow);
     return fromQt(box.exec());
+}
+
+std::optional<int> QtDialogs::askChoice(const QString& text, const QString& title, const QStringList& choices)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, m_parentWindow);
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons << box.addButton(choice, QMessageBox::AcceptRole);
+    box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton*>(buttons.first()));
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return chosen < 0 ? std::nullopt : std::optional<int>(int(chosen));
 }
 
 std::optional<QString> QtDialogs::chooseSaveFile(const FileDialogRequest& request)

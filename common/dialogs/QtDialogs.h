@@ -15,6 +15,7 @@ public:
 
     MessageAnswer showMessage(const QString& text, const QString& title, MessageIcon icon,
                               MessageButtons buttons) override;
+    std::optional<int> askChoice(const QString& text, const QString& title, const QStringList& choices) override;
     std::optional<QString> chooseSaveFile(const FileDialogRequest& request) override;
     std::optional<QString> chooseOpenFile(const FileDialogRequest& request) override;
     std::optional<int> choosePrinter(QPrinter& printer) override;

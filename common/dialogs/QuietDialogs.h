@@ -18,6 +18,10 @@ public:
         default: return MessageAnswer::Cancel;
         }
     }
+    std::optional<int> askChoice(const QString&, const QString&, const QStringList&) override
+    {
+        return std::nullopt;
+    }
     std::optional<QString> chooseSaveFile(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<QString> chooseOpenFile(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<int> choosePrinter(QPrinter&) override { return std::nullopt; }

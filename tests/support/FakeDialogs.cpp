@@ -24,6 +24,13 @@ MessageAnswer FakeDialogs::showMessage(const QString& text, const QString& title
     return m_answers.isEmpty() ? firstButton(buttons) : m_answers.dequeue();
 }
 
+std::optional<int> FakeDialogs::askChoice(const QString& text, const QString& title, const QStringList& choices)
+{
+    m_messages.append({text + QLatin1Char('\n') + choices.join(QLatin1Char('\n')), title, MessageIcon::Question,
+                       MessageButtons::OkCancel});
+    return m_choices.isEmpty() ? std::optional<int>(0) : m_choices.dequeue();
+}
+
 std::optional<QString> FakeDialogs::chooseSaveFile(const FileDialogRequest& request)
 {
     return nextFile(true, request);

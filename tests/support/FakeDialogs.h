@@ -29,6 +29,7 @@ public:
 
     void queueAnswer(MessageAnswer answer) { m_answers.enqueue(answer); }
     void queueFile(const std::optional<QString>& path) { m_files.enqueue(path); }
+    void queueChoice(const std::optional<int>& choice) { m_choices.enqueue(choice); }
     void queuePrint(const std::optional<int>& copies) { m_prints.enqueue(copies); }
 
     const QList<Message>& messages() const { return m_messages; }
@@ -38,6 +39,9 @@ public:
 
     MessageAnswer showMessage(const QString& text, const QString& title, MessageIcon icon,
                               MessageButtons buttons) override;
+    // Answers with the queued choice, else the first; recorded as a message
+    // whose text ends with the choices, one per line.
+    std::optional<int> askChoice(const QString& text, const QString& title, const QStringList& choices) override;
     std::optional<QString> chooseSaveFile(const FileDialogRequest& request) override;
     std::optional<QString> chooseOpenFile(const FileDialogRequest& request) override;
     std::optional<int> choosePrinter(QPrinter& printer) override;
@@ -49,6 +53,7 @@ private:
     QQueue<MessageAnswer> m_answers;
     QQueue<std::optional<QString>> m_files;
     QQueue<std::optional<int>> m_prints;
+    QQueue<std::optional<int>> m_choices;
     QList<Message> m_messages;
     QList<FileRequest> m_fileRequests;
     int m_printRequests = 0;
