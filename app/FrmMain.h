@@ -10,13 +10,16 @@
 #include "SetupMirrorTarget.h"
 
 #include <QDateTime>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
+class ChartPage;
 class CustomerListModel;
+class ImportWindow;
 class QPrinter;
 class QTextCursor;
 class QTextDocument;
@@ -93,6 +96,8 @@ public:
     const CustomerList& customers() const { return m_customers; }
     FileDialog& backupDialog() { return cd; }
     FileDialog& restoreDialog() { return cd2; }
+    // The import window once the tool opened it.
+    ImportWindow* importWindow() const;
 
     // Runs when the first-run flag is not "1": the setup takes over.
     void setFirstRunHandler(std::function<void()> handler) { m_firstRunHandler = std::move(handler); }
@@ -131,6 +136,9 @@ public:
     void backUpDatabase();
     void selectRestoreSource();
     void restoreDatabase();
+    // Customers in and out of other programs' files.
+    void importCustomers();
+    void exportCustomers();
 
     // The reports: the two pie charts, the report generator and the note.
     void showEarningsChart();
@@ -139,6 +147,10 @@ public:
     void generateReport();
     void printReport();
     void printNote();
+    // The same pages as PDF files, and the charts as pictures.
+    void saveReportPdf();
+    void saveNotePdf();
+    void saveChartPicture(ChartPage* page, const QString& format);
 
 signals:
     void addCustomerRequested();
@@ -173,6 +185,8 @@ private:
     bool customerSelectedOrSaySo();
     bool drawProfitShare();
     void printDocument(const QTextDocument& document, const QTextCursor& selection);
+    bool fillNote();
+    void saveAsPdf(const QTextDocument& document, const QString& fileName);
     QString databaseFile() const;
 
     CustomerStore& m_store;
@@ -203,6 +217,7 @@ private:
     FileDialog cd2;
     // The printer the print buttons share, keeping the operator's choice.
     std::unique_ptr<QPrinter> m_printer;
+    QPointer<ImportWindow> m_importWindow;
 
     QTimer Timer1;
     QTimer Timer5;

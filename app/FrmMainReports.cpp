@@ -2,12 +2,16 @@
 // the quick note, and their printing.
 #include "FrmMain.h"
 
+#include "ChartPicture.h"
 #include "DateTimeText.h"
+#include "Dialogs.h"
 #include "DocumentPrinter.h"
 #include "Pie.h"
 #include "PieShares.h"
+#include "ReportPages.h"
 #include "ReportTemplate.h"
 
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTextEdit>
@@ -83,18 +87,60 @@ void FrmMain::printReport()
     printDocument(*preview->document(), preview->textCursor());
 }
 
-void FrmMain::printNote()
+bool FrmMain::fillNote()
 {
     QuickNotePage* page = ui.GroupBox14;
     if (const Result loaded = ReportTemplate::load(ReportTemplate::noteFile(m_programFolder), &page->RichTextBox2);
         !loaded.ok()) {
         reportFailure(loaded, QStringLiteral("Quick Note Creator"));
-        return;
+        return false;
     }
     const QDateTime now = m_clock();
     ReportTemplate::fill(&page->RichTextBox2,
                          ReportTemplate::noteValues(now.date(), now.time(), page->Text23->toPlainText()));
-    printDocument(page->RichTextBox2, QTextCursor());
+    return true;
+}
+
+void FrmMain::printNote()
+{
+    if (fillNote())
+        printDocument(ui.GroupBox14->RichTextBox2, QTextCursor());
+}
+
+void FrmMain::saveReportPdf()
+{
+    saveAsPdf(*ui.GroupBox7->RichTextBox1->document(), QStringLiteral("Report.pdf"));
+}
+
+void FrmMain::saveNotePdf()
+{
+    if (fillNote())
+        saveAsPdf(ui.GroupBox14->RichTextBox2, QStringLiteral("Note.pdf"));
+}
+
+void FrmMain::saveAsPdf(const QTextDocument& document, const QString& fileName)
+{
+    const std::optional<QString> path = m_dialogs.chooseSaveFile(
+        {QStringLiteral("Save As PDF"), QStringLiteral("pdf"), QDir::home().filePath(fileName),
+         QStringLiteral("PDF documents (*.pdf)")});
+    if (!path)
+        return;
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    if (const Result saved = DocumentPrinter(m_dialogs, *m_printer).savePdf(document, *path); !saved.ok())
+        reportFailure(saved, QStringLiteral("Save As PDF"));
+}
+
+void FrmMain::saveChartPicture(ChartPage* page, const QString& format)
+{
+    const QString title = QStringLiteral("Save As %1").arg(format.toUpper());
+    const std::optional<QString> path = m_dialogs.chooseSaveFile(
+        {title, format, QDir::home().filePath(QString(page->caption()).remove(QLatin1Char(' ')) + QLatin1Char('.') + format),
+         QStringLiteral("%1 pictures (*.%2)").arg(format.toUpper(), format)});
+    if (!path)
+        return;
+    if (const Result saved = ::saveChartPicture(page, page->pictureArea(), *path); !saved.ok())
+        reportFailure(saved, title);
 }
 
 void FrmMain::printDocument(const QTextDocument& document, const QTextCursor& selection)

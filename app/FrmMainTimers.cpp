@@ -70,6 +70,14 @@ bool FrmMain::applyRoleRules()
     changed |= applyTool(ui.Image4, tools.update);
     changed |= applyTool(ui.Image3, tools.remove);
     changed |= applyTool(ui.Image6, tools.admin);
+    // Bringing customers in or out moves the whole list: the administrator's alone.
+    const bool administrator = session().role == Session::administrator();
+    for (chameleonButton* transfer : {ui.GroupBox8->importCustomers, ui.GroupBox8->exportCustomers}) {
+        if (transfer->isHidden() == administrator) {
+            transfer->setVisible(administrator);
+            changed = true;
+        }
+    }
     const QString listed = QString::number(m_customers.count());
     if (Label9 != listed) {
         Label9 = listed;

@@ -65,12 +65,20 @@ void FrmMain::connectControls()
     connect(ui.GroupBox10->chameleonButton6, &chameleonButton::Click, this, &FrmMain::generatePieChart);
     connect(ui.GroupBox7->chameleonButton1, &chameleonButton::Click, this, &FrmMain::printReport);
     connect(ui.GroupBox14->chameleonButton7, &chameleonButton::Click, this, &FrmMain::printNote);
+    connect(ui.GroupBox7->savePdf, &chameleonButton::Click, this, &FrmMain::saveReportPdf);
+    connect(ui.GroupBox14->savePdf, &chameleonButton::Click, this, &FrmMain::saveNotePdf);
+    for (ChartPage* chart : std::initializer_list<ChartPage*>{ui.GroupBox10, ui.GroupBox12}) {
+        connect(chart->savePng, &chameleonButton::Click, this, [this, chart] { saveChartPicture(chart, "png"); });
+        connect(chart->saveSvg, &chameleonButton::Click, this, [this, chart] { saveChartPicture(chart, "svg"); });
+    }
 
     BackupPage* backup = ui.GroupBox8;
     connect(backup->chameleonButton2, &chameleonButton::Click, this, &FrmMain::selectBackupTarget);
     connect(backup->chameleonButton3, &chameleonButton::Click, this, &FrmMain::backUpDatabase);
     connect(backup->chameleonButton5, &chameleonButton::Click, this, &FrmMain::selectRestoreSource);
     connect(backup->chameleonButton4, &chameleonButton::Click, this, &FrmMain::restoreDatabase);
+    connect(backup->importCustomers, &chameleonButton::Click, this, &FrmMain::importCustomers);
+    connect(backup->exportCustomers, &chameleonButton::Click, this, &FrmMain::exportCustomers);
 }
 
 void FrmMain::connectShortcuts()

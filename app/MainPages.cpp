@@ -197,6 +197,11 @@ BackupPage::BackupPage(QWidget* parent)
                   QStringLiteral("Select File To Restore Database From : "),
                   QStringLiteral("Select Directory Where To Restore Database From."),
                   QStringLiteral("Restore Database From Backup"));
+    const auto besideAction = [&](chameleonButton* action, const QString& caption) {
+        return addWindowButton(this, caption, QRect(kLeft, action->y(), 150, 24));
+    };
+    exportCustomers = besideAction(chameleonButton3, QStringLiteral("Export Customers..."));
+    importCustomers = besideAction(chameleonButton4, QStringLiteral("Import Customers..."));
 }
 
 QuickStartPage::QuickStartPage(QWidget* parent)

@@ -88,6 +88,9 @@ public:
     chameleonButton* chameleonButton3; // "Create Database Backup"
     chameleonButton* chameleonButton5; // "Select" the restore source
     chameleonButton* chameleonButton4; // "Restore Database From Backup"
+    // Customers in and out of other programs' files; administrator only.
+    chameleonButton* exportCustomers;
+    chameleonButton* importCustomers;
 };
 
 // "Quick Start": the database's health and the budget at a glance.

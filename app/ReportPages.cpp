@@ -39,15 +39,26 @@ ReportPreviewPage::ReportPreviewPage(QWidget* parent)
     RichTextBox1->setGeometry(kLeft, kTop, kRight - kLeft, kButtonTop - kTop - 8);
     chameleonButton1 = addWindowButton(this, QStringLiteral("Print Report"),
                                        QRect(kRight - 140, kButtonTop, 140, kButtonHeight));
+    savePdf = addWindowButton(this, QStringLiteral("Save As PDF..."),
+                              QRect(kRight - 140 - 8 - 130, kButtonTop, 130, kButtonHeight));
 }
 
 ChartPage::ChartPage(const QString& objectName, const QString& caption, QWidget* parent)
-    : PanelGroup(objectName, caption, parent)
+    : PanelGroup(objectName, caption, parent), m_caption(caption)
 {
     chart = new Pie(this);
     chart->setBackcolor(kWhite);
     chart->setGeometry(kLeft, kTop + 8, kChartWidth, kChartHeight);
     chart->setAccessibleName(caption);
+    savePng = addWindowButton(this, QStringLiteral("Save As PNG..."),
+                              QRect(kRight - 2 * 120 - 8, kButtonTop, 120, kButtonHeight));
+    saveSvg = addWindowButton(this, QStringLiteral("Save As SVG..."),
+                              QRect(kRight - 120, kButtonTop, 120, kButtonHeight));
+}
+
+QRect ChartPage::pictureArea() const
+{
+    return QRect(kLeft, kTop, kRight - kLeft, kChartHeight + 16);
 }
 
 ChartPage::LegendEntry ChartPage::addLegendEntry(int entry, const QString& caption)
@@ -109,4 +120,6 @@ QuickNotePage::QuickNotePage(QWidget* parent)
     caption->setBuddy(Text23);
     chameleonButton7 = addWindowButton(this, QStringLiteral("Print Notes In Template Format"),
                                        QRect(kRight - 230, kButtonTop, 230, kButtonHeight));
+    savePdf = addWindowButton(this, QStringLiteral("Save As PDF..."),
+                              QRect(kRight - 230 - 8 - 130, kButtonTop, 130, kButtonHeight));
 }

@@ -18,6 +18,7 @@ public:
 
     QTextEdit* RichTextBox1;
     chameleonButton* chameleonButton1; // "Print Report"
+    chameleonButton* savePdf;
 };
 
 // A pie chart with a legend of two entries beside it: each entry a swatch
@@ -33,11 +34,21 @@ public:
         ValueLabel* share;
     };
 
+    // The chart and its legend, as the picture buttons save them.
+    QRect pictureArea() const;
+    const QString& caption() const { return m_caption; }
+
+    chameleonButton* savePng;
+    chameleonButton* saveSvg;
+
 protected:
     ChartPage(const QString& objectName, const QString& caption, QWidget* parent);
     LegendEntry addLegendEntry(int entry, const QString& caption);
 
     Pie* chart;
+
+private:
+    QString m_caption;
 };
 
 // "Profit Share Chart": the selected customer's share of the earnings.
@@ -80,6 +91,7 @@ public:
 
     QPlainTextEdit* Text23;
     chameleonButton* chameleonButton7; // "Print Notes In Template Format"
+    chameleonButton* savePdf;
     // The filled note as it goes to the printer; never shown.
     QTextDocument RichTextBox2;
 };

@@ -36,6 +36,9 @@ public:
     // happen, so the table is read again only when something else changed
     // it; either way the result is that of reading it whole.
     Result RefreshList();
+    // Reads the table whole, after writes that went past the list (an
+    // import of many customers at once).
+    Result reload() { return readTableWhole(); }
 
     // Append and overwrite whole records; callers rebuild the list after.
     Result AddUser(const CustomerRecord& record);

@@ -4,9 +4,12 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
+#include <QSaveFile>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -133,33 +136,34 @@ void DocumentPrinter::print(const QTextDocument& document, const QTextCursor& se
         failure = Failure::PrinterUnavailable;
     } else {
         const std::unique_ptr<QTextDocument> text = printedText(document, selection);
-        failure = printCopies(*text, *copies);
+        failure = printCopies(m_printer, *text, *copies);
     }
     if (failure)
         m_dialogs.showMessage(errorMessage(*failure), QCoreApplication::applicationName(),
                               MessageIcon::None, MessageButtons::Ok);
 }
 
-std::optional<DocumentPrinter::Failure> DocumentPrinter::printCopies(QTextDocument& document, int copies)
+std::optional<DocumentPrinter::Failure> DocumentPrinter::printCopies(QPrinter& printer, QTextDocument& document,
+                                                                    int copies)
 {
-    layOutOnPaper(&document, m_printer);
-    const PageSpan pages = pagesToPrint(m_printer, document.pageCount());
+    layOutOnPaper(&document, printer);
+    const PageSpan pages = pagesToPrint(printer, document.pageCount());
     if (copies < 1 || pages.isEmpty())
         return std::nullopt;
 
     QPainter painter;
-    if (!painter.begin(&m_printer))
+    if (!painter.begin(&printer))
         return Failure::DocumentNotStarted;
     bool firstPage = true;
     for (int copy = 0; copy < copies; ++copy) {
         for (int page = pages.first; page <= pages.last; ++page) {
-            if (!firstPage && !m_printer.newPage())
+            if (!firstPage && !printer.newPage())
                 return Failure::PageNotStarted;
             firstPage = false;
             paintPage(painter, document, page);
         }
     }
-    if (!painter.end() || !outputWritten(m_printer))
+    if (!painter.end() || !outputWritten(printer))
         return Failure::DocumentNotFinished;
     return std::nullopt;
 }
@@ -169,4 +173,31 @@ QString DocumentPrinter::errorMessage(Failure failure)
     return QStringLiteral("Error Occured While Printing: %1 %2")
         .arg(static_cast<int>(failure))
         .arg(description(failure));
+}
+
+Result DocumentPrinter::savePdf(const QTextDocument& document, const QString& path)
+{
+    const auto failed = [&path](const QString& why) {
+        return Result::failure(QStringLiteral("The PDF file \"%1\" could not be saved: %2.")
+                                   .arg(QDir::toNativeSeparators(path), why));
+    };
+    // Qt's PDF writer wants a file name; the pages go to a scratch file and
+    // replace the chosen one only once they are whole.
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return failed(QStringLiteral("no room for the pages"));
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageLayout(m_printer.pageLayout());
+    pdf.setOutputFileName(scratch.filePath(QStringLiteral("pages.pdf")));
+    const std::unique_ptr<QTextDocument> text = printedText(document, QTextCursor());
+    if (const std::optional<Failure> failure = printCopies(pdf, *text, 1))
+        return failed(description(*failure));
+    QFile pages(pdf.outputFileName());
+    QSaveFile file(path);
+    if (!pages.open(QIODevice::ReadOnly) || !file.open(QIODevice::WriteOnly))
+        return failed(file.errorString());
+    if (file.write(pages.readAll()) < 0 || !file.commit())
+        return failed(file.errorString());
+    return Result::success();
 }

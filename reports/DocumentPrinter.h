@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
 
 #include <optional>
@@ -34,12 +36,16 @@ public:
     void print(const QTextDocument& document, const QTextCursor& selection);
     void print(const QTextDocument& document);
 
+    // The whole document as a PDF file, laid out as on the printer's paper;
+    // the file is replaced only when it is written whole.
+    Result savePdf(const QTextDocument& document, const QString& path);
+
     // "Error Occured While Printing: " with the failure's number and
     // description.
     static QString errorMessage(Failure failure);
 
 private:
-    std::optional<Failure> printCopies(QTextDocument& document, int copies);
+    static std::optional<Failure> printCopies(QPrinter& printer, QTextDocument& document, int copies);
 
     Dialogs& m_dialogs;
     QPrinter& m_printer;

@@ -19,4 +19,9 @@ struct CsvOptions
 // is replaced only when it is written whole.
 Result writeCsv(CustomerStore& store, const QString& path, const CsvOptions& options, qint64* written);
 
+// One vCard 4.0 per customer `include` accepts (all when empty), for
+// address books and telephones.
+Result writeVCards(CustomerStore& store, const QString& path, const std::function<bool(RowId)>& include,
+                   qint64* written);
+
 } // namespace CustomerExport
