@@ -49,7 +49,7 @@ void ImportWindow::buildFileRows()
     const CaptionedRows rows{kMargin, 84, 0, 12, 32, 24};
     m_path = rows.add<QLineEdit>(this, QStringLiteral("&File:"), 0, 530);
     m_path->setReadOnly(true);
-    m_path->setPlaceholderText(QStringLiteral("A CSV file, or a Jet database (.mdb, .accdb)"));
+    m_path->setPlaceholderText(QStringLiteral("A CSV or vCard file, or a Jet database (.mdb, .accdb)"));
     m_choose = new QPushButton(QStringLiteral("&Choose File..."), this);
     m_choose->setGeometry(kWidth - kMargin - 130, 12, 130, 24);
     connect(m_choose, &QPushButton::clicked, this, &ImportWindow::chooseFile);
@@ -142,7 +142,7 @@ void ImportWindow::chooseFile()
 {
     const std::optional<QString> path = m_dialogs.chooseOpenFile(
         {kTitle, QString(), m_session.path(),
-         QStringLiteral("Customer files (*.csv *.txt *.tsv *.mdb *.accdb)")});
+         QStringLiteral("Customer files (*.csv *.txt *.tsv *.vcf *.mdb *.accdb)")});
     if (path)
         openFile(*path);
 }

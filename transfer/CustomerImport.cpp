@@ -168,6 +168,7 @@ Result importRows(CustomerStore& store, const Source& source, const Plan& plan, 
     *report = Report();
     const bool matching = plan.stored && !plan.stored->isEmpty() && plan.duplicates != Duplicates::KeepBoth;
     Report counted;
+    counted.refused = source.refusedBefore;
     const Result stored = store.appendAll([&](const CustomerStore::BatchWriter& write) {
         Result outcome = Result::success();
         bool cancelled = false;

@@ -40,6 +40,7 @@ struct Source
     using RowVisitor = std::function<bool(const QStringList& fields, qint64 line)>;
     std::function<Result(const RowVisitor&)> visit;
     qint64 total = 0; // the last line, for progress
+    QList<Refused> refusedBefore; // rows the file's own reader gave up
 };
 
 Source tableSource(const QList<QStringList>& rows);

@@ -1,7 +1,11 @@
 #include "ImportSession.h"
 
+#include "VCard.h"
+
 #include <QDir>
 #include <QFile>
+
+#include <numeric>
 
 namespace {
 
@@ -30,13 +34,13 @@ Result ImportSession::open(const QString& path)
     ImportSession opened;
     opened.m_path = path;
     opened.m_opened = info;
-    const Result result = JetFile::looksLikeJet(path) ? opened.openJet(path) : opened.openCsv(path);
+    const Result result = JetFile::looksLikeJet(path) ? opened.openJet(path) : opened.openText(path);
     if (result.ok())
         *this = opened;
     return result;
 }
 
-Result ImportSession::openCsv(const QString& path)
+Result ImportSession::readText(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -55,6 +59,16 @@ Result ImportSession::openCsv(const QString& path)
         return Result::failure(cannotOpen(path, QStringLiteral("it is empty.")));
     if (m_bytes.contains('\0') && !m_bytes.startsWith("\xff\xfe") && !m_bytes.startsWith("\xfe\xff"))
         return Result::failure(cannotOpen(path, QStringLiteral("it is neither a text file nor a Jet database.")));
+    return Result::success();
+}
+
+Result ImportSession::openText(const QString& path)
+{
+    if (const Result read = readText(path); !read.ok())
+        return read;
+    const QByteArray start = m_bytes.left(64).trimmed();
+    if (start.toUpper().startsWith("BEGIN:VCARD") || start.toUpper().startsWith("\xef\xbb\xbf" "BEGIN:VCARD"))
+        return openVCard();
     const Result previewed = CustomerImport::previewCsv(m_bytes, PreviewRows, &m_csv);
     if (!previewed.ok())
         return Result::failure(cannotOpen(path, previewed.message()));
@@ -75,6 +89,23 @@ Result ImportSession::openJet(const QString& path)
         return table.name.compare(QLatin1String("Info"), Qt::CaseInsensitive) == 0;
     });
     return chooseTable(info != m_tables.end() ? int(info - m_tables.begin()) : 0);
+}
+
+// Cards hold the sixteen fields already: they map one to one.
+Result ImportSession::openVCard()
+{
+    QList<CustomerRecord> customers;
+    QList<VCard::Refused> refused;
+    if (const Result read = VCard::read(m_bytes, &customers, &refused); !read.ok())
+        return Result::failure(cannotOpen(m_path, read.message()));
+    for (const CustomerRecord& customer : customers)
+        m_cards.append(customer.toList());
+    for (const VCard::Refused& card : refused)
+        m_cardsRefused.append({card.line, card.reason});
+    m_kind = Kind::VCard;
+    m_mapping = CustomerFields::Mapping(CustomerRecord::FieldCount);
+    std::iota(m_mapping.begin(), m_mapping.end(), 0);
+    return Result::success();
 }
 
 Result ImportSession::chooseTable(int index)
@@ -116,6 +147,7 @@ const QStringList& ImportSession::columns() const
     switch (m_kind) {
     case Kind::Csv: return m_csv.columns;
     case Kind::Jet: return m_jetPreview.columns;
+    case Kind::VCard: return CustomerFields::captions();
     case Kind::None: break;
     }
     return none;
@@ -134,7 +166,8 @@ void ImportSession::setMapping(int field, int column)
 
 QList<ImportSession::PreviewRow> ImportSession::preview() const
 {
-    const QList<QStringList>& rows = m_kind == Kind::Jet ? m_jetPreview.rows : m_csv.rows;
+    const QList<QStringList>& rows =
+        m_kind == Kind::Jet ? m_jetPreview.rows : (m_kind == Kind::VCard ? m_cards : m_csv.rows);
     QList<PreviewRow> shown;
     const qint64 firstLine = m_kind == Kind::Csv && m_csv.options.header ? 2 : 1;
     for (qsizetype row = 0; row < rows.size() && row < PreviewRows; ++row) {
@@ -165,6 +198,11 @@ Result ImportSession::source(const JetFile::Progress& progress, CustomerImport::
         options.mapping = m_mapping;
         *source = CustomerImport::csvSource(m_bytes, options, &decoded);
         return decoded;
+    }
+    if (m_kind == Kind::VCard) {
+        *source = CustomerImport::tableSource(m_cards);
+        source->refusedBefore = m_cardsRefused;
+        return Result::success();
     }
     if (m_kind != Kind::Jet || m_table < 0)
         return Result::failure(QStringLiteral("No file has been opened."));

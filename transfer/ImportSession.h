@@ -5,13 +5,13 @@
 
 #include <QFileInfo>
 
-// What the import window works on: a CSV or Jet file, the table chosen in
+// What the import window works on: a CSV, vCard or Jet file, the table chosen in
 // it, the mapping of its columns and the first rows as they will be
 // stored. Nothing is written until the import itself.
 class ImportSession
 {
 public:
-    enum class Kind { None, Csv, Jet };
+    enum class Kind { None, Csv, Jet, VCard };
 
     // A row of the preview: the customer it makes, or why it is refused.
     struct PreviewRow
@@ -50,8 +50,10 @@ public:
     Result source(const JetFile::Progress& progress, CustomerImport::Source* source) const;
 
 private:
-    Result openCsv(const QString& path);
+    Result openText(const QString& path);
     Result openJet(const QString& path);
+    Result readText(const QString& path);
+    Result openVCard();
     Result checkUnchanged() const;
 
     Kind m_kind = Kind::None;
@@ -62,5 +64,7 @@ private:
     QList<JetFile::Table> m_tables;
     int m_table = -1;
     JetFile::Rows m_jetPreview;
+    QList<QStringList> m_cards;
+    QList<CustomerImport::Refused> m_cardsRefused;
     CustomerFields::Mapping m_mapping;
 };

@@ -1,4 +1,5 @@
 #include "ImportSession.h"
+#include "VCard.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +13,7 @@ class TestImportSession : public QObject
 private slots:
     void jetTablesAndTheirMapping();
     void csvOptionsCanBeChanged();
+    void vCardsMapOneToOne();
     void refusesFilesThatCannotBeImported_data();
     void refusesFilesThatCannotBeImported();
     void aFileChangedSinceOpenedIsNotImported();
@@ -82,6 +84,23 @@ void TestImportSession::csvOptionsCanBeChanged()
     QCOMPARE(session.preview().size(), 4);
     QVERIFY(!session.setCsvOptions("no such encoding", ',', false).ok());
     QCOMPARE(session.csvOptions().encoding, QStringLiteral("ISO-8859-1"));
+}
+
+void TestImportSession::vCardsMapOneToOne()
+{
+    CustomerRecord ann;
+    ann.setValue(Field::Name, QStringLiteral("Ann Lee"));
+    ann.setValue(Field::Zip, QStringLiteral("0113 496"));
+    const QByteArray cards = VCard::write({ann}) + "BEGIN:VCARD\r\nVERSION:3.0\r\nTEL:1\r\nEND:VCARD\r\n";
+    ImportSession session;
+    QVERIFY(session.open(write("cards.vcf", cards)).ok());
+    QCOMPARE(session.kind(), ImportSession::Kind::VCard);
+    QCOMPARE(session.preview().size(), 1);
+    QCOMPARE(session.preview().first().record.value(Field::Zip), QStringLiteral("0113 496"));
+    CustomerImport::Source source;
+    QVERIFY(session.source({}, &source).ok());
+    QCOMPARE(source.refusedBefore.size(), 1);
+    QCOMPARE(source.refusedBefore.first().line, 6);
 }
 
 void TestImportSession::refusesFilesThatCannotBeImported_data()
