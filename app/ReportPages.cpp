@@ -51,9 +51,9 @@ ChartPage::ChartPage(const QString& objectName, const QString& caption, QWidget*
     chart->setGeometry(kLeft, kTop + 8, kChartWidth, kChartHeight);
     chart->setAccessibleName(caption);
     savePng = addWindowButton(this, QStringLiteral("Save As PNG..."),
-                              QRect(kRight - 2 * 120 - 8, kButtonTop, 120, kButtonHeight));
+                              QRect(kRight - 2 * 110 - 8, kButtonTop, 110, kButtonHeight));
     saveSvg = addWindowButton(this, QStringLiteral("Save As SVG..."),
-                              QRect(kRight - 120, kButtonTop, 120, kButtonHeight));
+                              QRect(kRight - 110, kButtonTop, 110, kButtonHeight));
 }
 
 QRect ChartPage::pictureArea() const

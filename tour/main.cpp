@@ -12,6 +12,7 @@
 #include "SettingsStore.h"
 #include "SqliteCustomerStore.h"
 #include "ToolPicture.h"
+#include "ImportWindow.h"
 #include "TourSample.h"
 #include "first.h"
 #include "frmDemo2.h"
@@ -211,6 +212,26 @@ void tourEntryForms(FrmMain& window, const QString& folder)
     shootPages(edited, QStringLiteral("edit-customer-"));
 }
 
+// The import window with a file's first customers in its preview, one of
+// them refused, as an administrator sees it before pressing Import.
+void tourImport(CustomerStore& store, Dialogs& dialogs, const QString& programFolder, const QString& folder)
+{
+    const QString path = programFolder + QStringLiteral("/Customers from the old till.csv");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write("Name;Street;Town;Postcode;Telephone;E-mail;Product;Qty;Price;Date\r\n"
+               "Jonas Weber;Obere Str. 57;Berlin;12209;030-0074321;jonas@example.de;Espresso beans;2;12.50;11/3/2026\r\n"
+               "Ana Trujillo;Avda. de la Constitución 2222;México D.F.;05021;(5) 555-4729;;Grinder;1;249;11/9/2026\r\n"
+               ";Mataderos 2312;México D.F.;05023;(5) 555-3932;;Filters;3;4.20;11/12/2026\r\n"
+               "Frédérique Citeaux;24, place Kléber;Strasbourg;67000;88.60.15.31;fc@example.fr;Milk jug;1;18;11/20/2026\r\n");
+    file.close();
+    ImportWindow window(store, dialogs);
+    window.openFile(path);
+    window.show();
+    shootWindow(window, folder, QStringLiteral("import-preview"));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -262,6 +283,7 @@ int main(int argc, char* argv[])
     window.hide();
     tourEntryForms(window, outputFolder);
     tourStartWindows(window, settings, dialogs, programFolder.path(), outputFolder);
+    tourImport(store, dialogs, programFolder.path(), outputFolder);
     if (cutTexts > 0)
         QTextStream(stderr) << cutTexts << " texts cut short" << Qt::endl;
     return cutTexts > 0 ? 3 : 0;
