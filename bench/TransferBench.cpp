@@ -2,6 +2,7 @@
 
 #include "CustomerExport.h"
 #include "CustomerImport.h"
+#include "JetFile.h"
 #include "SampleDatabase.h"
 #include "SqliteCustomerStore.h"
 
@@ -79,6 +80,31 @@ void csvTransfer()
                                Benchmark::ratio(importMs, shellImportMs)));
 }
 
+// A real Jet 3 table into a new store, the reader child's starts included.
+void jetImport()
+{
+    const QString nwind = QStringLiteral(TALLYVANE_TESTDATA "/jet/nwind.mdb");
+    if (!QFile::exists(nwind)) {
+        Benchmark::report(QStringLiteral("import jet nwind Customers: skipped, no test file"));
+        return;
+    }
+    QTemporaryDir folder;
+    SqliteCustomerStore store(folder.filePath(QStringLiteral("target.mdb")));
+    store.open();
+    CustomerImport::Report report;
+    const double ms = timedMs([&] {
+        JetFile::Rows rows;
+        return JetFile(nwind).read(QStringLiteral("Customers"), -1, {}, &rows).ok()
+            && CustomerImport::importRows(store, CustomerImport::tableSource(rows.rows),
+                                          {CustomerFields::propose(rows.columns), {}, nullptr}, {}, &report)
+                   .ok();
+    });
+    Benchmark::report(QStringLiteral("import jet nwind Customers: %1 ms (%2 rows)")
+                          .arg(ms, 0, 'f', 1)
+                          .arg(report.imported));
+}
+
 } // namespace
 
 TALLYVANE_BENCHMARK("csv", csvTransfer);
+TALLYVANE_BENCHMARK("jet", jetImport);

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -30,4 +32,5 @@ public:
 
 private:
     sqlite3_stmt* m_statement = nullptr;
+    std::vector<QByteArray> m_texts; // what bindText handed over, by parameter
 };

@@ -1,5 +1,9 @@
 #include "CsvWriting.h"
 
+#include <QStringEncoder>
+
+#include <algorithm>
+
 namespace CsvWriting {
 
 namespace {
@@ -30,22 +34,50 @@ QString unguarded(const QString& value)
     return looksGuarded(value) ? value.mid(1) : value;
 }
 
+namespace {
+
+// Encoded straight onto the end of `out`: no text of its own per field.
+void appendUtf8(QByteArray& out, QStringView text)
+{
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    const qsizetype at = out.size();
+    out.resize(at + qsizetype(encoder.requiredSpace(text.size())));
+    const char* end = encoder.appendToBuffer(out.data() + at, text);
+    out.truncate(end - out.constData());
+}
+
+bool needsQuotes(QStringView value)
+{
+    return std::any_of(value.begin(), value.end(),
+                       [](QChar c) { return c == u',' || c == u'"' || c == u'\n' || c == u'\r'; });
+}
+
+void appendField(QByteArray& out, const QString& value)
+{
+    const bool guard = (!value.isEmpty() && startsFormula(value.at(0))) || looksGuarded(value);
+    const bool quoted = needsQuotes(value);
+    if (quoted)
+        out += '"';
+    if (guard)
+        out += '\'';
+    if (quoted)
+        appendUtf8(out, QString(value).replace(QLatin1Char('"'), QLatin1String("\"\"")));
+    else
+        appendUtf8(out, value);
+    if (quoted)
+        out += '"';
+}
+
+} // namespace
+
 QByteArray line(const QStringList& fields)
 {
     QByteArray out;
+    out.reserve(256);
     for (int index = 0; index < fields.size(); ++index) {
         if (index > 0)
             out += ',';
-        const QByteArray field = guarded(fields.at(index)).toUtf8();
-        const bool quoted = field.contains(',') || field.contains('"') || field.contains('\n')
-            || field.contains('\r');
-        if (!quoted) {
-            out += field;
-            continue;
-        }
-        out += '"';
-        out += QByteArray(field).replace('"', "\"\"");
-        out += '"';
+        appendField(out, fields.at(index));
     }
     out += "\r\n";
     return out;
