@@ -185,8 +185,13 @@ void FrmMain::startTimers()
 
 void FrmMain::RefreshList()
 {
+    rebuildList([this] { return m_customers.RefreshList(); });
+}
+
+void FrmMain::rebuildList(const std::function<Result()>& rebuild)
+{
     m_model->beginRebuild();
-    const Result rebuilt = m_customers.RefreshList();
+    const Result rebuilt = rebuild();
     m_model->endRebuild();
     if (!rebuilt.ok())
         reportFailure(rebuilt, QStringLiteral("Customer List"));

@@ -175,6 +175,8 @@ private:
     void showDetails();
     void showSelectionInList();
     void afterListChange();
+    // Runs `rebuild` with the list model told, then shows the outcome.
+    void rebuildList(const std::function<Result()>& rebuild);
     void deleteSelectedAfterConfirm();
     void keepSetting(const SettingKey& key, const QString& value);
     void saveSetting(const SettingKey& key, const QString& value);

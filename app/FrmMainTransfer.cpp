@@ -3,7 +3,6 @@
 #include "FrmMain.h"
 
 #include "CustomerExport.h"
-#include "CustomerListModel.h"
 #include "Dialogs.h"
 #include "ImportWindow.h"
 #include "MainPages.h"
@@ -26,14 +25,8 @@ void FrmMain::importCustomers()
 {
     if (!m_importWindow) {
         m_importWindow = new ImportWindow(m_store, m_dialogs, this);
-        connect(m_importWindow, &ImportWindow::imported, this, [this] {
-            m_model->beginRebuild();
-            const Result reloaded = m_customers.reload();
-            m_model->endRebuild();
-            if (!reloaded.ok())
-                reportFailure(reloaded, QStringLiteral("Customer List"));
-            afterListChange();
-        });
+        connect(m_importWindow, &ImportWindow::imported, this,
+                [this] { rebuildList([this] { return m_customers.reload(); }); });
     }
     // Modal to this window, without a nested event loop of its own.
     m_importWindow->open();

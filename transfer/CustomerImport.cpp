@@ -68,6 +68,38 @@ std::optional<QString> recordFrom(const QStringList& source, const CustomerField
     return std::nullopt;
 }
 
+namespace {
+
+// The first records of the text: `rows` of them, and the header if any.
+Result firstRecords(const QByteArray& utf8, char separator, int rows, QList<QStringList>* records)
+{
+    return CsvReading::read(utf8, separator, [&](const QStringList& fields, qint64) {
+        records->append(fields);
+        return records->size() <= rows;
+    });
+}
+
+// What the preview shows of those records; the mapping stays while the
+// columns stay those `shown` lists.
+CsvPreview previewOf(QList<QStringList> records, const CsvOptions& options, int rows, const QStringList& shown)
+{
+    CsvPreview found;
+    found.options = options;
+    if (options.header && !records.isEmpty()) {
+        found.columns = records.takeFirst();
+    } else {
+        const int width = records.isEmpty() ? 0 : int(records.first().size());
+        for (int column = 1; column <= width; ++column)
+            found.columns << QStringLiteral("Column %1").arg(column);
+    }
+    if (found.options.mapping.size() != CustomerRecord::FieldCount || shown != found.columns)
+        found.options.mapping = CustomerFields::propose(found.columns);
+    found.rows = records.mid(0, rows);
+    return found;
+}
+
+} // namespace
+
 Result previewCsv(const QByteArray& file, int rows, CsvPreview* preview)
 {
     const TextEncoding::Detected encoding = TextEncoding::detect(file);
@@ -78,15 +110,12 @@ Result previewCsv(const QByteArray& file, int rows, CsvPreview* preview)
     options.encoding = encoding.name;
     options.markLength = encoding.markLength;
     options.separator = CsvReading::detectSeparator(*text);
-    QList<QStringList> first;
-    const Result read = CsvReading::read(*text, options.separator, [&](const QStringList& fields, qint64) {
-        first.append(fields);
-        return false;
-    });
-    if (!read.ok())
+    QList<QStringList> records;
+    if (const Result read = firstRecords(*text, options.separator, rows, &records); !read.ok())
         return read;
-    options.header = !first.isEmpty() && CustomerFields::looksLikeHeader(first.first());
-    return previewCsv(file, options, rows, preview);
+    options.header = !records.isEmpty() && CustomerFields::looksLikeHeader(records.first());
+    *preview = previewOf(records, options, rows, {});
+    return Result::success();
 }
 
 Result previewCsv(const QByteArray& file, const CsvOptions& options, int rows, CsvPreview* preview)
@@ -94,26 +123,10 @@ Result previewCsv(const QByteArray& file, const CsvOptions& options, int rows, C
     const std::optional<QByteArray> text = TextEncoding::toUtf8(file, options.encoding, options.markLength);
     if (!text)
         return Result::failure(QStringLiteral("The file's encoding %1 cannot be read.").arg(options.encoding));
-    CsvPreview found;
-    found.options = options;
     QList<QStringList> records;
-    const Result read = CsvReading::read(*text, options.separator, [&](const QStringList& fields, qint64) {
-        records.append(fields);
-        return records.size() <= rows;
-    });
-    if (!read.ok())
+    if (const Result read = firstRecords(*text, options.separator, rows, &records); !read.ok())
         return read;
-    if (options.header && !records.isEmpty()) {
-        found.columns = records.takeFirst();
-    } else {
-        const int width = records.isEmpty() ? 0 : int(records.first().size());
-        for (int column = 1; column <= width; ++column)
-            found.columns << QStringLiteral("Column %1").arg(column);
-    }
-    if (found.options.mapping.size() != CustomerRecord::FieldCount || preview->columns != found.columns)
-        found.options.mapping = CustomerFields::propose(found.columns);
-    found.rows = records.mid(0, rows);
-    *preview = found;
+    *preview = previewOf(records, options, rows, preview->columns);
     return Result::success();
 }
 
