@@ -222,7 +222,8 @@ Result JetFile::read(const QString& table, qint64 limit, const Progress& progres
 {
     *rows = Rows();
     // tables() checks the file; what it was then tells whether it changed.
-    const QFileInfo before(m_path);
+    const QFileInfo file(m_path);
+    const std::pair before{file.size(), file.lastModified()};
     QList<Table> listed;
     Result result = tables(&listed);
     const auto entry = std::find_if(listed.begin(), listed.end(), [&](const Table& t) { return t.name == table; });
@@ -257,7 +258,7 @@ Result JetFile::read(const QString& table, qint64 limit, const Progress& progres
     if (!result.ok())
         return result;
     const QFileInfo after(m_path);
-    if (after.size() != before.size() || after.lastModified() != before.lastModified())
+    if (std::pair{after.size(), after.lastModified()} != before)
         return Result::failure(cannotRead(
             m_path, QStringLiteral("it changed while it was read. Close the program that uses it and try again.")));
     *rows = found;
