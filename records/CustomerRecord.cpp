@@ -1,5 +1,7 @@
 #include "CustomerRecord.h"
 
+#include "Utf8Text.h"
+
 QLatin1String CustomerRecord::columnName(Field field)
 {
     static const char* const names[FieldCount] = {
@@ -20,4 +22,12 @@ CustomerRecord CustomerRecord::fromList(const QStringList& values)
 QStringList CustomerRecord::toList() const
 {
     return QStringList(m_values.begin(), m_values.end());
+}
+
+CustomerRecord CustomerRecord::fromUtf8(const Utf8Texts& texts)
+{
+    CustomerRecord record;
+    for (int field = 0; field < FieldCount; ++field)
+        record.m_values[field] = textFromUtf8(texts[field].data(), texts[field].size());
+    return record;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QLatin1String>
 #include <QString>
 #include <QStringList>
@@ -33,6 +34,12 @@ public:
     // The sixteen texts in column order; missing ones are empty.
     static CustomerRecord fromList(const QStringList& values);
     QStringList toList() const;
+
+    // The sixteen texts as UTF-8 in column order, each read where it lies
+    // (a parser's buffer, a literal): a batch of a million rows is written
+    // without a QString made and encoded back per text.
+    using Utf8Texts = std::array<QByteArrayView, FieldCount>;
+    static CustomerRecord fromUtf8(const Utf8Texts& texts);
 
     const QString& value(Field field) const { return m_values[index(field)]; }
     void setValue(Field field, const QString& text) { m_values[index(field)] = text; }

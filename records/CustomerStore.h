@@ -51,7 +51,8 @@ public:
     // Appends one record of a batch or, given the row it replaces,
     // overwrites that row while it still holds what was read; a failure
     // ends the batch.
-    using BatchWriter = std::function<Result(const CustomerRecord& record, const StoredCustomer* replacing)>;
+    using BatchWriter =
+        std::function<Result(const CustomerRecord::Utf8Texts& texts, const StoredCustomer* replacing)>;
     // Writes a batch through the writer it is given; its failure (a
     // cancel, a bad source) gives the whole batch up.
     using BatchFill = std::function<Result(const BatchWriter&)>;

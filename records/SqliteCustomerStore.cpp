@@ -342,14 +342,14 @@ Result SqliteCustomerStore::appendAll(const BatchFill& fill, qint64* appended)
     // Each row must take the number after the last: past the largest one
     // the engine would put it anywhere.
     RowId last = lastRowId();
-    Result result = fill([&](const CustomerRecord& record, const StoredCustomer* replacing) {
+    Result result = fill([&](const CustomerRecord::Utf8Texts& texts, const StoredCustomer* replacing) {
         Result written = failedWrite;
         if (written.ok() && replacing) {
             written = checkUnchanged(*replacing, Write::Update);
             if (written.ok())
-                written = runWrite(m_update, replacing->row, &record);
+                written = runWrite(m_update, replacing->row, &texts);
         } else if (written.ok()) {
-            written = runWrite(m_batchInsert, NoRow, &record);
+            written = runWrite(m_batchInsert, NoRow, &texts);
             if (written.ok() && sqlite3_last_insert_rowid(m_db) != ++last)
                 written = tableFull();
             if (written.ok())
@@ -420,33 +420,34 @@ Result SqliteCustomerStore::checkUnchanged(const StoredCustomer& stored, Write w
                        "see what the database holds now.").arg(nothingDone));
 }
 
-// Binds the record's texts (if any) and then the row (if any) and runs one
-// write.
-Result SqliteCustomerStore::runWrite(SqliteStatement& statement, RowId row,
-                                     const CustomerRecord* record)
+Result SqliteCustomerStore::runWrite(SqliteStatement& statement, RowId row, const CustomerRecord* record)
+{
+    if (!record)
+        return runWrite(statement, row, static_cast<const CustomerRecord::Utf8Texts*>(nullptr));
+    std::array<QByteArray, CustomerRecord::FieldCount> encoded;
+    CustomerRecord::Utf8Texts texts;
+    for (CustomerRecord::Field field : CustomerRecord::AllFields) {
+        encoded[std::size_t(field)] = record->value(field).toUtf8();
+        texts[std::size_t(field)] = encoded[std::size_t(field)];
+    }
+    return runWrite(statement, row, &texts);
+}
+
+// Binds the texts (if any) and then the row (if any) and runs one write.
+Result SqliteCustomerStore::runWrite(SqliteStatement& statement, RowId row, const CustomerRecord::Utf8Texts* texts)
 {
     statement.fresh();
-    if (record) {
-        Result bound = bindRecord(statement, *record);
-        if (!bound.ok())
-            return bound;
+    for (int field = 0; texts && field < CustomerRecord::FieldCount; ++field) {
+        if (statement.bindText(field + 1, (*texts)[std::size_t(field)]) != SQLITE_OK)
+            return engineFailure(QStringLiteral("could not be saved"));
     }
     if (row != NoRow)
-        statement.bindRowId(record ? CustomerRecord::FieldCount + 1 : 1, row);
+        statement.bindRowId(texts ? CustomerRecord::FieldCount + 1 : 1, row);
 
     const int code = sqlite3_step(statement.handle());
     sqlite3_reset(statement.handle());
     if (code != SQLITE_DONE)
         return engineFailure(QStringLiteral("could not be saved"));
-    return Result::success();
-}
-
-Result SqliteCustomerStore::bindRecord(SqliteStatement& statement, const CustomerRecord& record)
-{
-    for (CustomerRecord::Field field : CustomerRecord::AllFields) {
-        if (statement.bindText(int(field) + 1, record.value(field)) != SQLITE_OK)
-            return engineFailure(QStringLiteral("could not be saved"));
-    }
     return Result::success();
 }
 

@@ -47,7 +47,7 @@ private:
     Result writeIfUnchanged(const StoredCustomer& stored, Write write, const CustomerRecord* record);
     Result checkUnchanged(const StoredCustomer& stored, Write write);
     Result runWrite(SqliteStatement& statement, RowId row, const CustomerRecord* record);
-    Result bindRecord(SqliteStatement& statement, const CustomerRecord& record);
+    Result runWrite(SqliteStatement& statement, RowId row, const CustomerRecord::Utf8Texts* texts);
     Result notOpen() const;
     Result tableFull() const;
     RowId lastRowId() const;

@@ -1,7 +1,5 @@
 #include "SqliteStatement.h"
 
-#include <QStringEncoder>
-
 #include "Utf8Text.h"
 
 #include <sqlite3.h>
@@ -30,18 +28,11 @@ sqlite3_stmt* SqliteStatement::fresh()
     return m_statement;
 }
 
-int SqliteStatement::bindText(int index, const QString& text)
+int SqliteStatement::bindText(int index, QByteArrayView utf8)
 {
-    // Written into a buffer kept per parameter and read in place, so a
-    // million rows take no allocation and no copy of their own per text.
-    if (index > int(m_texts.size()))
-        m_texts.resize(std::size_t(index));
-    QByteArray& utf8 = m_texts[std::size_t(index - 1)];
-    QStringEncoder encoder(QStringEncoder::Utf8);
-    utf8.resize(qsizetype(encoder.requiredSpace(text.size())) + 1);
-    const char* end = encoder.appendToBuffer(utf8.data(), text);
     // Never NULL: an empty text is stored as the empty text.
-    return sqlite3_bind_text(m_statement, index, utf8.constData(), int(end - utf8.constData()), SQLITE_STATIC);
+    const char* data = utf8.data() ? utf8.data() : "";
+    return sqlite3_bind_text(m_statement, index, data, int(utf8.size()), SQLITE_STATIC);
 }
 
 int SqliteStatement::bindRowId(int index, qint64 row)

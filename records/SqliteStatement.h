@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
-
-#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -26,11 +24,11 @@ public:
     sqlite3_stmt* fresh();
     sqlite3_stmt* handle() const { return m_statement; }
 
-    int bindText(int index, const QString& text);
+    // Binds UTF-8 read in place: the bytes must outlive the step.
+    int bindText(int index, QByteArrayView utf8);
     int bindRowId(int index, qint64 row);
     QString text(int column) const;
 
 private:
     sqlite3_stmt* m_statement = nullptr;
-    std::vector<QByteArray> m_texts; // what bindText handed over, by parameter
 };

@@ -11,7 +11,7 @@ namespace {
 // over lines whose line break lies inside quotes.
 struct Collector
 {
-    QStringList fields;
+    SourceRow fields;
     qint64 recordLine = 1;
     bool open = false;
     bool endedThisLine = false;
@@ -22,7 +22,7 @@ struct Collector
 void onField(void* data, size_t length, void* context)
 {
     auto* collector = static_cast<Collector*>(context);
-    collector->fields.append(QString::fromUtf8(static_cast<const char*>(data), qsizetype(length)));
+    collector->fields.append(QByteArrayView(static_cast<const char*>(data), qsizetype(length)));
 }
 
 void onRecordEnd(int, void* context)

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "Result.h"
+#include "SourceRow.h"
 
 #include <QByteArray>
-#include <QStringList>
 
 #include <functional>
 
@@ -14,7 +14,8 @@ class CsvReading
 {
 public:
     // One record and its first line (1-based); false stops the reading.
-    using RecordVisitor = std::function<bool(const QStringList& fields, qint64 line)>;
+    // The record is the reader's own, valid during the call.
+    using RecordVisitor = std::function<bool(const SourceRow& fields, qint64 line)>;
 
     // The separator the first lines use most consistently: comma,
     // semicolon or tab (comma when none stands out).

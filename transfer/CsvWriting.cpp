@@ -29,9 +29,12 @@ QString guarded(const QString& value)
     return value;
 }
 
-QString unguarded(const QString& value)
+QByteArrayView unguarded(QByteArrayView utf8)
 {
-    return looksGuarded(value) ? value.mid(1) : value;
+    // The guard and the characters it guards are all ASCII.
+    const bool guardedValue = utf8.size() > 1 && utf8.at(0) == '\''
+        && (startsFormula(QChar::fromLatin1(utf8.at(1))) || utf8.at(1) == '\'');
+    return guardedValue ? utf8.sliced(1) : utf8;
 }
 
 namespace {

@@ -13,8 +13,8 @@ namespace CsvWriting {
 // so does a value that already starts with an apostrophe before such a
 // character, which keeps the guard reversible.
 QString guarded(const QString& value);
-// The value as it was before guarded().
-QString unguarded(const QString& value);
+// The value as it was before guarded(), from its UTF-8.
+QByteArrayView unguarded(QByteArrayView utf8);
 
 // One record: the guarded fields, quoted where needed, and CR LF.
 QByteArray line(const QStringList& fields);

@@ -2,9 +2,9 @@
 
 #include "CsvReading.h"
 #include "CsvWriting.h"
-#include "NumberText.h"
 #include "TextEncoding.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace CustomerImport {
@@ -13,58 +13,78 @@ namespace {
 
 using Field = CustomerRecord::Field;
 
-std::optional<QString> code(const QString& text, const QStringList& first, const QStringList& second,
-                            const QString& firstCode, const QString& secondCode)
+bool isAscii(QByteArrayView utf8)
 {
-    const QString key = text.trimmed().toLower();
-    if (first.contains(key))
+    return std::all_of(utf8.begin(), utf8.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
+// The text without the spaces around it; non-ASCII spaces (a no-break
+// space, ...) go too, as QString::trimmed takes them.
+QByteArrayView trimmed(QByteArrayView utf8, QByteArray* decoded)
+{
+    if (isAscii(utf8))
+        return utf8.trimmed();
+    *decoded = QString::fromUtf8(utf8).trimmed().toUtf8();
+    return *decoded;
+}
+
+// Which of two codes the text spells, case aside.
+std::optional<QByteArrayView> code(QByteArrayView utf8, std::initializer_list<QByteArrayView> first,
+                                   std::initializer_list<QByteArrayView> second, QByteArrayView firstCode,
+                                   QByteArrayView secondCode)
+{
+    QByteArray decoded;
+    const QByteArrayView key = trimmed(utf8, &decoded);
+    const auto spells = [key](QByteArrayView word) { return key.compare(word, Qt::CaseInsensitive) == 0; };
+    if (std::any_of(first.begin(), first.end(), spells))
         return firstCode;
-    if (second.contains(key))
+    if (std::any_of(second.begin(), second.end(), spells))
         return secondCode;
     return std::nullopt;
 }
 
-bool isNumber(const QString& text)
+bool isNumber(QByteArrayView utf8)
 {
+    QByteArray decoded;
     bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
+    const double value = trimmed(utf8, &decoded).toDouble(&ok);
     return ok && std::isfinite(value);
+}
+
+bool isBlank(QByteArrayView utf8)
+{
+    QByteArray decoded;
+    return trimmed(utf8, &decoded).isEmpty();
 }
 
 } // namespace
 
-std::optional<QString> recordFrom(const QStringList& source, const CustomerFields::Mapping& mapping,
-                                  CustomerRecord* record)
+std::optional<QString> recordFrom(const SourceRow& source, const CustomerFields::Mapping& mapping,
+                                  CustomerRecord::Utf8Texts* texts)
 {
-    CustomerRecord built;
+    CustomerRecord::Utf8Texts built;
     for (int field = 0; field < CustomerRecord::FieldCount; ++field) {
         const int column = mapping.value(field, -1);
         if (column >= 0 && column < source.size())
-            built.setValue(Field(field), CsvWriting::unguarded(source.at(column)));
+            built[field] = CsvWriting::unguarded(source.at(column));
     }
-    if (built.value(Field::Name).trimmed().isEmpty())
+    const auto text = [&built](Field field) -> QByteArrayView& { return built[std::size_t(field)]; };
+    if (isBlank(text(Field::Name)))
         return QStringLiteral("The customer has no name.");
     for (Field field : {Field::Quantity, Field::Price}) {
-        const QString& number = built.value(field);
-        if (number.trimmed().isEmpty())
-            built.setValue(field, QStringLiteral("0"));
-        else if (!isNumber(number))
-            return QStringLiteral("\"%1\" is not a number.").arg(number);
+        if (isBlank(text(field)))
+            text(field) = "0";
+        else if (!isNumber(text(field)))
+            return QStringLiteral("\"%1\" is not a number.").arg(QString::fromUtf8(text(field)));
     }
-    // Built once: a million rows would otherwise build them a million times.
-    static const QStringList paidWords{"", "0", "yes", "true", "paid"};
-    static const QStringList pendingWords{"1", "no", "false", "pending"};
-    static const QStringList maleWords{"m", "male", "man"};
-    static const QStringList femaleWords{"f", "female", "woman"};
-    const std::optional<QString> paid =
-        code(built.value(Field::Paid), paidWords, pendingWords, QStringLiteral("0"), QStringLiteral("1"));
+    const std::optional<QByteArrayView> paid =
+        code(text(Field::Paid), {"", "0", "yes", "true", "paid"}, {"1", "no", "false", "pending"}, "0", "1");
     if (!paid)
-        return QStringLiteral("\"%1\" says neither paid nor pending.").arg(built.value(Field::Paid));
-    built.setValue(Field::Paid, *paid);
-    const std::optional<QString> sex =
-        code(built.value(Field::Sex), maleWords, femaleWords, QStringLiteral("m"), QStringLiteral("f"));
-    built.setValue(Field::Sex, sex.value_or(QString()));
-    *record = std::move(built);
+        return QStringLiteral("\"%1\" says neither paid nor pending.").arg(QString::fromUtf8(text(Field::Paid)));
+    text(Field::Paid) = *paid;
+    text(Field::Sex) =
+        code(text(Field::Sex), {"m", "male", "man"}, {"f", "female", "woman"}, "m", "f").value_or(QByteArrayView(""));
+    *texts = built;
     return std::nullopt;
 }
 
@@ -73,8 +93,8 @@ namespace {
 // The first records of the text: `rows` of them, and the header if any.
 Result firstRecords(const QByteArray& utf8, char separator, int rows, QList<QStringList>* records)
 {
-    return CsvReading::read(utf8, separator, [&](const QStringList& fields, qint64) {
-        records->append(fields);
+    return CsvReading::read(utf8, separator, [&](const SourceRow& fields, qint64) {
+        records->append(fields.toStrings());
         return records->size() <= rows;
     });
 }
@@ -136,7 +156,7 @@ Source tableSource(const QList<QStringList>& rows)
     source.total = rows.size();
     source.visit = [rows](const Source::RowVisitor& visit) {
         for (qsizetype row = 0; row < rows.size(); ++row)
-            if (!visit(rows.at(row), row + 1))
+            if (!visit(SourceRow(rows.at(row)), row + 1))
                 break;
         return Result::success();
     };
@@ -155,7 +175,7 @@ Source csvSource(const QByteArray& file, const CsvOptions& options, Result* deco
     const bool header = options.header;
     const char separator = options.separator;
     source.visit = [utf8 = *text, header, separator](const Source::RowVisitor& visit) {
-        return CsvReading::read(utf8, separator, [&](const QStringList& fields, qint64 line) {
+        return CsvReading::read(utf8, separator, [&](const SourceRow& fields, qint64 line) {
             return (line == 1 && header) || visit(fields, line);
         });
     };
@@ -168,9 +188,9 @@ Result countDuplicates(const Source& source, const Plan& plan, qint64* count)
     if (!plan.stored || plan.stored->isEmpty())
         return Result::success();
     qint64 found = 0;
-    const Result read = source.visit([&](const QStringList& fields, qint64) {
-        CustomerRecord record;
-        if (!recordFrom(fields, plan.mapping, &record) && plan.stored->match(record))
+    const Result read = source.visit([&](const SourceRow& fields, qint64) {
+        CustomerRecord::Utf8Texts texts;
+        if (!recordFrom(fields, plan.mapping, &texts) && plan.stored->match(CustomerRecord::fromUtf8(texts)))
             ++found;
         return true;
     });
@@ -189,18 +209,18 @@ Result importRows(CustomerStore& store, const Source& source, const Plan& plan, 
     const Result stored = store.appendAll([&](const CustomerStore::BatchWriter& write) {
         Result outcome = Result::success();
         bool cancelled = false;
-        const Result read = source.visit([&](const QStringList& fields, qint64 line) {
-            CustomerRecord record;
-            if (const std::optional<QString> reason = recordFrom(fields, plan.mapping, &record)) {
+        const Result read = source.visit([&](const SourceRow& fields, qint64 line) {
+            CustomerRecord::Utf8Texts texts;
+            if (const std::optional<QString> reason = recordFrom(fields, plan.mapping, &texts)) {
                 counted.refused.append({line, *reason});
             } else if (const std::optional<StoredCustomer> same =
-                           matching ? plan.stored->match(record) : std::nullopt;
+                           matching ? plan.stored->match(CustomerRecord::fromUtf8(texts)) : std::nullopt;
                        !same) {
-                outcome = write(record, nullptr);
+                outcome = write(texts, nullptr);
             } else if (plan.duplicates == Duplicates::Skip) {
                 ++counted.skipped;
             } else {
-                outcome = write(record, &*same);
+                outcome = write(texts, &*same);
                 counted.replaced += outcome.ok() ? 1 : 0;
             }
             cancelled = progress && !progress(line, source.total);

@@ -3,6 +3,7 @@
 #include "CustomerFields.h"
 #include "CustomerStore.h"
 #include "Result.h"
+#include "SourceRow.h"
 #include "StoredCustomers.h"
 
 #include <QByteArray>
@@ -37,7 +38,7 @@ enum class Duplicates { KeepBoth, Skip, Replace };
 // physical line of a text file, the row number of a table).
 struct Source
 {
-    using RowVisitor = std::function<bool(const QStringList& fields, qint64 line)>;
+    using RowVisitor = std::function<bool(const SourceRow& fields, qint64 line)>;
     std::function<Result(const RowVisitor&)> visit;
     qint64 total = 0; // the last line, for progress
     QList<Refused> refusedBefore; // rows the file's own reader gave up
@@ -69,8 +70,9 @@ Result importRows(CustomerStore& store, const Source& source, const Plan& plan, 
 // The record a source row gives, or the reason it is refused. Paid and
 // Sex are taken in their usual spellings ("yes", "Male", ...) and stored
 // as the program's codes.
-std::optional<QString> recordFrom(const QStringList& source, const CustomerFields::Mapping& mapping,
-                                  CustomerRecord* record);
+// The texts point into `source` or at constants.
+std::optional<QString> recordFrom(const SourceRow& source, const CustomerFields::Mapping& mapping,
+                                  CustomerRecord::Utf8Texts* texts);
 
 struct CsvOptions
 {

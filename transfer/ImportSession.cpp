@@ -173,7 +173,11 @@ QList<ImportSession::PreviewRow> ImportSession::preview() const
     for (qsizetype row = 0; row < rows.size() && row < PreviewRows; ++row) {
         PreviewRow entry;
         entry.line = firstLine + row;
-        entry.refusal = CustomerImport::recordFrom(rows.at(row), m_mapping, &entry.record).value_or(QString());
+        const SourceRow fields(rows.at(row));
+        CustomerRecord::Utf8Texts texts;
+        entry.refusal = CustomerImport::recordFrom(fields, m_mapping, &texts).value_or(QString());
+        if (entry.refusal.isEmpty())
+            entry.record = CustomerRecord::fromUtf8(texts);
         shown.append(entry);
     }
     return shown;

@@ -65,8 +65,9 @@ Detected detect(const QByteArray& bytes)
 std::optional<QByteArray> toUtf8(const QByteArray& bytes, const QString& name, qsizetype markLength)
 {
     const QByteArrayView text = QByteArrayView(bytes).sliced(std::min(markLength, bytes.size()));
+    // Without a mark the file is shared as it is: no copy of a large file.
     if (name.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0)
-        return text.toByteArray();
+        return markLength == 0 ? bytes : text.toByteArray();
     QStringDecoder decoder(name.toLatin1().constData(), QStringDecoder::Flag::Stateless);
     if (!decoder.isValid())
         return std::nullopt;

@@ -33,7 +33,10 @@ const QByteArray kFile = "Name;Phone;Zip;State;Quantity Purchased;Item Price;Pai
                          "Ann Lee;0113 496 0000;LS1 1AA;West Yorkshire;2;9.5;yes;Female\r\n"
                          ";no name;;;1;1;;\r\n"
                          "\"Bob\r\nMarsh\";555;;;x;1;;m\r\n"
-                         "Cid Ortiz;;;;;;pending;\r\n";
+                         "Cid Ortiz;;;;;;pending;\r\n"
+                         // No-break spaces are spaces: around a name, a number, a word.
+                         "\xC2\xA0;;;;1;1;;\r\n"
+                         "D\xC3\xA9" "a Ng;;;;\xC2\xA0" "3;;\xC2\xA0YES;\r\n";
 
 CustomerImport::CsvOptions optionsFor(const QByteArray& file)
 {
@@ -69,13 +72,14 @@ void TestCustomerImport::importsAndReportsRefusedLines()
     QCOMPARE(preview.rows.size(), 2);
     CustomerImport::Report report;
     QVERIFY(CustomerImport::importCsv(*m_store, kFile, preview.options, {}, &report).ok());
-    QCOMPARE(report.imported, 2);
-    QCOMPARE(report.refused.size(), 2);
+    QCOMPARE(report.imported, 3);
+    QCOMPARE(report.refused.size(), 3);
     QCOMPARE(report.refused[0].line, 3);
     QCOMPARE(report.refused[0].reason, QStringLiteral("The customer has no name."));
     // The record that spans two lines is named by its first.
     QCOMPARE(report.refused[1].line, 4);
-    QCOMPARE(storedNames(), (QStringList{"Stored", "Ann Lee", "Cid Ortiz"}));
+    QCOMPARE(report.refused[2].line, 7);
+    QCOMPARE(storedNames(), (QStringList{"Stored", "Ann Lee", "Cid Ortiz", "D\u00e9a Ng"}));
     CustomerRecord ann;
     QVERIFY(m_store->read(2, &ann).ok());
     using Field = CustomerRecord::Field;
@@ -85,6 +89,10 @@ void TestCustomerImport::importsAndReportsRefusedLines()
     QCOMPARE(ann.value(Field::Email), QStringLiteral("West Yorkshire"));
     QCOMPARE(ann.value(Field::Paid), QStringLiteral("0"));
     QCOMPARE(ann.value(Field::Sex), QStringLiteral("f"));
+    CustomerRecord dea;
+    QVERIFY(m_store->read(4, &dea).ok());
+    QCOMPARE(dea.value(Field::Quantity), QStringLiteral("\u00a0" "3"));
+    QCOMPARE(dea.value(Field::Paid), QStringLiteral("0"));
 }
 
 void TestCustomerImport::exportedCustomersComeBackUnchanged()
@@ -154,14 +162,15 @@ void TestCustomerImport::duplicatesAsChosen_data()
     QTest::addColumn<QString>("annCity");
     QTest::addColumn<bool>("changedMeanwhile");
     using D = CustomerImport::Duplicates;
-    QTest::newRow("keep both") << int(D::KeepBoth) << QStringList{"Stored", "ann lee", "Ann Lee", "Cid Ortiz"}
+    QTest::newRow("keep both") << int(D::KeepBoth) << QStringList{"Stored", "ann lee", "Ann Lee", "Cid Ortiz", "D\u00e9a Ng"}
                                << "York" << false;
-    QTest::newRow("skip") << int(D::Skip) << QStringList{"Stored", "ann lee", "Cid Ortiz"} << "York" << false;
-    QTest::newRow("replace") << int(D::Replace) << QStringList{"Stored", "Ann Lee", "Cid Ortiz"} << "" << false;
+    QTest::newRow("skip") << int(D::Skip) << QStringList{"Stored", "ann lee", "Cid Ortiz", "D\u00e9a Ng"} << "York" << false;
+    QTest::newRow("replace") << int(D::Replace) << QStringList{"Stored", "Ann Lee", "Cid Ortiz", "D\u00e9a Ng"} << "" << false;
     // A stored customer whose telephone changed after the duplicates were
     // counted is matched as it is now.
     QTest::newRow("replace, telephone changed since")
-        << int(D::Replace) << QStringList{"Stored", "ann lee", "Ann Lee", "Cid Ortiz"} << "York" << true;
+        << int(D::Replace) << QStringList{"Stored", "ann lee", "Ann Lee", "Cid Ortiz", "D\u00e9a Ng"} << "York"
+        << true;
 }
 
 void TestCustomerImport::duplicatesAsChosen()
