@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChangeHistory.h"
 #include "CustomerRecord.h"
 #include "Result.h"
 
@@ -8,11 +9,9 @@
 #include <functional>
 #include <optional>
 
-// The identity of a stored customer row; positions change when rows before
-// it are deleted, the identity does not. Another writer can hand a freed
-// identity to a new customer, so a write never trusts it alone.
-using RowId = qint64;
-constexpr RowId NoRow = -1;
+// RowId, the identity of a stored customer row: positions change when rows
+// before it are deleted, the identity does not. Another writer can hand a
+// freed identity to a new customer, so a write never trusts it alone.
 
 // A row as it was read: its identity and the sixteen texts it held then.
 // A write through it goes through only while the row still holds exactly
@@ -80,14 +79,26 @@ public:
     virtual Result append(const CustomerRecord& record, RowId* row = nullptr) = 0;
     // Runs `fill` in one transaction and stores what it writes: all of
     // it, or nothing when a write or `fill` itself fails. `appended`
-    // counts the new rows.
-    virtual Result appendAll(const BatchFill& fill, qint64* appended = nullptr) = 0;
+    // counts the new rows; the history names `from` as their source.
+    virtual Result appendAll(const BatchFill& fill, qint64* appended = nullptr, const QString& from = {}) = 0;
     // Overwrites all sixteen texts of the row; an error, writing nothing,
     // when the row no longer holds what was read.
     virtual Result update(const StoredCustomer& stored, const CustomerRecord& record) = 0;
     // Removes the row; an error, removing nothing, when the row no longer
     // holds what was read.
     virtual Result remove(const StoredCustomer& stored) = 0;
+
+    // The safety net. Every write above also goes into the history, in its
+    // own transaction, and a removed customer is kept to be brought back.
+    virtual void setActor(const ChangeActor& actor) = 0;
+    virtual Result history(const HistoryFilter& filter, QList<HistoryEntry>* entries) = 0;
+    // Newest first.
+    virtual Result deletedCustomers(QList<DeletedCustomer>* deleted) = 0;
+    // Puts a kept customer back where it stood, or at the end when another
+    // customer stands there now; it is no longer kept as deleted.
+    virtual Result bringBack(qint64 deletedId, RowId* row = nullptr) = 0;
+    // A change of the whole database (a restore) written into the history.
+    virtual Result noteChange(ChangeKind kind, const QString& note) = 0;
 
     // A mark that moves whenever the table may have changed other than
     // through this store's own writes (another program, or the store

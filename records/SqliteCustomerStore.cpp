@@ -14,6 +14,14 @@ namespace {
 
 constexpr int kBusyTimeoutMs = 2000;
 
+QString importNote(qint64 imported, qint64 replaced, const QString& from)
+{
+    QString note = QStringLiteral("%1 customers imported").arg(imported);
+    if (replaced > 0)
+        note += QStringLiteral(", %1 replaced").arg(replaced);
+    return from.isEmpty() ? note : note + QStringLiteral(" from %1").arg(from);
+}
+
 // The sixteen quoted column names, each followed by `suffix`, comma separated.
 QByteArray columnList(const char* suffix = "")
 {
@@ -132,6 +140,7 @@ Result SqliteCustomerStore::open()
         result = prepareStatements();
     if (!result.ok())
         close();
+    m_changes.attach(m_db);
     return result;
 }
 
@@ -301,13 +310,16 @@ int SqliteCustomerStore::readRow(RowId row, CustomerRecord* record)
 
 Result SqliteCustomerStore::append(const CustomerRecord& record, RowId* row)
 {
-    if (!isOpen())
-        return notOpen();
-    Result result = runWrite(m_insert, NoRow, &record);
-    if (result.ok() && sqlite3_changes(m_db) == 0)
-        return tableFull();
+    RowId added = NoRow;
+    const Result result = inTransaction([&] {
+        Result written = runWrite(m_insert, NoRow, &record);
+        if (written.ok() && sqlite3_changes(m_db) == 0)
+            return tableFull();
+        added = sqlite3_last_insert_rowid(m_db);
+        return written.ok() ? m_changes.write(ChangeKind::Add, added, nullptr, &record) : written;
+    });
     if (result.ok() && row)
-        *row = sqlite3_last_insert_rowid(m_db);
+        *row = added;
     return result;
 }
 
@@ -329,47 +341,71 @@ Result SqliteCustomerStore::tableFull() const
             .arg(QDir::toNativeSeparators(m_path)));
 }
 
-Result SqliteCustomerStore::appendAll(const BatchFill& fill, qint64* appended)
+Result SqliteCustomerStore::appendAll(const BatchFill& fill, qint64* appended, const QString& from)
 {
     if (appended)
         *appended = 0;
+    qint64 count = 0;
+    qint64 replaced = 0;
+    const Result result = inTransaction([&] {
+        Result failedWrite = Result::success();
+        // Each row must take the number after the last: past the largest one
+        // the engine would put it anywhere.
+        RowId last = lastRowId();
+        Result filled = fill([&](const CustomerRecord::Utf8Texts& texts, const StoredCustomer* replacing) {
+            Result written = failedWrite;
+            if (written.ok() && replacing)
+                written = replaceInBatch(*replacing, texts);
+            else if (written.ok())
+                written = runWrite(m_batchInsert, NoRow, &texts);
+            if (written.ok() && !replacing && sqlite3_last_insert_rowid(m_db) != ++last)
+                written = tableFull();
+            if (written.ok())
+                ++(replacing ? replaced : count);
+            if (!written.ok())
+                failedWrite = written;
+            return written;
+        });
+        // A failed write fails the batch even when `fill` went on.
+        if (filled.ok())
+            filled = failedWrite;
+        if (filled.ok() && count + replaced > 0)
+            filled = m_changes.write(ChangeKind::Import, NoRow, nullptr, nullptr, importNote(count, replaced, from));
+        return filled;
+    });
+    if (result.ok() && appended)
+        *appended = count;
+    return result;
+}
+
+Result SqliteCustomerStore::replaceInBatch(const StoredCustomer& replacing, const CustomerRecord::Utf8Texts& texts)
+{
+    Result written = checkUnchanged(replacing, Write::Update);
+    if (written.ok())
+        written = runWrite(m_update, replacing.row, &texts);
+    if (!written.ok())
+        return written;
+    const CustomerRecord after = CustomerRecord::fromUtf8(texts);
+    return m_changes.write(ChangeKind::Edit, replacing.row, &replacing.record, &after);
+}
+
+// Runs `work` in one transaction that holds the write lock from the start;
+// the change log gets its tables in the same transaction.
+Result SqliteCustomerStore::inTransaction(const std::function<Result()>& work)
+{
     if (!isOpen())
         return notOpen();
     if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
         return engineFailure(QStringLiteral("could not be saved"));
-    qint64 count = 0;
-    Result failedWrite = Result::success();
-    // Each row must take the number after the last: past the largest one
-    // the engine would put it anywhere.
-    RowId last = lastRowId();
-    Result result = fill([&](const CustomerRecord::Utf8Texts& texts, const StoredCustomer* replacing) {
-        Result written = failedWrite;
-        if (written.ok() && replacing) {
-            written = checkUnchanged(*replacing, Write::Update);
-            if (written.ok())
-                written = runWrite(m_update, replacing->row, &texts);
-        } else if (written.ok()) {
-            written = runWrite(m_batchInsert, NoRow, &texts);
-            if (written.ok() && sqlite3_last_insert_rowid(m_db) != ++last)
-                written = tableFull();
-            if (written.ok())
-                ++count;
-        }
-        if (!written.ok())
-            failedWrite = written;
-        return written;
-    });
-    // A failed write fails the batch even when `fill` went on.
+    Result result = m_changes.prepareWrite();
     if (result.ok())
-        result = failedWrite;
+        result = work();
     if (result.ok() && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
         result = engineFailure(QStringLiteral("could not be saved"));
     if (!result.ok()) {
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
-        return result;
+        m_changes.rolledBack();
     }
-    if (appended)
-        *appended = count;
     return result;
 }
 
@@ -388,18 +424,16 @@ Result SqliteCustomerStore::remove(const StoredCustomer& stored)
 Result SqliteCustomerStore::writeIfUnchanged(const StoredCustomer& stored, Write write,
                                              const CustomerRecord* record)
 {
-    if (!isOpen())
-        return notOpen();
-    if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
-        return engineFailure(QStringLiteral("could not be saved"));
-    Result result = checkUnchanged(stored, write);
-    if (result.ok())
-        result = runWrite(write == Write::Update ? m_update : m_delete, stored.row, record);
-    if (result.ok() && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
-        result = engineFailure(QStringLiteral("could not be saved"));
-    if (!result.ok())
-        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
-    return result;
+    return inTransaction([&] {
+        Result result = checkUnchanged(stored, write);
+        if (result.ok())
+            result = runWrite(write == Write::Update ? m_update : m_delete, stored.row, record);
+        if (result.ok() && write == Write::Update)
+            return m_changes.write(ChangeKind::Edit, stored.row, &stored.record, record);
+        if (result.ok())
+            result = m_changes.keepDeleted(stored.row, stored.record);
+        return result.ok() ? m_changes.write(ChangeKind::Delete, stored.row, &stored.record, nullptr) : result;
+    });
 }
 
 // Another copy of the program may have removed the row, changed it, or

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CustomerStore.h"
+#include "SqliteChangeLog.h"
 #include "SqliteStatement.h"
 
 struct sqlite3;
@@ -31,10 +32,18 @@ public:
     Result read(RowId row, CustomerRecord* record) override;
     Result scanRecords(const RecordVisitor& visit) override;
     Result append(const CustomerRecord& record, RowId* row = nullptr) override;
-    Result appendAll(const BatchFill& fill, qint64* appended = nullptr) override;
+    Result appendAll(const BatchFill& fill, qint64* appended = nullptr, const QString& from = {}) override;
     Result update(const StoredCustomer& stored, const CustomerRecord& record) override;
     Result remove(const StoredCustomer& stored) override;
+    void setActor(const ChangeActor& actor) override { m_changes.setActor(actor); }
+    Result history(const HistoryFilter& filter, QList<HistoryEntry>* entries) override;
+    Result deletedCustomers(QList<DeletedCustomer>* deleted) override;
+    Result bringBack(qint64 deletedId, RowId* row = nullptr) override;
+    Result noteChange(ChangeKind kind, const QString& note) override;
     std::optional<qint64> outsideChangeMark() override;
+
+    // For tests of what the history keeps and forgets.
+    void setClock(SqliteChangeLog::Clock clock) { m_changes = SqliteChangeLog(std::move(clock)); }
 
 private:
     enum class Write { Update, Remove };
@@ -44,6 +53,9 @@ private:
     Result createTable();
     Result prepareStatements();
     int readRow(RowId row, CustomerRecord* record);
+    Result inTransaction(const std::function<Result()>& work);
+    Result replaceInBatch(const StoredCustomer& replacing, const CustomerRecord::Utf8Texts& texts);
+    Result putBack(const DeletedCustomer& deleted, RowId* row);
     Result writeIfUnchanged(const StoredCustomer& stored, Write write, const CustomerRecord* record);
     Result checkUnchanged(const StoredCustomer& stored, Write write);
     Result runWrite(SqliteStatement& statement, RowId row, const CustomerRecord* record);
@@ -65,5 +77,6 @@ private:
     SqliteStatement m_delete;
     SqliteStatement m_count;
     SqliteStatement m_dataVersion;
+    SqliteChangeLog m_changes;
     qint64 m_openings = 0; // each opening is a new connection with marks of its own
 };

@@ -54,11 +54,11 @@ Result FailingCustomerStore::append(const CustomerRecord& record, RowId* row)
     return m_store.append(record, row);
 }
 
-Result FailingCustomerStore::appendAll(const BatchFill& fill, qint64* appended)
+Result FailingCustomerStore::appendAll(const BatchFill& fill, qint64* appended, const QString& from)
 {
     if (fails(Operation::Append))
         return Result::failure(failureMessage(Operation::Append));
-    return m_store.appendAll(fill, appended);
+    return m_store.appendAll(fill, appended, from);
 }
 
 Result FailingCustomerStore::update(const StoredCustomer& stored, const CustomerRecord& record)

@@ -27,9 +27,17 @@ public:
     Result scanRecords(const RecordVisitor& visit) override;
     Result read(RowId row, CustomerRecord* record) override;
     Result append(const CustomerRecord& record, RowId* row = nullptr) override;
-    Result appendAll(const BatchFill& fill, qint64* appended = nullptr) override;
+    Result appendAll(const BatchFill& fill, qint64* appended = nullptr, const QString& from = {}) override;
     Result update(const StoredCustomer& stored, const CustomerRecord& record) override;
     Result remove(const StoredCustomer& stored) override;
+    void setActor(const ChangeActor& actor) override { m_store.setActor(actor); }
+    Result history(const HistoryFilter& filter, QList<HistoryEntry>* entries) override
+    {
+        return m_store.history(filter, entries);
+    }
+    Result deletedCustomers(QList<DeletedCustomer>* deleted) override { return m_store.deletedCustomers(deleted); }
+    Result bringBack(qint64 deletedId, RowId* row = nullptr) override { return m_store.bringBack(deletedId, row); }
+    Result noteChange(ChangeKind kind, const QString& note) override { return m_store.noteChange(kind, note); }
 
 private:
     bool fails(Operation operation) const { return m_failing.count(operation) > 0; }
