@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -252,7 +253,10 @@ bool ImportWindow::runImport()
     CustomerImport::Report report;
     if (result.ok() && duplicates) {
         m_status->setText(QStringLiteral("Importing..."));
-        result = CustomerImport::importRows(m_store, source, {m_session.mapping(), *duplicates, &stored}, progress,
+        result = CustomerImport::importRows(m_store, source,
+                                            {m_session.mapping(), *duplicates, &stored,
+                                             QFileInfo(m_session.path()).fileName()},
+                                            progress,
                                             &report);
     }
     setBusy(false);
@@ -273,7 +277,7 @@ std::optional<CustomerImport::Duplicates> ImportWindow::askDuplicates(const Cust
                                                                       const StoredCustomers& stored)
 {
     qint64 count = 0;
-    const CustomerImport::Plan plan{m_session.mapping(), CustomerImport::Duplicates::KeepBoth, &stored};
+    const CustomerImport::Plan plan{m_session.mapping(), CustomerImport::Duplicates::KeepBoth, &stored, {}};
     if (!CustomerImport::countDuplicates(source, plan, &count).ok() || count == 0)
         return CustomerImport::Duplicates::KeepBoth;
     const QString text = count == 1

@@ -96,7 +96,7 @@ void jetImport()
         JetFile::Rows rows;
         return JetFile(nwind).read(QStringLiteral("Customers"), -1, {}, &rows).ok()
             && CustomerImport::importRows(store, CustomerImport::tableSource(rows.rows),
-                                          {CustomerFields::propose(rows.columns), {}, nullptr}, {}, &report)
+                                          {CustomerFields::propose(rows.columns), {}, nullptr, {}}, {}, &report)
                    .ok();
     });
     Benchmark::report(QStringLiteral("import jet nwind Customers: %1 ms (%2 rows)")

@@ -187,6 +187,7 @@ Result CustomerList::EditUser(const StoredCustomer& row, const CustomerRecord& r
     } else {
         m_matchedMark.reset();
     }
+    m_undo.append({false, row.row, row.record, record});
     // A second save of the same form then compares with what it wrote.
     if (row.row == m_selectedRow.row)
         m_selectedRow.record = record;
@@ -247,6 +248,7 @@ Result CustomerList::deleteSelected()
     const Result removed = m_store.remove(m_selectedRow);
     if (!removed.ok())
         return removed;
+    m_undo.append({true, m_selectedRow.row, m_selectedRow.record, CustomerRecord()});
     if (matched) {
         removeRow(m_selected);
         sumTotals();
@@ -256,6 +258,34 @@ Result CustomerList::deleteSelected()
     const Result rebuilt = RefreshList();
     clearDetails();
     return rebuilt;
+}
+
+Result CustomerList::undoLast(RowId* row)
+{
+    if (m_undo.isEmpty())
+        return Result::failure(QStringLiteral("There is nothing to undo."));
+    const UndoStep step = m_undo.takeLast();
+    RowId at = step.row;
+    const Result undone = step.deleted ? bringBack(step, &at) : m_store.update({step.row, step.after}, step.before);
+    if (!undone.ok())
+        return Result::failure(QStringLiteral("The last %1 could not be undone. %2")
+                                   .arg(step.deleted ? QStringLiteral("delete") : QStringLiteral("edit"),
+                                        undone.message()));
+    if (row)
+        *row = at;
+    // Written past the list, which reads the table again.
+    return readTableWhole();
+}
+
+Result CustomerList::bringBack(const UndoStep& step, RowId* row)
+{
+    QList<DeletedCustomer> deleted;
+    if (const Result read = m_store.deletedCustomers(&deleted); !read.ok())
+        return read;
+    for (const DeletedCustomer& kept : deleted)
+        if (kept.row == step.row && kept.record == step.before)
+            return m_store.bringBack(kept.id, row);
+    return Result::failure(QStringLiteral("The deleted customer is no longer kept, so it cannot be brought back."));
 }
 
 void CustomerList::clearDetails()

@@ -63,6 +63,13 @@ public:
     // element to "."; with nothing selected it does nothing.
     Result deleteSelected();
 
+    // Undoes the last delete or edit of this session not undone yet: the
+    // deleted customer comes back, the edited one gets its texts back while
+    // it still holds what the edit wrote (else nothing is written). The
+    // list is read again; `row` tells where the customer stands.
+    Result undoLast(RowId* row = nullptr);
+    bool canUndo() const { return !m_undo.isEmpty(); }
+
     QStringView nameAt(int position) const { return m_names.at(position); }
     // A copy of every name, for small lists.
     QStringList names() const { return m_names.toList(); }
@@ -93,7 +100,17 @@ private:
         double amount = 0; // quantity times price, rounded half to even
     };
 
+    // One delete or edit, as undoLast() takes it back.
+    struct UndoStep
+    {
+        bool deleted = false;
+        RowId row = NoRow;
+        CustomerRecord before;
+        CustomerRecord after;
+    };
+
     Result readTableWhole();
+    Result bringBack(const UndoStep& step, RowId* row);
     bool tableChangedElsewhere();
     void appendRow(RowId row, QStringView name, double quantity, double price, CustomerSummary::Sex sex);
     void setRow(int position, const CustomerRecord& record);
@@ -125,4 +142,5 @@ private:
     QString m_paid = QStringLiteral("0");
     QString m_sex = QStringLiteral("0");
     int m_nextSearchStart = 0;
+    QList<UndoStep> m_undo;
 };

@@ -229,7 +229,7 @@ Result importRows(CustomerStore& store, const Source& source, const Plan& plan, 
         if (cancelled)
             return Result::failure(QStringLiteral("The import was cancelled: nothing has been imported."));
         return read.ok() ? outcome : read;
-    }, &counted.imported);
+    }, &counted.imported, plan.from);
     if (stored.ok())
         *report = counted;
     return stored;
@@ -243,7 +243,7 @@ Result importCsv(CustomerStore& store, const QByteArray& file, const CsvOptions&
     const Source source = csvSource(file, options, &decoded);
     if (!decoded.ok())
         return decoded;
-    return importRows(store, source, {options.mapping, Duplicates::KeepBoth, nullptr}, progress, report);
+    return importRows(store, source, {options.mapping, Duplicates::KeepBoth, nullptr, {}}, progress, report);
 }
 
 } // namespace CustomerImport

@@ -56,6 +56,8 @@ struct Plan
     // The stored customers the duplicates are matched against; none: no
     // customer counts as a duplicate.
     const StoredCustomers* stored = nullptr;
+    // What the history names as the customers' source (the file's name).
+    QString from;
 };
 
 // How many of the source's customers match a stored one.

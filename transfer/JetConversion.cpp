@@ -30,12 +30,13 @@ std::optional<QString> ownTable(const QList<JetFile::Table>& tables)
 
 namespace {
 
-Result writeNewDatabase(const JetFile::Rows& rows, const QString& path, CustomerImport::Report* report)
+Result writeNewDatabase(const JetFile::Rows& rows, const QString& path, const QString& from,
+                        CustomerImport::Report* report)
 {
     SqliteCustomerStore store(path);
     Result result = store.open();
     if (result.ok()) {
-        const CustomerImport::Plan plan{CustomerFields::propose(rows.columns), {}, nullptr};
+        const CustomerImport::Plan plan{CustomerFields::propose(rows.columns), {}, nullptr, from};
         result = CustomerImport::importRows(store, CustomerImport::tableSource(rows.rows), plan, {}, report);
     }
     store.close();
@@ -71,7 +72,8 @@ Result convert(const QString& databaseFile, const QString& table, Outcome* outco
     const QString converted = scratch.fileName();
     QFile::remove(converted);
     Outcome done;
-    result = writeNewDatabase(rows, converted, &done.report);
+    result = writeNewDatabase(rows, converted, QFileInfo(databaseFile).fileName() + QStringLiteral(" (Jet)"),
+                              &done.report);
     if (result.ok()) {
         done.keptAs = keptOriginalPath(databaseFile);
         result = swapIn(databaseFile, converted, done.keptAs);

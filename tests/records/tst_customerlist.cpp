@@ -34,6 +34,8 @@ private slots:
     void editReachesTheSelectedRowOnly();
     void staleSelectionWritesNothing_data();
     void staleSelectionWritesNothing();
+    void undoTakesBackDeletesAndEdits_data();
+    void undoTakesBackDeletesAndEdits();
 
 private:
     void add(const CustomerRecord& record);
@@ -401,6 +403,47 @@ void TestCustomerList::staleSelectionWritesNothing()
     QCOMPARE(newcomer, customer("Newcomer"));
     QVERIFY(m_list->RefreshList().ok());
     QCOMPARE(m_list->names(), QStringList({"Ann", "Newcomer"}));
+}
+
+void TestCustomerList::undoTakesBackDeletesAndEdits_data()
+{
+    QTest::addColumn<bool>("changedSince");
+    QTest::newRow("nothing changed since") << false;
+    QTest::newRow("edited elsewhere since") << true;
+}
+
+// Ctrl+Z after a delete and then an edit: the edit goes first, then the
+// deleted customer comes back where it stood. An edit made elsewhere in
+// between is never overwritten.
+void TestCustomerList::undoTakesBackDeletesAndEdits()
+{
+    QFETCH(bool, changedSince);
+    add(customer("Ann"));
+    add(customer("Bob", "2", "3"));
+    add(customer("Cid"));
+    QVERIFY(m_list->RefreshList().ok());
+    QVERIFY(!m_list->canUndo());
+    QVERIFY(m_list->select(1).ok());
+    QVERIFY(m_list->deleteSelected().ok());
+    QVERIFY(m_list->select(1).ok());
+    const StoredCustomer cid = m_list->selectedRow();
+    CustomerRecord renamed = cid.record;
+    renamed.setValue(CustomerRecord::Field::Name, QStringLiteral("Cyd"));
+    QVERIFY(m_list->EditUser(cid, renamed).ok());
+    if (changedSince)
+        QVERIFY(m_database->execute(QStringLiteral("UPDATE Info SET name = 'Cy' WHERE name = 'Cyd'")));
+
+    RowId row = NoRow;
+    const Result undoneEdit = m_list->undoLast(&row);
+    QCOMPARE(undoneEdit.ok(), !changedSince);
+    QVERIFY(m_list->RefreshList().ok());
+    QCOMPARE(m_list->names(), (QStringList{"Ann", changedSince ? "Cy" : "Cid"}));
+    QVERIFY(m_list->undoLast(&row).ok());
+    QCOMPARE(m_list->names(), (QStringList{"Ann", "Bob", changedSince ? "Cy" : "Cid"}));
+    QCOMPARE(m_list->positionOf(row), 1);
+    QCOMPARE(m_list->productsSoldText(), QStringLiteral("4"));
+    QVERIFY(!m_list->canUndo());
+    QVERIFY(!m_list->undoLast().ok());
 }
 
 QTEST_GUILESS_MAIN(TestCustomerList)

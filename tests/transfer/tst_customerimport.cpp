@@ -194,7 +194,7 @@ void TestCustomerImport::duplicatesAsChosen()
     Result decoded = Result::success();
     const CustomerImport::CsvOptions options = optionsFor(kFile);
     const CustomerImport::Source source = CustomerImport::csvSource(kFile, options, &decoded);
-    const CustomerImport::Plan plan{options.mapping, CustomerImport::Duplicates(choice), &stored};
+    const CustomerImport::Plan plan{options.mapping, CustomerImport::Duplicates(choice), &stored, {}};
     qint64 duplicates = 0;
     QVERIFY(CustomerImport::countDuplicates(source, plan, &duplicates).ok());
     QCOMPARE(duplicates, changedMeanwhile ? 0 : 1);

@@ -121,7 +121,7 @@ void TestJetFile::importsCustomersByWhatColumnsHold()
     QVERIFY(store.open().ok());
     JetFile::Rows read;
     QVERIFY(JetFile(sample("nwind.mdb")).read("Customers", -1, {}, &read).ok());
-    const CustomerImport::Plan plan{CustomerFields::propose(read.columns), {}, nullptr};
+    const CustomerImport::Plan plan{CustomerFields::propose(read.columns), {}, nullptr, {}};
     CustomerImport::Report report;
     QVERIFY(CustomerImport::importRows(store, CustomerImport::tableSource(read.rows), plan, {}, &report).ok());
     QCOMPARE(report.imported, 91);
