@@ -1,5 +1,6 @@
 #include "Benchmark.h"
 
+#include "AutomaticBackups.h"
 #include "DatabaseBackup.h"
 #include "SampleDatabase.h"
 #include "SqliteCustomerStore.h"
@@ -61,6 +62,43 @@ void backup()
                     milliseconds(median(copies)), ratio(median(backups), median(copies))));
 }
 
+// An automatic backup after a change: the copy above, and the check of the
+// copy that lets the older ones go.
+void automaticBackup()
+{
+    using namespace Benchmark;
+    const int count = 1000000;
+    QTemporaryDir folder;
+    const QString live = folder.filePath(QStringLiteral("Tallyvane DB.mdb"));
+    if (!SampleDatabase::generate(live, count)) {
+        report(QStringLiteral("could not generate %1 customers").arg(count));
+        return;
+    }
+    SqliteCustomerStore store(live);
+    store.open();
+    AutomaticBackups backups(live, folder.filePath(QStringLiteral("Backups")));
+    // The newest copy, which the change is told from.
+    backups.takeIfChanged();
+    const QString copy = folder.filePath(QStringLiteral("Plain copy.mdb"));
+
+    std::vector<double> automatic, copies;
+    for (int run = 0; run < 3; ++run) {
+        store.append(SampleDatabase::customer(count + run));
+        copies.push_back(fileCopyMs(live, copy));
+        bool taken = false;
+        Result result = Result::success();
+        automatic.push_back(medianMs(1, [&] { result = backups.takeIfChanged(&taken); }));
+        if (!result.ok() || !taken) {
+            report(QStringLiteral("automatic backup 1M: no copy taken. ") + result.message());
+            return;
+        }
+    }
+    report(QStringLiteral("automatic backup 1M: %1, file copy %2, %3")
+               .arg(milliseconds(median(automatic)), milliseconds(median(copies)),
+                    ratio(median(automatic), median(copies))));
+}
+
 } // namespace
 
 TALLYVANE_BENCHMARK("backup", backup);
+TALLYVANE_BENCHMARK("autobackup", automaticBackup);
