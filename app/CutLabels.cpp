@@ -11,7 +11,8 @@ bool fits(const QLabel& label)
     const QRect room = label.contentsRect();
     if (label.wordWrap())
         return label.heightForWidth(label.width()) <= label.height();
-    const QSize needed = label.fontMetrics().size(0, label.text());
+    // A label with a buddy shows its "&" as an underline, taking no room.
+    const QSize needed = label.fontMetrics().size(label.buddy() ? int(Qt::TextShowMnemonic) : 0, label.text());
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
 

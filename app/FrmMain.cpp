@@ -1,5 +1,6 @@
 #include "FrmMain.h"
 
+#include "AutomaticBackups.h"
 #include "CustomerListModel.h"
 #include "CustomerStore.h"
 #include "DateTimeText.h"
@@ -55,6 +56,8 @@ FrmMain::FrmMain(const FrmMainServices& services, QWidget* parent)
 
     ui.List->setModel(m_model);
     ui.List->installEventFilter(this);
+    ui.List->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui.List, &QWidget::customContextMenuRequested, this, &FrmMain::showListMenu);
     connectControls();
     connectShortcuts();
 }
@@ -75,6 +78,7 @@ void FrmMain::setClerkPermissions(const QString& deleteAllowed, const QString& a
 void FrmMain::setRole(const QString& role)
 {
     Text3 = role;
+    tellStoreWhoWorks();
     sessionChanged();
 }
 
@@ -132,6 +136,7 @@ Result FrmMain::load()
     showDatabaseSize();
     switchPage();
     startTimers();
+    startAutomaticBackups();
     return Result::success();
 }
 
@@ -186,6 +191,9 @@ void FrmMain::startTimers()
 void FrmMain::RefreshList()
 {
     rebuildList([this] { return m_customers.RefreshList(); });
+    // The customer the operator went to instead of adding a new one.
+    if (m_selectAfterRefresh != NoRow)
+        selectCustomer(std::exchange(m_selectAfterRefresh, NoRow));
 }
 
 void FrmMain::rebuildList(const std::function<Result()>& rebuild)
@@ -207,6 +215,8 @@ void FrmMain::afterListChange()
 
 bool FrmMain::AddUser(const CustomerRecord& record)
 {
+    if (const std::optional<bool> done = askAboutDuplicate(record))
+        return *done;
     const Result added = m_customers.AddUser(record);
     if (!added.ok())
         reportFailure(added, QStringLiteral("Add Customer"));
@@ -292,5 +302,7 @@ void FrmMain::unload()
     for (QTimer* timer : {&Timer1, &Timer5, &Timer6, &Timer7, &Timer8, &Timer9, &Timer11, &Timer12,
                           &Timer13})
         timer->stop();
+    m_backupTimer.stop();
+    takeAutomaticBackup();
     emit unloaded();
 }

@@ -17,8 +17,12 @@
 #include <functional>
 #include <memory>
 
+class AutomaticBackups;
+class BackupCopiesWindow;
 class ChartPage;
 class CustomerListModel;
+class DeletedWindow;
+class HistoryWindow;
 class ImportWindow;
 class QPrinter;
 class QTextCursor;
@@ -60,7 +64,9 @@ public:
     Result load();
 
     // The public procedures the entry forms call. Each reports its own
-    // failure to the operator and returns whether it succeeded.
+    // failure to the operator and returns whether it succeeded. A new
+    // customer that repeats a stored one is saved only when the operator
+    // says so; going to the stored one instead also ends the form.
     bool AddUser(const CustomerRecord& record) override;
     bool EditUser(const StoredCustomer& customer, const CustomerRecord& record) override;
     void RefreshList() override;
@@ -140,6 +146,16 @@ public:
     void importCustomers();
     void exportCustomers();
 
+    // The safety net: Ctrl+Z, the history and the deleted customers (also
+    // from the list's context menu), and the automatic backups, taken on
+    // close and once a day.
+    void undoLastChange();
+    HistoryWindow* showHistory(bool wholeShop);
+    DeletedWindow* showRecentlyDeleted();
+    BackupCopiesWindow* showAutomaticBackups();
+    void takeAutomaticBackup();
+    AutomaticBackups* automaticBackups() const { return m_backups.get(); }
+
     // The reports: the two pie charts, the report generator and the note.
     void showEarningsChart();
     void generatePieChart();
@@ -178,6 +194,14 @@ private:
     // Runs `rebuild` with the list model told, then shows the outcome.
     void rebuildList(const std::function<Result()>& rebuild);
     void deleteSelectedAfterConfirm();
+    void restoreFrom(const QString& source, const QString& shownName);
+    void startAutomaticBackups();
+    void takeDueAutomaticBackup();
+    void tellStoreWhoWorks();
+    // Nothing when the record repeats no stored customer, else whether
+    // the form is done.
+    std::optional<bool> askAboutDuplicate(const CustomerRecord& record);
+    void showListMenu(const QPoint& at);
     void keepSetting(const SettingKey& key, const QString& value);
     void saveSetting(const SettingKey& key, const QString& value);
     bool toolLocked(const ToolPicture* tool) const;
@@ -220,6 +244,10 @@ private:
     // The printer the print buttons share, keeping the operator's choice.
     std::unique_ptr<QPrinter> m_printer;
     QPointer<ImportWindow> m_importWindow;
+    std::unique_ptr<AutomaticBackups> m_backups;
+    QTimer m_backupTimer;
+    QString m_backupFailureShown;
+    RowId m_selectAfterRefresh = NoRow;
 
     QTimer Timer1;
     QTimer Timer5;

@@ -2,10 +2,12 @@
 // choice, and back.
 #include "FrmMain.h"
 
+#include "CustomerStore.h"
 #include "DatabaseBackup.h"
 #include "Dialogs.h"
 #include "SettingsStore.h"
 
+#include <QDir>
 #include <QLineEdit>
 
 namespace {
@@ -48,14 +50,25 @@ void FrmMain::restoreDatabase()
 {
     BackupPage* page = ui.GroupBox8;
     saveSetting(Settings::Restore, page->Text17->text());
+    restoreFrom(page->Text17->text(), cd2.fileName());
+}
+
+void FrmMain::restoreFrom(const QString& source, const QString& shownName)
+{
+    BackupPage* page = ui.GroupBox8;
     DatabaseBackup tool(m_store, databaseFile());
-    const Result restored = tool.restore(page->Text17->text());
+    const Result restored = tool.restore(source);
     if (restored.ok()) {
         // Where the replaced database is kept follows as a paragraph of its own.
         QString message = QStringLiteral("Congratulations! Database Backup was Successfully Restored From: ")
-            + kTwoLineBreaks + cd2.fileName();
+            + kTwoLineBreaks + shownName;
         if (!tool.keptPreviousNote().isEmpty())
             message += kTwoLineBreaks + tool.keptPreviousNote();
+        // The restored file's history goes on from here.
+        const Result noted = m_store.noteChange(ChangeKind::Restore,
+                                                QStringLiteral("Restored from %1").arg(QDir::toNativeSeparators(source)));
+        if (!noted.ok())
+            message += kTwoLineBreaks + noted.message();
         m_dialogs.inform(message, kStatusTitle);
         page->Label67->setValue(QStringLiteral("Database Backup was Successfully Restored "));
     } else {

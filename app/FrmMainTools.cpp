@@ -99,6 +99,11 @@ void FrmMain::connectShortcuts()
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, action);
     }
+    // A text field's own undo comes first: it takes Ctrl+Z while it has focus.
+    auto* undo = new QShortcut(QKeySequence::Undo, this);
+    connect(undo, &QShortcut::activated, this, &FrmMain::undoLastChange);
+    auto* history = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
+    connect(history, &QShortcut::activated, this, [this] { showHistory(false); });
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event)

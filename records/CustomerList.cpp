@@ -66,7 +66,7 @@ Result CustomerList::readTableWhole()
     sumTotals();
     releaseSpareRoom();
     m_matchedMark = mark;
-    return scanned;
+    return refilter();
 }
 
 void CustomerList::appendRow(RowId row, QStringView name, double quantity, double price,
@@ -143,7 +143,7 @@ Result CustomerList::AddUser(const CustomerRecord& record)
         // The last row is also the last one summed: the same sum as a re-count.
         addToTotals(count() - 1);
     }
-    return appended;
+    return appended.ok() ? refilter() : appended;
 }
 
 void CustomerList::setRow(int position, const CustomerRecord& record)
@@ -191,7 +191,7 @@ Result CustomerList::EditUser(const StoredCustomer& row, const CustomerRecord& r
     // A second save of the same form then compares with what it wrote.
     if (row.row == m_selectedRow.row)
         m_selectedRow.record = record;
-    return updated;
+    return refilter();
 }
 
 Result CustomerList::select(int position)
@@ -255,7 +255,9 @@ Result CustomerList::deleteSelected()
     } else {
         m_matchedMark.reset();
     }
-    const Result rebuilt = RefreshList();
+    Result rebuilt = RefreshList();
+    if (rebuilt.ok())
+        rebuilt = refilter();
     clearDetails();
     return rebuilt;
 }

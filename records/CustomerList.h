@@ -70,6 +70,19 @@ public:
     Result undoLast(RowId* row = nullptr);
     bool canUndo() const { return !m_undo.isEmpty(); }
 
+    // Find in every field: the list shows only the customers holding every
+    // typed word, until the text is empty again; the totals stay the
+    // shop's and the selection stays where it was. The shown rows follow
+    // every change of the list.
+    Result find(const QString& typed);
+    bool isFiltered() const { return m_shown.has_value(); }
+    const QString& findText() const { return m_findText; }
+    // The rows the window shows: all, or those found.
+    int shownCount() const { return m_shown ? int(m_shown->size()) : count(); }
+    int shownPosition(int shownRow) const { return m_shown ? m_shown->value(shownRow, -1) : shownRow; }
+    // Where the customer at `position` is shown; -1 when it is not.
+    int shownRowOf(int position) const;
+
     QStringView nameAt(int position) const { return m_names.at(position); }
     // A copy of every name, for small lists.
     QStringList names() const { return m_names.toList(); }
@@ -110,6 +123,7 @@ private:
     };
 
     Result readTableWhole();
+    Result refilter();
     Result bringBack(const UndoStep& step, RowId* row);
     bool tableChangedElsewhere();
     void appendRow(RowId row, QStringView name, double quantity, double price, CustomerSummary::Sex sex);
@@ -143,4 +157,6 @@ private:
     QString m_sex = QStringLiteral("0");
     int m_nextSearchStart = 0;
     QList<UndoStep> m_undo;
+    QString m_findText;
+    std::optional<QVector<int>> m_shown; // positions found, ascending
 };

@@ -5,6 +5,7 @@
 #include "Result.h"
 
 #include <QString>
+#include <QVector>
 
 #include <functional>
 #include <optional>
@@ -87,6 +88,19 @@ public:
     // Removes the row; an error, removing nothing, when the row no longer
     // holds what was read.
     virtual Result remove(const StoredCustomer& stored) = 0;
+
+    // The stored customers a new one would repeat: the same name and
+    // telephone (see foldedForMatch), or the same e-mail address.
+    virtual Result findDuplicates(const CustomerRecord& record, QList<StoredCustomer>* same) = 0;
+
+    // Find in every field: the rows whose texts hold every word of
+    // `typed` (see searchWords), in the natural order. Rows written since
+    // the index last caught up are indexed first; findBacklog() tells how
+    // many wait, so that a window can show buildFindIndex() progressing.
+    using FindProgress = std::function<bool(qint64 done, qint64 total)>;
+    virtual Result findCustomers(const QString& typed, QVector<RowId>* rows) = 0;
+    virtual Result findBacklog(qint64* rows) = 0;
+    virtual Result buildFindIndex(const FindProgress& progress) = 0;
 
     // The safety net. Every write above also goes into the history, in its
     // own transaction, and a removed customer is kept to be brought back.

@@ -141,6 +141,8 @@ Result SqliteCustomerStore::open()
     if (!result.ok())
         close();
     m_changes.attach(m_db);
+    m_finder.attach(m_db);
+    m_findProbed = false;
     return result;
 }
 
@@ -399,7 +401,11 @@ Result SqliteCustomerStore::inTransaction(const std::function<Result()>& work)
         return engineFailure(QStringLiteral("could not be saved"));
     Result result = m_changes.prepareWrite();
     if (result.ok())
+        result = m_finder.prepareWrite();
+    if (result.ok())
         result = work();
+    if (result.ok())
+        result = m_finder.catchUpSmall();
     if (result.ok() && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
         result = engineFailure(QStringLiteral("could not be saved"));
     if (!result.ok()) {

@@ -2,6 +2,7 @@
 
 #include "CustomerStore.h"
 #include "SqliteChangeLog.h"
+#include "SqliteFinder.h"
 #include "SqliteStatement.h"
 
 struct sqlite3;
@@ -35,6 +36,10 @@ public:
     Result appendAll(const BatchFill& fill, qint64* appended = nullptr, const QString& from = {}) override;
     Result update(const StoredCustomer& stored, const CustomerRecord& record) override;
     Result remove(const StoredCustomer& stored) override;
+    Result findDuplicates(const CustomerRecord& record, QList<StoredCustomer>* same) override;
+    Result findCustomers(const QString& typed, QVector<RowId>* rows) override;
+    Result findBacklog(qint64* rows) override;
+    Result buildFindIndex(const FindProgress& progress) override;
     void setActor(const ChangeActor& actor) override { m_changes.setActor(actor); }
     Result history(const HistoryFilter& filter, QList<HistoryEntry>* entries) override;
     Result deletedCustomers(QList<DeletedCustomer>* deleted) override;
@@ -78,5 +83,7 @@ private:
     SqliteStatement m_count;
     SqliteStatement m_dataVersion;
     SqliteChangeLog m_changes;
+    SqliteFinder m_finder;
+    bool m_findProbed = false; // the index was seen sound since the opening
     qint64 m_openings = 0; // each opening is a new connection with marks of its own
 };

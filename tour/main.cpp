@@ -12,6 +12,9 @@
 #include "SettingsStore.h"
 #include "SqliteCustomerStore.h"
 #include "ToolPicture.h"
+#include "BackupCopiesWindow.h"
+#include "DeletedWindow.h"
+#include "HistoryWindow.h"
 #include "ImportWindow.h"
 #include "TourSample.h"
 #include "first.h"
@@ -232,6 +235,34 @@ void tourImport(CustomerStore& store, Dialogs& dialogs, const QString& programFo
     shootWindow(window, folder, QStringLiteral("import-preview"));
 }
 
+// The safety net after a day's work: an edit, a delete, the history of the
+// whole shop, the customer kept under "Recently deleted" and the automatic
+// backups.
+void tourSafetyNet(FrmMain& window, CustomerStore& store, const QString& folder)
+{
+    window.show();
+    window.selectPosition(1);
+    StoredCustomer edited = window.customers().selectedRow();
+    CustomerRecord repriced = edited.record;
+    repriced.setValue(CustomerRecord::Field::Price, QStringLiteral("12.90"));
+    window.EditUser(edited, repriced);
+    window.selectPosition(2);
+    store.remove(window.customers().selectedRow());
+    window.RefreshList();
+    window.takeAutomaticBackup();
+    HistoryWindow* history = window.showHistory(true);
+    shootWindow(*history, folder, QStringLiteral("history"));
+    history->close();
+    DeletedWindow* deleted = window.showRecentlyDeleted();
+    shootWindow(*deleted, folder, QStringLiteral("recently-deleted"));
+    deleted->close();
+    if (BackupCopiesWindow* copies = window.showAutomaticBackups()) {
+        shootWindow(*copies, folder, QStringLiteral("automatic-backups"));
+        copies->close();
+    }
+    window.hide();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -284,6 +315,7 @@ int main(int argc, char* argv[])
     tourEntryForms(window, outputFolder);
     tourStartWindows(window, settings, dialogs, programFolder.path(), outputFolder);
     tourImport(store, dialogs, programFolder.path(), outputFolder);
+    tourSafetyNet(window, store, outputFolder);
     if (cutTexts > 0)
         QTextStream(stderr) << cutTexts << " texts cut short" << Qt::endl;
     return cutTexts > 0 ? 3 : 0;

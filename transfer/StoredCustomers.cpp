@@ -1,22 +1,12 @@
 #include "StoredCustomers.h"
 
-namespace {
+#include "CustomerKey.h"
 
-QString folded(const QString& text)
-{
-    QString key;
-    for (const QChar c : text.toCaseFolded())
-        if (c.isLetterOrNumber())
-            key += c;
-    return key;
-}
-
-} // namespace
 
 QString StoredCustomers::key(const CustomerRecord& record)
 {
     using Field = CustomerRecord::Field;
-    return folded(record.value(Field::Name)) + QChar(0x1f) + folded(record.value(Field::Zip));
+    return foldedForMatch(record.value(Field::Name)) + QChar(0x1f) + foldedForMatch(record.value(Field::Zip));
 }
 
 Result StoredCustomers::load()

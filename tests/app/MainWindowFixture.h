@@ -31,8 +31,9 @@ public:
                                    const QString& paid = QStringLiteral("0"),
                                    const QString& sex = QStringLiteral("m"))
     {
-        return CustomerRecord::fromList({name, name + " Street", "Country", "City", "State", "Zip",
-                                         "Phone", "Fax", name + "@example.com", "Product", quantity,
+        // Columns State to Email hold postcode, telephone, fax, e-mail and state.
+        return CustomerRecord::fromList({name, name + " Street", "Country", "City", "Postcode", "Phone",
+                                         "Fax", name + "@example.com", "State", "Product", quantity,
                                          price, "12/6/2026", "Cash", paid, sex});
     }
 

@@ -30,6 +30,16 @@ public:
     Result appendAll(const BatchFill& fill, qint64* appended = nullptr, const QString& from = {}) override;
     Result update(const StoredCustomer& stored, const CustomerRecord& record) override;
     Result remove(const StoredCustomer& stored) override;
+    Result findDuplicates(const CustomerRecord& record, QList<StoredCustomer>* same) override
+    {
+        return m_store.findDuplicates(record, same);
+    }
+    Result findCustomers(const QString& typed, QVector<RowId>* rows) override
+    {
+        return m_store.findCustomers(typed, rows);
+    }
+    Result findBacklog(qint64* rows) override { return m_store.findBacklog(rows); }
+    Result buildFindIndex(const FindProgress& progress) override { return m_store.buildFindIndex(progress); }
     void setActor(const ChangeActor& actor) override { m_store.setActor(actor); }
     Result history(const HistoryFilter& filter, QList<HistoryEntry>* entries) override
     {

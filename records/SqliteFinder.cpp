@@ -1,0 +1,220 @@
+#include "SqliteFinder.h"
+
+#include "SearchText.h"
+#include "SqliteStatement.h"
+
+#include <sqlite3.h>
+
+namespace {
+
+const char* const kCreate =
+    "CREATE VIRTUAL TABLE Finder USING fts5(texts, tokenize = 'trigram case_sensitive 1');"
+    "CREATE TABLE IF NOT EXISTS FinderPending (row INTEGER PRIMARY KEY);"
+    "CREATE TRIGGER IF NOT EXISTS FinderAdded AFTER INSERT ON Info BEGIN "
+    "INSERT OR IGNORE INTO FinderPending VALUES (new.rowid); END;"
+    "CREATE TRIGGER IF NOT EXISTS FinderChanged AFTER UPDATE ON Info BEGIN "
+    "INSERT OR IGNORE INTO FinderPending VALUES (old.rowid); "
+    "INSERT OR IGNORE INTO FinderPending VALUES (new.rowid); END;"
+    "CREATE TRIGGER IF NOT EXISTS FinderRemoved AFTER DELETE ON Info BEGIN "
+    "INSERT OR IGNORE INTO FinderPending VALUES (old.rowid); END;"
+    "INSERT OR IGNORE INTO FinderPending SELECT rowid FROM Info;";
+
+// A trigram index serves words of three characters or more.
+bool indexable(const QString& word)
+{
+    return word.toUcs4().size() >= 3;
+}
+
+// The word as a GLOB pattern that matches it anywhere, its own wildcard
+// characters taken literally.
+QByteArray anywhere(const QString& word)
+{
+    QByteArray pattern = "*";
+    for (const char c : word.toUtf8()) {
+        if (c == '*' || c == '?' || c == '[')
+            pattern += '[' + QByteArray(1, c) + ']';
+        else
+            pattern += c;
+    }
+    return pattern + '*';
+}
+
+QByteArray findSql(const QStringList& words)
+{
+    QByteArray where;
+    bool anyIndexable = false;
+    for (int index = 0; index < words.size(); ++index) {
+        const QByteArray parameter = '?' + QByteArray::number(index + 1);
+        where += index == 0 ? " WHERE " : " AND ";
+        anyIndexable |= indexable(words.at(index));
+        where += indexable(words.at(index)) ? "texts GLOB " + parameter : "instr(texts, " + parameter + ") > 0";
+    }
+    // Short words alone: the plain texts beside the index read fastest.
+    if (!anyIndexable)
+        return "SELECT id FROM Finder_content" + where.replace("texts", "c0") + " ORDER BY id";
+    return "SELECT rowid FROM Finder" + where + " ORDER BY rowid";
+}
+
+} // namespace
+
+bool SqliteFinder::tablesExist()
+{
+    SqliteStatement count;
+    if (count.prepare(m_db, "SELECT count(*) FROM sqlite_master WHERE name IN ('Finder', 'FinderPending')")
+            != SQLITE_OK
+        || sqlite3_step(count.handle()) != SQLITE_ROW)
+        return false;
+    return sqlite3_column_int(count.handle(), 0) == 2;
+}
+
+Result SqliteFinder::prepareWrite()
+{
+    if (tablesExist())
+        return Result::success();
+    if (sqlite3_exec(m_db, kCreate, nullptr, nullptr, nullptr) != SQLITE_OK)
+        return failure(QStringLiteral("could not make its index for finding customers"));
+    return Result::success();
+}
+
+Result SqliteFinder::catchUpSmall()
+{
+    qint64 waiting = 0;
+    Result counted = backlog(&waiting);
+    if (!counted.ok() || waiting == 0 || waiting > SmallQueue)
+        return counted;
+    int done = 0;
+    return indexQueued(SmallQueue, &done);
+}
+
+Result SqliteFinder::backlog(qint64* rows)
+{
+    *rows = 0;
+    if (!tablesExist())
+        return Result::success();
+    SqliteStatement count;
+    if (count.prepare(m_db, "SELECT count(*) FROM FinderPending") != SQLITE_OK
+        || sqlite3_step(count.handle()) != SQLITE_ROW)
+        return failure(QStringLiteral("could not read its index for finding customers"));
+    *rows = sqlite3_column_int64(count.handle(), 0);
+    return Result::success();
+}
+
+Result SqliteFinder::catchUp(const Progress& progress)
+{
+    qint64 total = 0;
+    Result result = backlog(&total);
+    for (qint64 done = 0; result.ok() && done < total;) {
+        if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+            return failure(QStringLiteral("could not build its index for finding customers"));
+        int step = 0;
+        result = indexQueued(StepRows, &step);
+        if (result.ok() && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+            result = failure(QStringLiteral("could not build its index for finding customers"));
+        if (!result.ok()) {
+            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+            return result;
+        }
+        done += step;
+        if (step == 0 || (progress && !progress(std::min(done, total), total)))
+            break;
+    }
+    return result;
+}
+
+// Each queued row's entry in the index made anew from what Info holds
+// now, or dropped when the row is gone.
+Result SqliteFinder::indexQueued(int limit, int* done)
+{
+    *done = 0;
+    QByteArray columns;
+    for (CustomerRecord::Field field : CustomerRecord::AllFields)
+        columns += (columns.isEmpty() ? "\"" : ", \"") + QByteArray(CustomerRecord::columnName(field).data()) + '"';
+    SqliteStatement queued, read, drop, insert, dequeue;
+    if (queued.prepare(m_db, "SELECT row FROM FinderPending ORDER BY row LIMIT ?") != SQLITE_OK
+        || read.prepare(m_db, "SELECT " + columns + " FROM Info WHERE rowid = ?") != SQLITE_OK
+        || drop.prepare(m_db, "DELETE FROM Finder WHERE rowid = ?") != SQLITE_OK
+        || insert.prepare(m_db, "INSERT INTO Finder (rowid, texts) VALUES (?, ?)") != SQLITE_OK
+        || dequeue.prepare(m_db, "DELETE FROM FinderPending WHERE row = ?") != SQLITE_OK)
+        return failure(QStringLiteral("could not update its index for finding customers"));
+    QVector<RowId> rows;
+    queued.bindRowId(1, limit);
+    while (sqlite3_step(queued.handle()) == SQLITE_ROW)
+        rows.append(sqlite3_column_int64(queued.handle(), 0));
+    queued.finalize();
+    for (const RowId row : rows) {
+        for (SqliteStatement* statement : {&read, &drop, &insert, &dequeue})
+            statement->fresh();
+        read.bindRowId(1, row);
+        drop.bindRowId(1, row);
+        dequeue.bindRowId(1, row);
+        const int code = sqlite3_step(read.handle());
+        bool ok = (code == SQLITE_ROW || code == SQLITE_DONE) && sqlite3_step(drop.handle()) == SQLITE_DONE;
+        if (ok && code == SQLITE_ROW) {
+            CustomerRecord record;
+            for (CustomerRecord::Field field : CustomerRecord::AllFields)
+                record.setValue(field, read.text(int(field)));
+            const QByteArray text = searchTextOf(record).toUtf8();
+            ok = insert.bindRowId(1, row) == SQLITE_OK && insert.bindText(2, text) == SQLITE_OK
+                && sqlite3_step(insert.handle()) == SQLITE_DONE;
+        }
+        if (!ok || sqlite3_step(dequeue.handle()) != SQLITE_DONE)
+            return failure(QStringLiteral("could not update its index for finding customers"));
+        ++*done;
+    }
+    return Result::success();
+}
+
+Result SqliteFinder::find(const QStringList& words, QVector<RowId>* rows)
+{
+    rows->clear();
+    SqliteStatement find;
+    if (find.prepare(m_db, findSql(words).constData()) != SQLITE_OK)
+        return failure(QStringLiteral("could not search its index for finding customers"));
+    QList<QByteArray> bound;
+    for (int index = 0; index < words.size(); ++index) {
+        bound.append(indexable(words.at(index)) ? anywhere(words.at(index)) : words.at(index).toUtf8());
+        find.bindText(index + 1, bound.last());
+    }
+    int code;
+    while ((code = sqlite3_step(find.handle())) == SQLITE_ROW)
+        rows->append(sqlite3_column_int64(find.handle(), 0));
+    return code == SQLITE_DONE ? Result::success()
+                               : failure(QStringLiteral("could not search its index for finding customers"));
+}
+
+Result SqliteFinder::looksSound(bool* sound)
+{
+    *sound = true;
+    SqliteStatement first;
+    if (first.prepare(m_db, "SELECT id, c0 FROM Finder_content ORDER BY id LIMIT 1") != SQLITE_OK)
+        return failure(QStringLiteral("could not read its index for finding customers"));
+    if (sqlite3_step(first.handle()) != SQLITE_ROW)
+        return Result::success();
+    const RowId row = sqlite3_column_int64(first.handle(), 0);
+    const QStringList lines = first.text(1).split(QLatin1Char('\n'));
+    const auto piece = std::find_if(lines.begin(), lines.end(), [](const QString& line) { return indexable(line); });
+    if (piece == lines.end())
+        return Result::success();
+    QVector<RowId> rows;
+    const Result found = find({*piece}, &rows);
+    *sound = found.ok() && rows.contains(row);
+    return Result::success();
+}
+
+Result SqliteFinder::rebuild()
+{
+    const char* const again = "BEGIN IMMEDIATE; DROP TABLE IF EXISTS Finder; DROP TABLE IF EXISTS FinderPending;";
+    if (sqlite3_exec(m_db, again, nullptr, nullptr, nullptr) != SQLITE_OK
+        || sqlite3_exec(m_db, kCreate, nullptr, nullptr, nullptr) != SQLITE_OK
+        || sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        return failure(QStringLiteral("could not build its index for finding customers again"));
+    }
+    return Result::success();
+}
+
+Result SqliteFinder::failure(const QString& what) const
+{
+    return Result::failure(QStringLiteral("The customer database %1: %2.")
+                               .arg(what, QString::fromUtf8(sqlite3_errmsg(m_db))));
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "ChangeHistory.h"
+#include "Result.h"
+
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
+
+struct sqlite3;
+
+// Find in every field, backed by an FTS5 trigram index (table Finder) of
+// each customer's folded texts. The folding is this program's own, so the
+// file's triggers only queue the rows a write touched (FinderPending, plain
+// SQL that any program writing Info runs too) and the index catches up
+// from the queue: in the same transaction after a small change, in steps
+// with progress after a large one or on an older file.
+class SqliteFinder
+{
+public:
+    using Progress = std::function<bool(qint64 done, qint64 total)>;
+
+    void attach(sqlite3* db) { m_db = db; }
+
+    // Inside a write transaction: makes the tables and triggers when
+    // absent, queueing every stored row.
+    Result prepareWrite();
+    // Inside the same transaction, after the write: indexes the queue
+    // when it is short.
+    Result catchUpSmall();
+
+    // Whether the file has the index yet.
+    bool isMade() { return tablesExist(); }
+    Result backlog(qint64* rows);
+    // Indexes the whole queue in transactions of its own; false from
+    // `progress` stops after the step it is in.
+    Result catchUp(const Progress& progress);
+    // The rows holding every word, in the natural order.
+    Result find(const QStringList& words, QVector<RowId>* rows);
+    // Whether the index finds the first customer it holds by a piece of
+    // its own text: a damaged index finds nothing, without an error.
+    Result looksSound(bool* sound);
+    // Drops a damaged index and queues every row to build it again.
+    Result rebuild();
+
+    // Rows indexed in one step of catchUp().
+    static constexpr int StepRows = 5000;
+    // A queue this short is indexed inside the write that made it.
+    static constexpr int SmallQueue = 64;
+
+private:
+    bool tablesExist();
+    Result indexQueued(int limit, int* done);
+    Result failure(const QString& what) const;
+
+    sqlite3* m_db = nullptr;
+};

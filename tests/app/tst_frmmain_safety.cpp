@@ -1,0 +1,160 @@
+#include "AccessibleNames.h"
+#include "AutomaticBackups.h"
+#include "BackupCopiesWindow.h"
+#include "DeletedWindow.h"
+#include "HistoryWindow.h"
+#include "MainPages.h"
+#include "MainWindowFixture.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QPushButton>
+#include <QListView>
+#include <QTableWidget>
+
+// The safety net as the operator meets it: Ctrl+Z, the history, the
+// recently deleted customers and the automatic backups.
+class FrmMainSafetyTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    static void deleteRow(MainWindowFixture& fixture, int row)
+    {
+        fixture.window->selectPosition(row);
+        fixture.dialogs.queueAnswer(MessageAnswer::Yes);
+        QTest::keyClick(fixture.ui().List, Qt::Key_Delete);
+    }
+
+    static QStringList column(const QTableWidget* table, int column)
+    {
+        QStringList texts;
+        for (int row = 0; row < table->rowCount(); ++row)
+            texts << table->item(row, column)->text();
+        return texts;
+    }
+
+private slots:
+    void ctrlZBringsTheDeletedCustomerBackAndTheHistoryTellsWho()
+    {
+        MainWindowFixture fixture;
+        fixture.seed({MainWindowFixture::customer("Ann"), MainWindowFixture::customer("Bob")});
+        FrmMain& window = fixture.open(Session::clerk());
+        deleteRow(fixture, 1);
+        QCOMPARE(window.customers().names(), QStringList{"Ann"});
+        QTest::keyClick(fixture.ui().List, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window.customers().names(), (QStringList{"Ann", "Bob"}));
+        QCOMPARE(window.customers().selectedPosition(), 1);
+
+        HistoryWindow* history = window.showHistory(false);
+        VERIFY_EVERY_CONTROL_NAMED(history);
+        QCOMPARE(column(history->table(), 1), (QStringList{"Brought Back", "Deleted", "Added"}));
+        QCOMPARE(column(history->table(), 4).mid(0, 2), (QStringList{"clerk", "clerk"}));
+        history->scopeBox()->setCurrentIndex(1);
+        history->kindBox()->setCurrentIndex(1 + int(ChangeKind::Add));
+        QCOMPARE(column(history->table(), 2), (QStringList{"Bob", "Ann"}));
+        history->fromEdit()->setDate(QDate::currentDate().addDays(1));
+        QCOMPARE(history->table()->rowCount(), 0);
+        history->close();
+
+        // With nothing left to undo, Ctrl+Z says so and changes nothing.
+        QTest::keyClick(fixture.ui().List, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(fixture.dialogs.messages().last().title, QStringLiteral("Undo"));
+        QCOMPARE(window.customers().names(), (QStringList{"Ann", "Bob"}));
+    }
+
+    void recentlyDeletedBringsBackTheChosenOne()
+    {
+        MainWindowFixture fixture;
+        fixture.seed({MainWindowFixture::customer("Ann"), MainWindowFixture::customer("Bob"),
+                      MainWindowFixture::customer("Cid")});
+        FrmMain& window = fixture.open();
+        deleteRow(fixture, 0);
+        deleteRow(fixture, 1);
+        DeletedWindow* deleted = window.showRecentlyDeleted();
+        VERIFY_EVERY_CONTROL_NAMED(deleted);
+        QCOMPARE(column(deleted->table(), 0), (QStringList{"Cid", "Ann"}));
+        deleted->table()->selectRow(1);
+        deleted->bringBackSelected();
+        QCOMPARE(window.customers().names(), (QStringList{"Ann", "Bob"}));
+        QCOMPARE(window.customers().selectedPosition(), 0);
+        QCOMPARE(column(deleted->table(), 0), QStringList{"Cid"});
+    }
+
+    void savingARepeatedCustomerAsksFirst_data()
+    {
+        QTest::addColumn<QString>("telephone");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<bool>("done");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("asked");
+        const QString byTelephone = QStringLiteral("A customer with this name and telephone is already stored");
+        const QStringList one{"Ann Lee", "Bob"};
+        const QStringList two{"Ann Lee", "Bob", "ANN  LEE"};
+        QTest::newRow("open that customer") << "(0113) 496-0000" << "" << 0 << true << one << byTelephone;
+        QTest::newRow("save anyway") << "0113 4960000" << "" << 1 << true << two << byTelephone;
+        QTest::newRow("cancel") << "01134960000" << "" << 2 << false << one << byTelephone;
+        QTest::newRow("same e-mail") << "999" << " ANN@example.com" << 2 << false << one
+                                     << "A customer with this e-mail address is already stored";
+        QTest::newRow("another telephone") << "999" << "" << -1 << true << two << "";
+    }
+
+    void savingARepeatedCustomerAsksFirst()
+    {
+        QFETCH(QString, telephone);
+        QFETCH(QString, email);
+        QFETCH(int, choice);
+        MainWindowFixture fixture;
+        CustomerRecord ann = MainWindowFixture::customer("Ann Lee");
+        ann.setValue(CustomerRecord::Field::Zip, QStringLiteral("0113 496 0000"));
+        ann.setValue(CustomerRecord::Field::FAX, QStringLiteral("ann@example.com"));
+        fixture.seed({ann, MainWindowFixture::customer("Bob")});
+        FrmMain& window = fixture.open();
+        CustomerRecord again = MainWindowFixture::customer("ANN  LEE");
+        again.setValue(CustomerRecord::Field::Zip, telephone);
+        again.setValue(CustomerRecord::Field::FAX, email);
+        const int messages = int(fixture.dialogs.messages().size());
+        if (choice >= 0)
+            fixture.dialogs.queueChoice(choice);
+        QTEST(window.AddUser(again), "done");
+        window.RefreshList();
+        QTEST(window.customers().names(), "names");
+        QFETCH(QString, asked);
+        QCOMPARE(fixture.dialogs.messages().size() > messages, !asked.isEmpty());
+        if (!asked.isEmpty())
+            QVERIFY(fixture.dialogs.messages().last().text.startsWith(asked + "\nOpen that customer\n"));
+        QCOMPARE(window.customers().selectedPosition(), choice == 0 ? 0 : -1);
+    }
+
+    void automaticBackupOnCloseIsListedAndAFailureIsToldOnce()
+    {
+        MainWindowFixture fixture;
+        fixture.seed({MainWindowFixture::customer("Ann")});
+        FrmMain& window = fixture.open();
+        window.takeAutomaticBackup();
+        BackupCopiesWindow* copies = window.showAutomaticBackups();
+        VERIFY_EVERY_CONTROL_NAMED(copies);
+        QCOMPARE(copies->table()->rowCount(), 1);
+        QCOMPARE(copies->table()->item(0, 2)->text(), QStringLiteral("1"));
+        QVERIFY(copies->restoreButton()->isEnabled());
+
+        // Backups/ taken by a file: the copy fails, the work goes on.
+        QVERIFY(QDir(fixture.folder.filePath("Backups")).removeRecursively());
+        QFile blocker(fixture.folder.filePath("Backups"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(window.AddUser(MainWindowFixture::customer("Bob")));
+        const int messages = int(fixture.dialogs.messages().size());
+        window.takeAutomaticBackup();
+        const QString status = fixture.ui().GroupBox8->Label66->value();
+        QVERIFY2(status.startsWith("The automatic backup failed: "), qPrintable(status));
+        fixture.ui().GroupBox8->Label66->setValue(QStringLiteral("."));
+        window.close();
+        QCOMPARE(fixture.ui().GroupBox8->Label66->value(), QStringLiteral("."));
+        QCOMPARE(int(fixture.dialogs.messages().size()), messages);
+    }
+};
+
+QTEST_MAIN(FrmMainSafetyTest)
+#include "tst_frmmain_safety.moc"

@@ -1,0 +1,187 @@
+#include "SearchText.h"
+#include "SqliteCustomerStore.h"
+#include "TestDatabase.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <memory>
+
+// Find in every field: what the index finds is what reading every customer
+// would find, and it follows every write, ours or another program's.
+class TestFinder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void foldsCaseAndAccents_data();
+    void foldsCaseAndAccents();
+    void findsWhatAScanFinds();
+    void followsWritesFromAnywhere();
+    void damagedIndexIsBuiltAgain();
+
+private:
+    QStringList found(const QString& typed);
+
+    std::unique_ptr<TestDatabase> m_database;
+    std::unique_ptr<SqliteCustomerStore> m_store;
+};
+
+namespace {
+
+CustomerRecord named(const QString& name, const QString& city = {}, const QString& telephone = {})
+{
+    CustomerRecord record;
+    record.setValue(CustomerRecord::Field::Name, name);
+    record.setValue(CustomerRecord::Field::City, city);
+    record.setValue(CustomerRecord::Field::Zip, telephone);
+    return record;
+}
+
+} // namespace
+
+void TestFinder::init()
+{
+    m_database = std::make_unique<TestDatabase>();
+    m_store = std::make_unique<SqliteCustomerStore>(m_database->path());
+    QVERIFY(m_store->open().ok());
+}
+
+QStringList TestFinder::found(const QString& typed)
+{
+    QVector<RowId> rows;
+    const Result find = m_store->findCustomers(typed, &rows);
+    if (!find.ok())
+        return {find.message()};
+    QStringList names;
+    for (const RowId row : rows) {
+        CustomerRecord record;
+        m_store->read(row, &record);
+        names << record.value(CustomerRecord::Field::Name);
+    }
+    return names;
+}
+
+void TestFinder::foldsCaseAndAccents_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("accent aside") << "muller" << QStringList{"Jörg Müller", "MÜLLER GmbH"};
+    QTest::newRow("case aside") << "MÜLL" << QStringList{"Jörg Müller", "MÜLLER GmbH"};
+    QTest::newRow("letters without decomposition") << "lodz" << QStringList{"Anna Nowak"};
+    QTest::newRow("sharp s") << "strasse" << QStringList{"Jörg Müller"};
+    QTest::newRow("every word required, any field") << "nowak 0048" << QStringList{"Anna Nowak"};
+    QTest::newRow("one letter") << "ø" << QStringList{"Jörg Müller", "MÜLLER GmbH", "Anna Nowak", "Søren Ørsted",
+                                                      "Star*Shop"};
+    QTest::newRow("two letters, not ASCII") << "ør" << QStringList{"Jörg Müller", "Søren Ørsted"};
+    QTest::newRow("wildcards taken literally") << "*" << QStringList{"Star*Shop"};
+    QTest::newRow("no match") << "zzz" << QStringList{};
+    QTest::newRow("nothing typed") << "  " << QStringList{};
+}
+
+void TestFinder::foldsCaseAndAccents()
+{
+    QFETCH(QString, typed);
+    for (const CustomerRecord& record :
+         {named("Jörg Müller", "Köln", "Straße 5"), named("MÜLLER GmbH", "Bonn"), named("Anna Nowak", "Łódź", "0048 42"),
+          named("Søren Ørsted", "Århus"), named("Star*Shop", "Leeds")})
+        QVERIFY(m_store->append(record).ok());
+    QTEST(found(typed), "names");
+}
+
+void TestFinder::findsWhatAScanFinds()
+{
+    const QStringList pieces = {"an", "Mül", "ler", "Ørs", "łó", "dź", "Straße", "李", "小龙", "Ива́н", "ñ", "é",
+                                "O'Brien", "-", "42", "07", "@", "shop", "São", "Zoë", "😀", "x"};
+    QRandomGenerator random(20261207);
+    const auto some = [&](int words) {
+        QString text;
+        for (int word = 0; word < words; ++word)
+            text += pieces.at(random.bounded(int(pieces.size()))) + (random.bounded(3) == 0 ? " " : "");
+        return text;
+    };
+    QList<CustomerRecord> customers;
+    QVERIFY(m_store->appendAll([&](const CustomerStore::BatchWriter& write) {
+        for (int customer = 0; customer < 10000; ++customer) {
+            CustomerRecord record = named(some(3), some(2), some(2));
+            record.setValue(CustomerRecord::Field::FAX, some(2));
+            customers << record;
+            std::array<QByteArray, CustomerRecord::FieldCount> bytes;
+            CustomerRecord::Utf8Texts texts;
+            for (int field = 0; field < CustomerRecord::FieldCount; ++field) {
+                bytes[field] = record.value(CustomerRecord::Field(field)).toUtf8();
+                texts[field] = bytes[field];
+            }
+            if (const Result written = write(texts, nullptr); !written.ok())
+                return written;
+        }
+        return Result::success();
+    }).ok());
+    qint64 waiting = 0;
+    QVERIFY(m_store->findBacklog(&waiting).ok());
+    QCOMPARE(waiting, 10000);
+
+    for (int query = 0; query < 60; ++query) {
+        const QString piece = some(1 + random.bounded(2));
+        // Typed in another case, and cut to one to eight characters.
+        const QString typed = (query % 2 ? piece.toUpper() : piece).left(1 + random.bounded(8));
+        const QStringList words = searchWords(typed);
+        QVector<RowId> expected;
+        for (int row = 0; row < customers.size(); ++row) {
+            const QString text = searchTextOf(customers.at(row));
+            if (!words.isEmpty()
+                && std::all_of(words.begin(), words.end(), [&](const QString& word) { return text.contains(word); }))
+                expected << row + 1;
+        }
+        QVector<RowId> rows;
+        QVERIFY(m_store->findCustomers(typed, &rows).ok());
+        QVERIFY2(rows == expected, qPrintable(typed));
+    }
+}
+
+void TestFinder::followsWritesFromAnywhere()
+{
+    RowId row = NoRow;
+    QVERIFY(m_store->append(named("Ann Lee", "York"), &row).ok());
+    QCOMPARE(found("york"), QStringList{"Ann Lee"});
+    QVERIFY(m_store->update({row, named("Ann Lee", "York")}, named("Ann Lee", "Hull")).ok());
+    QCOMPARE(found("york"), QStringList{});
+    QCOMPARE(found("hull"), QStringList{"Ann Lee"});
+    // Another program's writes are queued by the file's own triggers.
+    QVERIFY(m_database->execute(QStringLiteral("INSERT INTO Info (name, City) VALUES ('Bob', 'Hull');"
+                                               "DELETE FROM Info WHERE name = 'Ann Lee'")));
+    QCOMPARE(found("hull"), QStringList{"Bob"});
+    QVERIFY(m_store->remove({2, named("Bob", "Hull")}).ok());
+    QCOMPARE(found("hull"), QStringList{});
+
+    // An older file, never written by a build that knows the index, gets it
+    // on its first find, with progress.
+    m_store->close();
+    QVERIFY(m_database->execute(QStringLiteral("DROP TABLE Finder; DROP TABLE FinderPending; DROP TRIGGER FinderAdded;"
+                                               "DROP TRIGGER FinderChanged; DROP TRIGGER FinderRemoved;"
+                                               "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                                               "WHERE i < 99) INSERT INTO Info (name) SELECT 'Dee' FROM n;"
+                                               "INSERT INTO Info (name) VALUES ('Cid')")));
+    QVERIFY(m_store->open().ok());
+    qint64 reported = 0;
+    QVERIFY(m_store->buildFindIndex([&](qint64 done, qint64 total) { return (reported = done) <= total; }).ok());
+    QCOMPARE(reported, 100);
+    QCOMPARE(found("cid"), QStringList{"Cid"});
+}
+
+void TestFinder::damagedIndexIsBuiltAgain()
+{
+    QVERIFY(m_store->append(named("Ann Lee", "York")).ok());
+    QCOMPARE(found("york"), QStringList{"Ann Lee"});
+    m_store->close();
+    QVERIFY(m_database->execute(QStringLiteral("UPDATE Finder_data SET block = x'ffffffff'")));
+    QVERIFY(m_store->open().ok());
+    const QStringList first = found("york");
+    QCOMPARE(first.size(), 1);
+    QVERIFY2(first.first() == "Ann Lee" || first.first().contains("built again"), qPrintable(first.first()));
+    QCOMPARE(found("york"), QStringList{"Ann Lee"});
+}
+
+QTEST_GUILESS_MAIN(TestFinder)
+#include "tst_finder.moc"
