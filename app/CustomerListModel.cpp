@@ -9,14 +9,15 @@ CustomerListModel::CustomerListModel(const CustomerList& customers, QObject* par
 
 int CustomerListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : m_customers.count();
+    return parent.isValid() ? 0 : m_customers.shownCount();
 }
 
 QVariant CustomerListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_customers.count())
+    const int position = index.isValid() ? m_customers.shownPosition(index.row()) : -1;
+    if (position < 0 || position >= m_customers.count())
         return QVariant();
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return m_customers.nameAt(index.row()).toString();
+        return m_customers.nameAt(position).toString();
     return QVariant();
 }

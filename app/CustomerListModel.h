@@ -5,7 +5,8 @@
 class CustomerList;
 
 // The customer names of the main window's list, straight from the list
-// logic: one row per customer in table order, no copy of the names.
+// logic: one row per customer shown (all, or those a find holds) in table
+// order, no copy of the names.
 class CustomerListModel : public QAbstractListModel
 {
     Q_OBJECT

@@ -60,6 +60,7 @@ FrmMain::FrmMain(const FrmMainServices& services, QWidget* parent)
     connect(ui.List, &QWidget::customContextMenuRequested, this, &FrmMain::showListMenu);
     connectControls();
     connectShortcuts();
+    connectFind();
 }
 
 FrmMain::~FrmMain() = default;
@@ -211,6 +212,7 @@ void FrmMain::afterListChange()
     sessionChanged();
     showDetails();
     showSelectionInList();
+    showFindCount();
 }
 
 bool FrmMain::AddUser(const CustomerRecord& record)
@@ -258,12 +260,12 @@ void FrmMain::showDetails()
 void FrmMain::showSelectionInList()
 {
     m_syncingList = true;
-    const int position = m_customers.selectedPosition();
+    const int shownRow = m_customers.shownRowOf(m_customers.selectedPosition());
     QItemSelectionModel* selection = ui.List->selectionModel();
-    if (position < 0) {
+    if (shownRow < 0) {
         selection->clear();
     } else {
-        const QModelIndex index = m_model->index(position);
+        const QModelIndex index = m_model->index(shownRow);
         selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
         ui.List->scrollTo(index);
     }

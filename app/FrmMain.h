@@ -195,6 +195,10 @@ private:
     void rebuildList(const std::function<Result()>& rebuild);
     void deleteSelectedAfterConfirm();
     void restoreFrom(const QString& source, const QString& shownName);
+    void connectFind();
+    void findAsTyped(const QString& typed);
+    void prepareFinding();
+    void showFindCount();
     void startAutomaticBackups();
     void takeDueAutomaticBackup();
     void tellStoreWhoWorks();

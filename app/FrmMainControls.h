@@ -19,6 +19,9 @@ struct FrmMainControls
 
     // Customer list and quick search.
     QListView* List = nullptr;
+    // Find in every field over the list (Ctrl+F), and how many it shows.
+    QLineEdit* findBox = nullptr;
+    QLabel* findCount = nullptr;
     QLineEdit* Text7 = nullptr;
     ToolPicture* Image7 = nullptr;
 

@@ -70,8 +70,19 @@ void buildCustomerColumn(QWidget* window, FrmMainControls& ui)
 
     GroupBox* list = addGroup(window, QStringLiteral("customerListGroup"), QStringLiteral("Customer List"),
                               QRect(kLeftColumnX, 120, kLeftColumnWidth, 222));
+    ui.findBox = new QLineEdit(list);
+    ui.findBox->setGeometry(8, 22, kLeftColumnWidth - 16, 24);
+    ui.findBox->setPlaceholderText(QStringLiteral("Find in every field (Ctrl+F)"));
+    ui.findBox->setAccessibleName(QStringLiteral("Find in every field"));
+    ui.findBox->setClearButtonEnabled(true);
     ui.List = new QListView(list);
-    ui.List->setGeometry(8, 22, kLeftColumnWidth - 16, 192);
+    ui.List->setGeometry(8, 50, kLeftColumnWidth - 16, 128);
+    // Two lines: "12 of 1,000,000 customers shown" is wider than the column.
+    ui.findCount = new QLabel(list);
+    ui.findCount->setGeometry(8, 180, kLeftColumnWidth - 16, 36);
+    ui.findCount->setWordWrap(true);
+    ui.findCount->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.findCount->setAccessibleName(QStringLiteral("Customers shown"));
     ui.List->setUniformItemSizes(true);
     ui.List->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui.List->setSelectionMode(QAbstractItemView::SingleSelection);

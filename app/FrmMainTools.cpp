@@ -36,7 +36,7 @@ void FrmMain::connectControls()
     connect(ui.List->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (!m_syncingList && current.isValid())
-                    selectPosition(current.row());
+                    selectPosition(m_customers.shownPosition(current.row()));
             });
     connect(ui.Text7, &QLineEdit::returnPressed, this, &FrmMain::search);
     connect(ui.Image7, &QAbstractButton::clicked, this, &FrmMain::search);
@@ -111,6 +111,11 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event)
     if (watched == ui.List && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
         deleteFromKey();
+        return true;
+    }
+    if (watched == ui.findBox && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && !ui.findBox->text().isEmpty()) {
+        ui.findBox->clear();
         return true;
     }
     return QWidget::eventFilter(watched, event);

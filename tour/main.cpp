@@ -104,6 +104,11 @@ void tourMainWindow(FrmMain& window, Tour& tour)
         tool->click();
         tour.shoot(QLatin1String(name));
     }
+    // Find in every field: customers in Seville, whatever field says so.
+    ui.findBox->setText(QStringLiteral("sevi"));
+    window.selectPosition(2);
+    tour.onTab(1, QStringLiteral("main-find"));
+    ui.findBox->clear();
     window.setRole(Session::clerk());
     window.setClerkPermissions(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("0"));
     tour.onTab(1, QStringLiteral("main-clerk-locked"));

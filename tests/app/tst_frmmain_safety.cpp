@@ -8,6 +8,8 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QListView>
 #include <QTableWidget>
@@ -79,6 +81,38 @@ private slots:
         QCOMPARE(window.customers().names(), (QStringList{"Ann", "Bob"}));
         QCOMPARE(window.customers().selectedPosition(), 0);
         QCOMPARE(column(deleted->table(), 0), QStringList{"Cid"});
+    }
+
+    void findBoxFiltersAsTypedAndGivesTheListBack()
+    {
+        MainWindowFixture fixture;
+        CustomerRecord mueller = MainWindowFixture::customer("Jörg Müller");
+        mueller.setValue(CustomerRecord::Field::City, QStringLiteral("Köln"));
+        fixture.seed({MainWindowFixture::customer("Ann"), mueller, MainWindowFixture::customer("Bob"),
+                      MainWindowFixture::customer("Mullins")});
+        FrmMain& window = fixture.open();
+        const FrmMainControls& ui = fixture.ui();
+        window.selectPosition(2);
+        QTest::keyClick(ui.List, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(ui.findBox->hasFocus());
+        QTest::keyClicks(ui.findBox, "mul");
+        QCOMPARE(ui.List->model()->rowCount(), 2);
+        QCOMPARE(ui.List->model()->index(0, 0).data().toString(), QStringLiteral("Jörg Müller"));
+        QCOMPARE(ui.findCount->text(), QStringLiteral("2 of 4 customers shown"));
+        QTest::keyClicks(ui.findBox, " koln");
+        QCOMPARE(ui.List->model()->rowCount(), 1);
+        // A click on a found row selects that customer, not the list's first.
+        const QRect first = ui.List->visualRect(ui.List->model()->index(0, 0));
+        QTest::mouseClick(ui.List->viewport(), Qt::LeftButton, {}, first.center());
+        QCOMPARE(window.customers().selectedPosition(), 1);
+        QCOMPARE(ui.LblDbInfo[0]->value(), QStringLiteral("Jörg Müller"));
+        // The totals stay the shop's.
+        QCOMPARE(window.customers().productsSoldText(), QStringLiteral("4"));
+        QTest::keyClick(ui.findBox, Qt::Key_Escape);
+        QCOMPARE(ui.List->model()->rowCount(), 4);
+        QCOMPARE(ui.findCount->text(), QString());
+        QCOMPARE(window.customers().selectedPosition(), 1);
+        QCOMPARE(ui.List->currentIndex().row(), 1);
     }
 
     void savingARepeatedCustomerAsksFirst_data()
