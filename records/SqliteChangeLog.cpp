@@ -50,6 +50,13 @@ SqliteChangeLog::SqliteChangeLog(Clock clock)
 {
 }
 
+void SqliteChangeLog::attach(sqlite3* db)
+{
+    m_insert.finalize();
+    m_db = db;
+    m_ready = false;
+}
+
 bool SqliteChangeLog::tablesExist()
 {
     SqliteStatement count;
@@ -81,10 +88,12 @@ Result SqliteChangeLog::prepareWrite()
 Result SqliteChangeLog::write(ChangeKind kind, RowId customer, const CustomerRecord* before,
                               const CustomerRecord* after, const QString& note)
 {
-    SqliteStatement insert;
-    if (insert.prepare(m_db, "INSERT INTO History (at, role, computer, kind, customer, before, after, note) "
-                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?)") != SQLITE_OK)
+    SqliteStatement& insert = m_insert;
+    if (!insert.handle()
+        && insert.prepare(m_db, "INSERT INTO History (at, role, computer, kind, customer, before, after, note) "
+                                "VALUES (?, ?, ?, ?, ?, ?, ?, ?)") != SQLITE_OK)
         return failure(QStringLiteral("could not write its history"));
+    insert.fresh();
     const std::array<QByteArray, 3> who = {timeText(m_clock()).toUtf8(), m_actor.role.toUtf8(),
                                            m_actor.computer.toUtf8()};
     const QByteArray kindText = changeKindName(kind).toUtf8();

@@ -20,8 +20,9 @@ public:
 
     explicit SqliteChangeLog(Clock clock = {});
 
-    void attach(sqlite3* db) { m_db = db; m_ready = false; }
+    void attach(sqlite3* db);
     void setActor(const ChangeActor& actor) { m_actor = actor; }
+    void setClock(Clock clock) { m_clock = std::move(clock); }
 
     // Within a write transaction, before anything else is written.
     Result prepareWrite();
@@ -47,5 +48,6 @@ private:
     Clock m_clock;
     sqlite3* m_db = nullptr;
     bool m_ready = false;
+    SqliteStatement m_insert; // prepared once a connection: every change writes one row
     ChangeActor m_actor;
 };

@@ -411,6 +411,7 @@ Result SqliteCustomerStore::inTransaction(const std::function<Result()>& work)
     if (!result.ok()) {
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
         m_changes.rolledBack();
+        m_finder.rolledBack();
     }
     return result;
 }

@@ -48,7 +48,7 @@ public:
     std::optional<qint64> outsideChangeMark() override;
 
     // For tests of what the history keeps and forgets.
-    void setClock(SqliteChangeLog::Clock clock) { m_changes = SqliteChangeLog(std::move(clock)); }
+    void setClock(SqliteChangeLog::Clock clock) { m_changes.setClock(std::move(clock)); }
 
 private:
     enum class Write { Update, Remove };

@@ -25,46 +25,58 @@ bool indexable(const QString& word)
     return word.toUcs4().size() >= 3;
 }
 
-// The word as a GLOB pattern that matches it anywhere, its own wildcard
-// characters taken literally.
-QByteArray anywhere(const QString& word)
+// The words the index serves, as one FTS5 query: each a quoted phrase of
+// its trigrams, which matches it anywhere and needs no second look at the
+// texts.
+QByteArray indexQuery(const QStringList& words)
 {
-    QByteArray pattern = "*";
-    for (const char c : word.toUtf8()) {
-        if (c == '*' || c == '?' || c == '[')
-            pattern += '[' + QByteArray(1, c) + ']';
-        else
-            pattern += c;
+    QStringList phrases;
+    for (const QString& word : words) {
+        if (indexable(word))
+            phrases << QLatin1Char('"') + QString(word).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
     }
-    return pattern + '*';
+    return phrases.join(QStringLiteral(" AND ")).toUtf8();
 }
 
-QByteArray findSql(const QStringList& words)
+QByteArray findSql(const QStringList& words, const QByteArray& query)
 {
     QByteArray where;
-    bool anyIndexable = false;
-    for (int index = 0; index < words.size(); ++index) {
-        const QByteArray parameter = '?' + QByteArray::number(index + 1);
-        where += index == 0 ? " WHERE " : " AND ";
-        anyIndexable |= indexable(words.at(index));
-        where += indexable(words.at(index)) ? "texts GLOB " + parameter : "instr(texts, " + parameter + ") > 0";
+    int parameter = 1;
+    if (!query.isEmpty())
+        where = " WHERE Finder MATCH ?" + QByteArray::number(parameter++);
+    for (const QString& word : words) {
+        if (indexable(word))
+            continue;
+        where += where.isEmpty() ? " WHERE " : " AND ";
+        where += "instr(texts, ?" + QByteArray::number(parameter++) + ") > 0";
     }
     // Short words alone: the plain texts beside the index read fastest.
-    if (!anyIndexable)
+    if (query.isEmpty())
         return "SELECT id FROM Finder_content" + where.replace("texts", "c0") + " ORDER BY id";
     return "SELECT rowid FROM Finder" + where + " ORDER BY rowid";
 }
 
 } // namespace
 
+void SqliteFinder::attach(sqlite3* db)
+{
+    for (SqliteStatement* statement : {&m_queued, &m_read, &m_drop, &m_insert, &m_dequeue, &m_count})
+        statement->finalize();
+    m_db = db;
+    m_made = false;
+}
+
 bool SqliteFinder::tablesExist()
 {
+    if (m_made)
+        return true;
     SqliteStatement count;
     if (count.prepare(m_db, "SELECT count(*) FROM sqlite_master WHERE name IN ('Finder', 'FinderPending')")
             != SQLITE_OK
         || sqlite3_step(count.handle()) != SQLITE_ROW)
         return false;
-    return sqlite3_column_int(count.handle(), 0) == 2;
+    m_made = sqlite3_column_int(count.handle(), 0) == 2;
+    return m_made;
 }
 
 Result SqliteFinder::prepareWrite()
@@ -91,11 +103,13 @@ Result SqliteFinder::backlog(qint64* rows)
     *rows = 0;
     if (!tablesExist())
         return Result::success();
-    SqliteStatement count;
-    if (count.prepare(m_db, "SELECT count(*) FROM FinderPending") != SQLITE_OK
-        || sqlite3_step(count.handle()) != SQLITE_ROW)
+    if (const Result prepared = prepareIndexing(); !prepared.ok())
+        return prepared;
+    m_count.fresh();
+    if (sqlite3_step(m_count.handle()) != SQLITE_ROW)
         return failure(QStringLiteral("could not read its index for finding customers"));
-    *rows = sqlite3_column_int64(count.handle(), 0);
+    *rows = sqlite3_column_int64(m_count.handle(), 0);
+    m_count.fresh();
     return Result::success();
 }
 
@@ -123,24 +137,39 @@ Result SqliteFinder::catchUp(const Progress& progress)
 
 // Each queued row's entry in the index made anew from what Info holds
 // now, or dropped when the row is gone.
-Result SqliteFinder::indexQueued(int limit, int* done)
+Result SqliteFinder::prepareIndexing()
 {
-    *done = 0;
+    if (m_count.handle())
+        return Result::success();
     QByteArray columns;
     for (CustomerRecord::Field field : CustomerRecord::AllFields)
         columns += (columns.isEmpty() ? "\"" : ", \"") + QByteArray(CustomerRecord::columnName(field).data()) + '"';
-    SqliteStatement queued, read, drop, insert, dequeue;
-    if (queued.prepare(m_db, "SELECT row FROM FinderPending ORDER BY row LIMIT ?") != SQLITE_OK
-        || read.prepare(m_db, "SELECT " + columns + " FROM Info WHERE rowid = ?") != SQLITE_OK
-        || drop.prepare(m_db, "DELETE FROM Finder WHERE rowid = ?") != SQLITE_OK
-        || insert.prepare(m_db, "INSERT INTO Finder (rowid, texts) VALUES (?, ?)") != SQLITE_OK
-        || dequeue.prepare(m_db, "DELETE FROM FinderPending WHERE row = ?") != SQLITE_OK)
-        return failure(QStringLiteral("could not update its index for finding customers"));
+    if (m_queued.prepare(m_db, "SELECT row FROM FinderPending ORDER BY row LIMIT ?") != SQLITE_OK
+        || m_read.prepare(m_db, "SELECT " + columns + " FROM Info WHERE rowid = ?") != SQLITE_OK
+        || m_drop.prepare(m_db, "DELETE FROM Finder WHERE rowid = ?") != SQLITE_OK
+        || m_insert.prepare(m_db, "INSERT INTO Finder (rowid, texts) VALUES (?, ?)") != SQLITE_OK
+        || m_dequeue.prepare(m_db, "DELETE FROM FinderPending WHERE row = ?") != SQLITE_OK
+        || m_count.prepare(m_db, "SELECT count(*) FROM FinderPending") != SQLITE_OK) {
+        const Result failed = failure(QStringLiteral("could not update its index for finding customers"));
+        for (SqliteStatement* statement : {&m_queued, &m_read, &m_drop, &m_insert, &m_dequeue, &m_count})
+            statement->finalize();
+        return failed;
+    }
+    return Result::success();
+}
+
+Result SqliteFinder::indexQueued(int limit, int* done)
+{
+    *done = 0;
+    if (const Result prepared = prepareIndexing(); !prepared.ok())
+        return prepared;
+    SqliteStatement &queued = m_queued, &read = m_read, &drop = m_drop, &insert = m_insert, &dequeue = m_dequeue;
+    queued.fresh();
     QVector<RowId> rows;
     queued.bindRowId(1, limit);
     while (sqlite3_step(queued.handle()) == SQLITE_ROW)
         rows.append(sqlite3_column_int64(queued.handle(), 0));
-    queued.finalize();
+    queued.fresh();
     for (const RowId row : rows) {
         for (SqliteStatement* statement : {&read, &drop, &insert, &dequeue})
             statement->fresh();
@@ -161,19 +190,27 @@ Result SqliteFinder::indexQueued(int limit, int* done)
             return failure(QStringLiteral("could not update its index for finding customers"));
         ++*done;
     }
+    for (SqliteStatement* statement : {&read, &drop, &insert, &dequeue})
+        statement->fresh();
     return Result::success();
 }
 
 Result SqliteFinder::find(const QStringList& words, QVector<RowId>* rows)
 {
     rows->clear();
+    const QByteArray query = indexQuery(words);
     SqliteStatement find;
-    if (find.prepare(m_db, findSql(words).constData()) != SQLITE_OK)
+    if (find.prepare(m_db, findSql(words, query).constData()) != SQLITE_OK)
         return failure(QStringLiteral("could not search its index for finding customers"));
-    QList<QByteArray> bound;
-    for (int index = 0; index < words.size(); ++index) {
-        bound.append(indexable(words.at(index)) ? anywhere(words.at(index)) : words.at(index).toUtf8());
-        find.bindText(index + 1, bound.last());
+    QList<QByteArray> bound{query};
+    int parameter = query.isEmpty() ? 1 : 2;
+    if (!query.isEmpty())
+        find.bindText(1, bound.first());
+    for (const QString& word : words) {
+        if (indexable(word))
+            continue;
+        bound.append(word.toUtf8());
+        find.bindText(parameter++, bound.last());
     }
     int code;
     while ((code = sqlite3_step(find.handle())) == SQLITE_ROW)
@@ -203,6 +240,7 @@ Result SqliteFinder::looksSound(bool* sound)
 
 Result SqliteFinder::rebuild()
 {
+    attach(m_db);
     const char* const again = "BEGIN IMMEDIATE; DROP TABLE IF EXISTS Finder; DROP TABLE IF EXISTS FinderPending;";
     if (sqlite3_exec(m_db, again, nullptr, nullptr, nullptr) != SQLITE_OK
         || sqlite3_exec(m_db, kCreate, nullptr, nullptr, nullptr) != SQLITE_OK

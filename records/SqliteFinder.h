@@ -2,6 +2,7 @@
 
 #include "ChangeHistory.h"
 #include "Result.h"
+#include "SqliteStatement.h"
 
 #include <QStringList>
 #include <QVector>
@@ -21,7 +22,9 @@ class SqliteFinder
 public:
     using Progress = std::function<bool(qint64 done, qint64 total)>;
 
-    void attach(sqlite3* db) { m_db = db; }
+    void attach(sqlite3* db);
+    // The transaction prepareWrite() ran in was rolled back.
+    void rolledBack() { m_made = false; }
 
     // Inside a write transaction: makes the tables and triggers when
     // absent, queueing every stored row.
@@ -54,5 +57,10 @@ private:
     Result indexQueued(int limit, int* done);
     Result failure(const QString& what) const;
 
+    Result prepareIndexing();
+
     sqlite3* m_db = nullptr;
+    bool m_made = false; // the tables were seen on this connection
+    // Prepared once a connection: every write indexes its rows.
+    SqliteStatement m_queued, m_read, m_drop, m_insert, m_dequeue, m_count;
 };
