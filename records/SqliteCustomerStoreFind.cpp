@@ -1,6 +1,6 @@
 #include "SqliteCustomerStore.h"
 
-#include "SearchText.h"
+#include "FindText.h"
 
 #include <sqlite3.h>
 

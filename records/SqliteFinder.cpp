@@ -1,6 +1,6 @@
 #include "SqliteFinder.h"
 
-#include "SearchText.h"
+#include "FindText.h"
 #include "SqliteStatement.h"
 
 #include <sqlite3.h>

@@ -1,4 +1,4 @@
-#include "SearchText.h"
+#include "FindText.h"
 #include "SqliteCustomerStore.h"
 #include "TestDatabase.h"
 

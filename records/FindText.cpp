@@ -1,4 +1,4 @@
-#include "SearchText.h"
+#include "FindText.h"
 
 #include <QRegularExpression>
 
