@@ -1,7 +1,8 @@
 #include "BackupCopiesWindow.h"
 
+#include "RowsTable.h"
+
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
@@ -13,14 +14,8 @@ BackupCopiesWindow::BackupCopiesWindow(const AutomaticBackups& backups, bool may
     setObjectName(QStringLiteral("BackupCopiesWindow"));
     setWindowTitle(QStringLiteral("Automatic Backups"));
     resize(520, 380);
-    m_table = new QTableWidget(0, 3, this);
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Taken"), QStringLiteral("Size"), QStringLiteral("Customers")});
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_table->setAccessibleName(QStringLiteral("Automatic backups"));
+    m_table = RowsTable::create(this, {QStringLiteral("Taken"), QStringLiteral("Size"), QStringLiteral("Customers")}, 0,
+                                QStringLiteral("Automatic backups"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     m_restore = buttons->addButton(QStringLiteral("Restore this copy"), QDialogButtonBox::ActionRole);
     connect(m_restore, &QPushButton::clicked, this, [this] {
@@ -39,20 +34,11 @@ void BackupCopiesWindow::showCopies()
 {
     m_copies = m_backups.copies();
     const QLocale locale;
-    m_table->setRowCount(0);
-    m_table->setRowCount(int(m_copies.size()));
-    for (int row = 0; row < m_copies.size(); ++row) {
-        const AutomaticBackups::Copy& copy = m_copies.at(row);
-        const QStringList cells = {
-            locale.toString(copy.taken, QLocale::ShortFormat), locale.formattedDataSize(copy.bytes),
-            copy.customers < 0 ? QStringLiteral("cannot be read") : locale.toString(copy.customers)};
-        for (int column = 0; column < cells.size(); ++column) {
-            auto* item = new QTableWidgetItem(cells.at(column));
-            if (column > 0)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            m_table->setItem(row, column, item);
-        }
-    }
+    QList<QStringList> rows;
+    for (const AutomaticBackups::Copy& copy : m_copies)
+        rows.append({locale.toString(copy.taken, QLocale::ShortFormat), locale.formattedDataSize(copy.bytes),
+                     copy.customers < 0 ? QStringLiteral("cannot be read") : locale.toString(copy.customers)});
+    RowsTable::fill(m_table, rows, 0, 1);
     if (!m_copies.isEmpty())
         m_table->selectRow(0);
     m_restore->setEnabled(m_mayRestore && !m_copies.isEmpty());

@@ -2,9 +2,9 @@
 
 #include "CustomerStore.h"
 #include "Dialogs.h"
+#include "RowsTable.h"
 
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
@@ -22,15 +22,10 @@ DeletedWindow::DeletedWindow(CustomerStore& store, Dialogs& dialogs, bool mayBri
     setObjectName(QStringLiteral("DeletedWindow"));
     setWindowTitle(kTitle);
     resize(620, 400);
-    m_table = new QTableWidget(0, 5, this);
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Phone"), QStringLiteral("City"),
-                                        QStringLiteral("Deleted"), QStringLiteral("By")});
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_table->setAccessibleName(QStringLiteral("Deleted customers"));
+    m_table = RowsTable::create(this,
+                                {QStringLiteral("Name"), QStringLiteral("Phone"), QStringLiteral("City"),
+                                 QStringLiteral("Deleted"), QStringLiteral("By")},
+                                0, QStringLiteral("Deleted customers"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     m_bringBack = buttons->addButton(QStringLiteral("&Bring Back"), QDialogButtonBox::ActionRole);
     connect(m_bringBack, &QPushButton::clicked, this, &DeletedWindow::bringBackSelected);
@@ -48,19 +43,12 @@ void DeletedWindow::showDeleted()
     const Result read = m_store.deletedCustomers(&m_deleted);
     if (!read.ok())
         m_dialogs.showMessage(read.message(), kTitle, MessageIcon::Critical, MessageButtons::Ok);
-    m_table->setRowCount(0);
-    m_table->setRowCount(int(m_deleted.size()));
     using Field = CustomerRecord::Field;
-    for (int row = 0; row < m_deleted.size(); ++row) {
-        const DeletedCustomer& kept = m_deleted.at(row);
-        const QStringList cells = {kept.record.value(Field::Name), kept.record.value(Field::Zip),
-                                   kept.record.value(Field::City),
-                                   QLocale().toString(kept.at.toLocalTime(), QLocale::ShortFormat), kept.role};
-        for (int column = 0; column < cells.size(); ++column)
-            m_table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
-    }
-    m_table->resizeColumnsToContents();
-    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    QList<QStringList> rows;
+    for (const DeletedCustomer& kept : m_deleted)
+        rows.append({kept.record.value(Field::Name), kept.record.value(Field::Zip), kept.record.value(Field::City),
+                     QLocale().toString(kept.at.toLocalTime(), QLocale::ShortFormat), kept.role});
+    RowsTable::fill(m_table, rows, 0);
     if (!m_deleted.isEmpty())
         m_table->selectRow(0);
     m_bringBack->setEnabled(m_mayBringBack && !m_deleted.isEmpty());

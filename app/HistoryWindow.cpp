@@ -2,13 +2,13 @@
 
 #include "CustomerFields.h"
 #include "CustomerStore.h"
+#include "RowsTable.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QTableWidget>
@@ -39,15 +39,10 @@ HistoryWindow::HistoryWindow(CustomerStore& store, RowId customer, const QString
         m_scope->addItem(QStringLiteral("This Customer: %1").arg(customerName));
     m_scope->addItem(QStringLiteral("The Whole Shop"));
 
-    m_table = new QTableWidget(0, 6, this);
-    m_table->setHorizontalHeaderLabels({QStringLiteral("When"), QStringLiteral("Change"), QStringLiteral("Customer"),
-                                        QStringLiteral("What Changed"), QStringLiteral("Role"),
-                                        QStringLiteral("Computer")});
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
-    m_table->setAccessibleName(QStringLiteral("Changes"));
+    m_table = RowsTable::create(this,
+                                {QStringLiteral("When"), QStringLiteral("Change"), QStringLiteral("Customer"),
+                                 QStringLiteral("What Changed"), QStringLiteral("Role"), QStringLiteral("Computer")},
+                                3, QStringLiteral("Changes"));
     m_status = new QLabel(this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -106,19 +101,12 @@ void HistoryWindow::showEntries()
 {
     QList<HistoryEntry> entries;
     const Result read = m_store.history(filter(), &entries);
-    m_table->setRowCount(0);
-    m_table->setRowCount(int(entries.size()));
-    for (int row = 0; row < entries.size(); ++row) {
-        const HistoryEntry& entry = entries.at(row);
-        const QStringList cells = {QLocale().toString(entry.at.toLocalTime(), QLocale::ShortFormat),
-                                   kKindCaptions.at(int(entry.kind)), customerName(entry), whatChanged(entry),
-                                   entry.role,
-                                   entry.computer.isEmpty() ? QStringLiteral("unknown") : entry.computer};
-        for (int column = 0; column < cells.size(); ++column)
-            m_table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
-    }
-    m_table->resizeColumnsToContents();
-    m_table->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    QList<QStringList> rows;
+    for (const HistoryEntry& entry : entries)
+        rows.append({QLocale().toString(entry.at.toLocalTime(), QLocale::ShortFormat), kKindCaptions.at(int(entry.kind)),
+                     customerName(entry), whatChanged(entry), entry.role,
+                     entry.computer.isEmpty() ? QStringLiteral("unknown") : entry.computer});
+    RowsTable::fill(m_table, rows, 3);
     m_status->setText(read.ok() ? QStringLiteral("%1 changes shown.").arg(QLocale().toString(entries.size()))
                                 : read.message());
 }

@@ -35,16 +35,23 @@ double median(std::vector<double> times)
     return times[times.size() / 2];
 }
 
+constexpr int count = 1000000;
+
+bool generated(const QString& live)
+{
+    const bool made = SampleDatabase::generate(live, count);
+    if (!made)
+        Benchmark::report(QStringLiteral("could not generate %1 customers").arg(count));
+    return made;
+}
+
 void backup()
 {
     using namespace Benchmark;
-    const int count = 1000000;
     QTemporaryDir folder;
     const QString live = folder.filePath(QStringLiteral("Tallyvane DB.mdb"));
-    if (!SampleDatabase::generate(live, count)) {
-        report(QStringLiteral("could not generate %1 customers").arg(count));
+    if (!generated(live))
         return;
-    }
     SqliteCustomerStore store(live);
     store.open();
     DatabaseBackup tool(store, live);
@@ -67,13 +74,10 @@ void backup()
 void automaticBackup()
 {
     using namespace Benchmark;
-    const int count = 1000000;
     QTemporaryDir folder;
     const QString live = folder.filePath(QStringLiteral("Tallyvane DB.mdb"));
-    if (!SampleDatabase::generate(live, count)) {
-        report(QStringLiteral("could not generate %1 customers").arg(count));
+    if (!generated(live))
         return;
-    }
     SqliteCustomerStore store(live);
     store.open();
     AutomaticBackups backups(live, folder.filePath(QStringLiteral("Backups")));

@@ -43,7 +43,8 @@ Result CustomerList::RefreshList()
     if (tableChangedElsewhere())
         return readTableWhole();
     clearSelection();
-    return Result::success();
+    // The list's own writes moved positions the find shows.
+    return refilter();
 }
 
 bool CustomerList::tableChangedElsewhere()
@@ -143,7 +144,7 @@ Result CustomerList::AddUser(const CustomerRecord& record)
         // The last row is also the last one summed: the same sum as a re-count.
         addToTotals(count() - 1);
     }
-    return appended.ok() ? refilter() : appended;
+    return appended;
 }
 
 void CustomerList::setRow(int position, const CustomerRecord& record)
@@ -191,7 +192,7 @@ Result CustomerList::EditUser(const StoredCustomer& row, const CustomerRecord& r
     // A second save of the same form then compares with what it wrote.
     if (row.row == m_selectedRow.row)
         m_selectedRow.record = record;
-    return refilter();
+    return updated;
 }
 
 Result CustomerList::select(int position)
@@ -255,9 +256,7 @@ Result CustomerList::deleteSelected()
     } else {
         m_matchedMark.reset();
     }
-    Result rebuilt = RefreshList();
-    if (rebuilt.ok())
-        rebuilt = refilter();
+    const Result rebuilt = RefreshList();
     clearDetails();
     return rebuilt;
 }

@@ -11,6 +11,25 @@ QLatin1String CustomerRecord::columnName(Field field)
     return QLatin1String(names[index(field)]);
 }
 
+QByteArray CustomerRecord::quotedColumns(const char* suffix)
+{
+    QByteArray list;
+    for (Field field : AllFields) {
+        if (!list.isEmpty())
+            list += ", ";
+        list += '"' + QByteArray(columnName(field).data()) + '"' + suffix;
+    }
+    return list;
+}
+
+CustomerRecord::Utf8Copy::Utf8Copy(const CustomerRecord& record)
+{
+    for (std::size_t field = 0; field < FieldCount; ++field) {
+        bytes[field] = record.m_values[field].toUtf8();
+        texts[field] = bytes[field];
+    }
+}
+
 CustomerRecord CustomerRecord::fromList(const QStringList& values)
 {
     CustomerRecord record;

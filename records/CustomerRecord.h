@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QLatin1String>
 #include <QString>
@@ -28,6 +29,9 @@ public:
 
     // The column name in table Info, spelled exactly ("name", "FAX", ...).
     static QLatin1String columnName(Field field);
+    // The sixteen names quoted for SQL, each followed by `suffix`, comma
+    // separated.
+    static QByteArray quotedColumns(const char* suffix = "");
 
     CustomerRecord() = default;
 
@@ -40,6 +44,13 @@ public:
     // without a QString made and encoded back per text.
     using Utf8Texts = std::array<QByteArrayView, FieldCount>;
     static CustomerRecord fromUtf8(const Utf8Texts& texts);
+    // A record's texts encoded once, with views on them, for binding.
+    struct Utf8Copy
+    {
+        explicit Utf8Copy(const CustomerRecord& record);
+        std::array<QByteArray, FieldCount> bytes;
+        Utf8Texts texts;
+    };
 
     const QString& value(Field field) const { return m_values[index(field)]; }
     void setValue(Field field, const QString& text) { m_values[index(field)] = text; }

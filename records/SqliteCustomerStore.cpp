@@ -22,21 +22,10 @@ QString importNote(qint64 imported, qint64 replaced, const QString& from)
     return from.isEmpty() ? note : note + QStringLiteral(" from %1").arg(from);
 }
 
-// The sixteen quoted column names, each followed by `suffix`, comma separated.
-QByteArray columnList(const char* suffix = "")
-{
-    QByteArray list;
-    for (CustomerRecord::Field field : CustomerRecord::AllFields) {
-        if (!list.isEmpty())
-            list += ", ";
-        list += '"' + QByteArray(CustomerRecord::columnName(field).data()) + '"' + suffix;
-    }
-    return list;
-}
 
 QByteArray createTableSql()
 {
-    return "CREATE TABLE Info (" + columnList(" TEXT") + ")";
+    return "CREATE TABLE Info (" + CustomerRecord::quotedColumns(" TEXT") + ")";
 }
 
 // A row at the largest row number would make SQLite put the next one at a
@@ -45,7 +34,7 @@ QByteArray insertSql()
 {
     QByteArray placeholders = "?";
     placeholders += QByteArray(", ?").repeated(CustomerRecord::FieldCount - 1);
-    return "INSERT INTO Info (" + columnList() + ") SELECT " + placeholders
+    return "INSERT INTO Info (" + CustomerRecord::quotedColumns() + ") SELECT " + placeholders
         + " WHERE coalesce((SELECT max(rowid) FROM Info), 0) < 9223372036854775807";
 }
 
@@ -54,12 +43,12 @@ QByteArray batchInsertSql()
 {
     QByteArray placeholders = "?";
     placeholders += QByteArray(", ?").repeated(CustomerRecord::FieldCount - 1);
-    return "INSERT INTO Info (" + columnList() + ") VALUES (" + placeholders + ")";
+    return "INSERT INTO Info (" + CustomerRecord::quotedColumns() + ") VALUES (" + placeholders + ")";
 }
 
 QByteArray updateSql()
 {
-    return "UPDATE Info SET " + columnList(" = ?") + " WHERE rowid = ?";
+    return "UPDATE Info SET " + CustomerRecord::quotedColumns(" = ?") + " WHERE rowid = ?";
 }
 
 // A text column's UTF-8 bytes. Reading them as a blob spares SQLite the
@@ -184,7 +173,7 @@ Result SqliteCustomerStore::createTable()
 
 Result SqliteCustomerStore::prepareStatements()
 {
-    const QByteArray columns = columnList();
+    const QByteArray columns = CustomerRecord::quotedColumns();
     const QByteArray scan = "SELECT rowid, name, Quantity, Price, Sex FROM Info ORDER BY rowid";
     const QByteArray read = "SELECT " + columns + " FROM Info WHERE rowid = ?";
     const QByteArray scanRecords = "SELECT rowid, " + columns + " FROM Info ORDER BY rowid";
@@ -465,13 +454,8 @@ Result SqliteCustomerStore::runWrite(SqliteStatement& statement, RowId row, cons
 {
     if (!record)
         return runWrite(statement, row, static_cast<const CustomerRecord::Utf8Texts*>(nullptr));
-    std::array<QByteArray, CustomerRecord::FieldCount> encoded;
-    CustomerRecord::Utf8Texts texts;
-    for (CustomerRecord::Field field : CustomerRecord::AllFields) {
-        encoded[std::size_t(field)] = record->value(field).toUtf8();
-        texts[std::size_t(field)] = encoded[std::size_t(field)];
-    }
-    return runWrite(statement, row, &texts);
+    const CustomerRecord::Utf8Copy encoded(*record);
+    return runWrite(statement, row, &encoded.texts);
 }
 
 // Binds the texts (if any) and then the row (if any) and runs one write.

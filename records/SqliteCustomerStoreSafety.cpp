@@ -32,22 +32,14 @@ void foldForMatch(sqlite3_context* context, int, sqlite3_value** arguments)
 
 QByteArray duplicatesSql()
 {
-    QByteArray columns;
-    for (CustomerRecord::Field field : CustomerRecord::AllFields)
-        columns += ", \"" + QByteArray(CustomerRecord::columnName(field).data()) + '"';
-    return "SELECT rowid" + columns + " FROM Info WHERE (tallyvane_fold(name) = ?1 AND tallyvane_fold(Zip) = ?2) "
+    return "SELECT rowid, " + CustomerRecord::quotedColumns() + " FROM Info WHERE (tallyvane_fold(name) = ?1 AND tallyvane_fold(Zip) = ?2) "
                                       "OR (?3 <> '' AND trim(FAX) = ?3 COLLATE NOCASE)";
 }
 
 QByteArray insertAtRowSql()
 {
-    QByteArray columns = "rowid";
-    QByteArray placeholders = "?";
-    for (CustomerRecord::Field field : CustomerRecord::AllFields) {
-        columns += ", \"" + QByteArray(CustomerRecord::columnName(field).data()) + '"';
-        placeholders += ", ?";
-    }
-    return "INSERT INTO Info (" + columns + ") VALUES (" + placeholders + ")";
+    return "INSERT INTO Info (rowid, " + CustomerRecord::quotedColumns() + ") VALUES (?"
+        + QByteArray(", ?").repeated(CustomerRecord::FieldCount) + ")";
 }
 
 } // namespace
@@ -99,11 +91,9 @@ Result SqliteCustomerStore::putBack(const DeletedCustomer& deleted, RowId* row)
     if (insert.prepare(m_db, insertAtRowSql().constData()) != SQLITE_OK)
         return engineFailure(QStringLiteral("could not be saved"));
     insert.bindRowId(1, deleted.row);
-    std::array<QByteArray, CustomerRecord::FieldCount> texts;
-    for (CustomerRecord::Field field : CustomerRecord::AllFields) {
-        texts[std::size_t(field)] = deleted.record.value(field).toUtf8();
-        insert.bindText(int(field) + 2, texts[std::size_t(field)]);
-    }
+    const CustomerRecord::Utf8Copy texts(deleted.record);
+    for (int field = 0; field < CustomerRecord::FieldCount; ++field)
+        insert.bindText(field + 2, texts.texts[std::size_t(field)]);
     if (sqlite3_step(insert.handle()) != SQLITE_DONE)
         return engineFailure(QStringLiteral("could not be saved"));
     *row = deleted.row;

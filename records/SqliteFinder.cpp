@@ -141,9 +141,7 @@ Result SqliteFinder::prepareIndexing()
 {
     if (m_count.handle())
         return Result::success();
-    QByteArray columns;
-    for (CustomerRecord::Field field : CustomerRecord::AllFields)
-        columns += (columns.isEmpty() ? "\"" : ", \"") + QByteArray(CustomerRecord::columnName(field).data()) + '"';
+    const QByteArray columns = CustomerRecord::quotedColumns();
     if (m_queued.prepare(m_db, "SELECT row FROM FinderPending ORDER BY row LIMIT ?") != SQLITE_OK
         || m_read.prepare(m_db, "SELECT " + columns + " FROM Info WHERE rowid = ?") != SQLITE_OK
         || m_drop.prepare(m_db, "DELETE FROM Finder WHERE rowid = ?") != SQLITE_OK

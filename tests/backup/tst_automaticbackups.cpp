@@ -1,6 +1,7 @@
 #include "AutomaticBackups.h"
 #include "DatabaseBackup.h"
 #include "SqliteCustomerStore.h"
+#include "FileSizeLimit.h"
 #include "TestDatabase.h"
 
 #include <QDir>
@@ -51,23 +52,6 @@ bool setModified(const QString& path, const QDateTime& time)
     return file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime);
 }
 
-// Writes beyond this many bytes fail in this process, as on a full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
 
 const QString kManyCustomers = QStringLiteral(
     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "

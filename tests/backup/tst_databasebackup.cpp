@@ -1,6 +1,7 @@
 #include "DatabaseBackup.h"
 #include "FailingCustomerStore.h"
 #include "SqliteCustomerStore.h"
+#include "FileSizeLimit.h"
 #include "TestDatabase.h"
 
 #include <QDateTime>
@@ -89,24 +90,6 @@ QString createFilledInfo(int rows)
     return createInfo(QStringLiteral("TEXT")) + QStringLiteral("; ") + appendCustomers(rows);
 }
 
-// Writes beyond this many bytes fail in this process, as on a disk that
-// fills up during the copy.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
 
 const QString kBackupName = QStringLiteral("Customers backup.mdb");
 const QString kLiveName = QStringLiteral("Tallyvane DB.mdb");

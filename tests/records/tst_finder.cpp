@@ -107,13 +107,7 @@ void TestFinder::findsWhatAScanFinds()
             CustomerRecord record = named(some(3), some(2), some(2));
             record.setValue(CustomerRecord::Field::FAX, some(2));
             customers << record;
-            std::array<QByteArray, CustomerRecord::FieldCount> bytes;
-            CustomerRecord::Utf8Texts texts;
-            for (int field = 0; field < CustomerRecord::FieldCount; ++field) {
-                bytes[field] = record.value(CustomerRecord::Field(field)).toUtf8();
-                texts[field] = bytes[field];
-            }
-            if (const Result written = write(texts, nullptr); !written.ok())
+            if (const Result written = write(CustomerRecord::Utf8Copy(record).texts, nullptr); !written.ok())
                 return written;
         }
         return Result::success();
