@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QSysInfo>
 
 #include <optional>
 
@@ -14,7 +15,7 @@ constexpr RowId NoRow = -1;
 struct ChangeActor
 {
     QString role = QStringLiteral("administrator"); // or "clerk"
-    QString computer;
+    QString computer = QSysInfo::machineHostName();
 };
 
 enum class ChangeKind { Add, Edit, Delete, Import, Restore, BringBack };
