@@ -20,6 +20,9 @@ public:
     // Call around every change of the list logic's names.
     void beginRebuild() { beginResetModel(); }
     void endRebuild() { endResetModel(); }
+    // Around the rows a find adds at the end.
+    void beginAppend(int first, int last) { beginInsertRows(QModelIndex(), first, last); }
+    void endAppend() { endInsertRows(); }
 
 private:
     const CustomerList& m_customers;

@@ -213,6 +213,7 @@ void FrmMain::afterListChange()
     showDetails();
     showSelectionInList();
     showFindCount();
+    keepFinding();
 }
 
 bool FrmMain::AddUser(const CustomerRecord& record)

@@ -197,8 +197,10 @@ private:
     void restoreFrom(const QString& source, const QString& shownName);
     void connectFind();
     void findAsTyped(const QString& typed);
+    void findMore();
     void prepareFinding();
     void showFindCount();
+    void keepFinding();
     void startAutomaticBackups();
     void takeDueAutomaticBackup();
     void tellStoreWhoWorks();
@@ -250,6 +252,7 @@ private:
     QPointer<ImportWindow> m_importWindow;
     std::unique_ptr<AutomaticBackups> m_backups;
     QTimer m_backupTimer;
+    QTimer m_findMoreTimer; // the next step of a find, between events
     QString m_backupFailureShown;
     RowId m_selectAfterRefresh = NoRow;
 

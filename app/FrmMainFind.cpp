@@ -22,6 +22,9 @@ void FrmMain::connectFind()
     });
     // Escape empties the box (see eventFilter).
     ui.findBox->installEventFilter(this);
+    m_findMoreTimer.setSingleShot(true);
+    m_findMoreTimer.setInterval(0);
+    connect(&m_findMoreTimer, &QTimer::timeout, this, &FrmMain::findMore);
 }
 
 void FrmMain::findAsTyped(const QString& typed)
@@ -29,6 +32,28 @@ void FrmMain::findAsTyped(const QString& typed)
     if (!typed.trimmed().isEmpty())
         prepareFinding();
     rebuildList([&] { return m_customers.find(typed); });
+}
+
+// One more part of the table, added at the end of the list; the next
+// keystroke or change starts the find again instead.
+void FrmMain::findMore()
+{
+    const int selected = m_customers.selectedPosition();
+    const bool selectedShown = m_customers.shownRowOf(selected) >= 0;
+    bool adding = false;
+    const Result found = m_customers.findMore([&](int first, int last) {
+        m_model->beginAppend(first, last);
+        adding = true;
+    });
+    if (adding)
+        m_model->endAppend();
+    if (!found.ok())
+        reportFailure(found, QStringLiteral("Find"));
+    // The selected customer, once found, shows selected as before the find.
+    if (!selectedShown && m_customers.shownRowOf(selected) >= 0)
+        showSelectionInList();
+    showFindCount();
+    keepFinding();
 }
 
 // A file written by many customers at once (an import, another program,
@@ -52,9 +77,20 @@ void FrmMain::prepareFinding()
 void FrmMain::showFindCount()
 {
     const QLocale locale;
-    ui.findCount->setText(m_customers.isFiltered()
-                              ? QStringLiteral("%1 of %2 customers shown")
-                                    .arg(locale.toString(m_customers.shownCount()),
-                                         locale.toString(m_customers.count()))
-                              : QString());
+    const QString shown = locale.toString(m_customers.shownCount());
+    const QString all = locale.toString(m_customers.count());
+    if (!m_customers.isFiltered())
+        ui.findCount->clear();
+    else if (m_customers.findingMore())
+        ui.findCount->setText(QStringLiteral("%1 of %2 customers shown, finding more\u2026").arg(shown, all));
+    else
+        ui.findCount->setText(QStringLiteral("%1 of %2 customers shown").arg(shown, all));
+}
+
+void FrmMain::keepFinding()
+{
+    if (m_customers.findingMore())
+        m_findMoreTimer.start();
+    else
+        m_findMoreTimer.stop();
 }

@@ -74,7 +74,13 @@ public:
     // typed word, until the text is empty again; the totals stay the
     // shop's and the selection stays where it was. The shown rows follow
     // every change of the list.
+    // The find shows the first customers at once; while findingMore(),
+    // each findMore() adds those of the next part of the table, telling
+    // `aboutToShow` first which shown rows it adds.
     Result find(const QString& typed);
+    bool findingMore() const;
+    using AboutToShow = std::function<void(int firstShownRow, int lastShownRow)>;
+    Result findMore(const AboutToShow& aboutToShow);
     bool isFiltered() const { return m_shown.has_value(); }
     const QString& findText() const { return m_findText; }
     // The rows the window shows: all, or those found.
@@ -124,6 +130,14 @@ private:
 
     Result readTableWhole();
     Result refilter();
+    // How many rows of the list one step of a find reads, and how many
+    // customers it finds at most.
+    struct FindStep
+    {
+        int rows;
+        int limit;
+    };
+    Result findStep(const FindStep& step, const AboutToShow& aboutToShow);
     Result bringBack(const UndoStep& step, RowId* row);
     bool tableChangedElsewhere();
     void appendRow(RowId row, QStringView name, double quantity, double price, CustomerSummary::Sex sex);
@@ -159,4 +173,6 @@ private:
     QList<UndoStep> m_undo;
     QString m_findText;
     std::optional<QVector<int>> m_shown; // positions found, ascending
+    int m_findNext = 0; // where the find's next step starts
+    bool m_findCommon = false; // the last step found many
 };

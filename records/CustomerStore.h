@@ -8,6 +8,7 @@
 #include <QVector>
 
 #include <functional>
+#include <limits>
 #include <optional>
 
 // RowId, the identity of a stored customer row: positions change when rows
@@ -21,6 +22,19 @@ struct StoredCustomer
 {
     RowId row = NoRow;
     CustomerRecord record;
+};
+
+// The part of the table one step of a find reads: the rows after `after`
+// up to and including `through`, at most `limit` of them. A large find
+// goes in steps, so that the first customers show before the last are read.
+// `common` tells that the last step found the words in many rows, so that
+// reading every row is faster than an index.
+struct FindSlice
+{
+    RowId after = 0;
+    RowId through = std::numeric_limits<RowId>::max();
+    int limit = std::numeric_limits<int>::max();
+    bool common = false;
 };
 
 // What the customer list needs of each row: its name and the figures that
@@ -93,12 +107,12 @@ public:
     // telephone (see foldedForMatch), or the same e-mail address.
     virtual Result findDuplicates(const CustomerRecord& record, QList<StoredCustomer>* same) = 0;
 
-    // Find in every field: the rows whose texts hold every word of
-    // `typed` (see searchWords), in the natural order. Rows written since
-    // the index last caught up are indexed first; findBacklog() tells how
-    // many wait, so that a window can show buildFindIndex() progressing.
+    // Find in every field: the rows of `slice` whose texts hold every word
+    // of `typed` (see searchWords), in the natural order. Rows written
+    // since the index last caught up are indexed first; findBacklog() tells
+    // how many wait, so that a window can show buildFindIndex() progressing.
     using FindProgress = std::function<bool(qint64 done, qint64 total)>;
-    virtual Result findCustomers(const QString& typed, QVector<RowId>* rows) = 0;
+    virtual Result findCustomers(const QString& typed, const FindSlice& slice, QVector<RowId>* rows) = 0;
     virtual Result findBacklog(qint64* rows) = 0;
     virtual Result buildFindIndex(const FindProgress& progress) = 0;
 

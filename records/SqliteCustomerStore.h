@@ -37,7 +37,7 @@ public:
     Result update(const StoredCustomer& stored, const CustomerRecord& record) override;
     Result remove(const StoredCustomer& stored) override;
     Result findDuplicates(const CustomerRecord& record, QList<StoredCustomer>* same) override;
-    Result findCustomers(const QString& typed, QVector<RowId>* rows) override;
+    Result findCustomers(const QString& typed, const FindSlice& slice, QVector<RowId>* rows) override;
     Result findBacklog(qint64* rows) override;
     Result buildFindIndex(const FindProgress& progress) override;
     void setActor(const ChangeActor& actor) override { m_changes.setActor(actor); }

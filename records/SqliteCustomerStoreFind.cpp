@@ -10,6 +10,12 @@ Result SqliteCustomerStore::findBacklog(qint64* rows)
 {
     if (!isOpen())
         return notOpen();
+    // An index laid out by an earlier version is made again, queueing
+    // every row, so the window shows it being built.
+    if (m_finder.isOutdated()) {
+        if (const Result rebuilt = m_finder.rebuild(); !rebuilt.ok())
+            return rebuilt;
+    }
     return m_finder.backlog(rows);
 }
 
@@ -20,14 +26,14 @@ Result SqliteCustomerStore::buildFindIndex(const FindProgress& progress)
     return result.ok() ? m_finder.catchUp(progress) : result;
 }
 
-Result SqliteCustomerStore::findCustomers(const QString& typed, QVector<RowId>* rows)
+Result SqliteCustomerStore::findCustomers(const QString& typed, const FindSlice& slice, QVector<RowId>* rows)
 {
     rows->clear();
     const QStringList words = searchWords(typed);
     if (words.isEmpty())
         return Result::success();
     qint64 waiting = 0;
-    if (const Result counted = m_finder.backlog(&waiting); !counted.ok())
+    if (const Result counted = findBacklog(&waiting); !counted.ok())
         return counted;
     if (!m_finder.isMade() || waiting > 0) {
         if (const Result built = buildFindIndex({}); !built.ok())
@@ -39,7 +45,7 @@ Result SqliteCustomerStore::findCustomers(const QString& typed, QVector<RowId>* 
             return probed;
         m_findProbed = sound;
     }
-    const Result found = sound ? m_finder.find(words, rows) : Result::failure(QString());
+    const Result found = sound ? m_finder.find(words, slice, rows) : Result::failure(QString());
     if (found.ok())
         return found;
     if (sound && (sqlite3_extended_errcode(m_db) & 0xff) != SQLITE_CORRUPT)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChangeHistory.h"
+#include "CustomerStore.h"
 #include "Result.h"
 #include "SqliteStatement.h"
 
@@ -33,14 +34,16 @@ public:
     // when it is short.
     Result catchUpSmall();
 
-    // Whether the file has the index yet.
+    // Whether the file has the index yet, and whether an earlier version
+    // laid it out (it is then made again).
     bool isMade() { return tablesExist(); }
+    bool isOutdated();
     Result backlog(qint64* rows);
     // Indexes the whole queue in transactions of its own; false from
     // `progress` stops after the step it is in.
     Result catchUp(const Progress& progress);
-    // The rows holding every word, in the natural order.
-    Result find(const QStringList& words, QVector<RowId>* rows);
+    // The rows of `slice` holding every word, in the natural order.
+    Result find(const QStringList& words, const FindSlice& slice, QVector<RowId>* rows);
     // Whether the index finds the first customer it holds by a piece of
     // its own text: a damaged index finds nothing, without an error.
     Result looksSound(bool* sound);
@@ -61,6 +64,7 @@ private:
 
     sqlite3* m_db = nullptr;
     bool m_made = false; // the tables were seen on this connection
+    bool m_outdated = false;
     // Prepared once a connection: every write indexes its rows.
     SqliteStatement m_queued, m_read, m_drop, m_insert, m_dequeue, m_count;
 };

@@ -115,6 +115,36 @@ private slots:
         QCOMPARE(ui.List->currentIndex().row(), 1);
     }
 
+    // A find over a large list shows what the first part holds at once and
+    // adds the rest between events, the selected customer selected again.
+    void findGoesOnBetweenEventsKeepingTheSelection()
+    {
+        MainWindowFixture fixture;
+        QVERIFY(fixture.store.open().ok());
+        QVERIFY(fixture.store.appendAll([](const CustomerStore::BatchWriter& write) {
+            Result written = Result::success();
+            for (int customer = 0; customer < 40000 && written.ok(); ++customer)
+                written = write(CustomerRecord::Utf8Copy(MainWindowFixture::customer("Kit")).texts, nullptr);
+            return written.ok() ? write(CustomerRecord::Utf8Copy(MainWindowFixture::customer("Zed")).texts, nullptr)
+                                : written;
+        }).ok());
+        fixture.store.close();
+        FrmMain& window = fixture.open();
+        const FrmMainControls& ui = fixture.ui();
+        window.selectPosition(40000);
+        QTest::keyClicks(ui.findBox, "zed");
+        const QLocale locale;
+        QCOMPARE(ui.List->model()->rowCount(), 0);
+        QCOMPARE(ui.findCount->text(),
+                 QStringLiteral("0 of %1 customers shown, finding more\u2026").arg(locale.toString(40001)));
+        for (int events = 0; events < 10 && window.customers().findingMore(); ++events)
+            QCoreApplication::processEvents();
+        QCOMPARE(ui.List->model()->rowCount(), 1);
+        QCOMPARE(ui.findCount->text(), QStringLiteral("1 of %1 customers shown").arg(locale.toString(40001)));
+        QCOMPARE(ui.List->currentIndex().row(), 0);
+        QCOMPARE(window.customers().selectedPosition(), 40000);
+    }
+
     void savingARepeatedCustomerAsksFirst_data()
     {
         QTest::addColumn<QString>("telephone");

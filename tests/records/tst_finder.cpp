@@ -1,3 +1,4 @@
+#include "CustomerList.h"
 #include "FindText.h"
 #include "SqliteCustomerStore.h"
 #include "TestDatabase.h"
@@ -20,6 +21,7 @@ private slots:
     void findsWhatAScanFinds();
     void followsWritesFromAnywhere();
     void damagedIndexIsBuiltAgain();
+    void listFindsInStepsAndLosesNone();
 
 private:
     QStringList found(const QString& typed);
@@ -51,7 +53,7 @@ void TestFinder::init()
 QStringList TestFinder::found(const QString& typed)
 {
     QVector<RowId> rows;
-    const Result find = m_store->findCustomers(typed, &rows);
+    const Result find = m_store->findCustomers(typed, {}, &rows);
     if (!find.ok())
         return {find.message()};
     QStringList names;
@@ -129,7 +131,7 @@ void TestFinder::findsWhatAScanFinds()
                 expected << row + 1;
         }
         QVector<RowId> rows;
-        QVERIFY(m_store->findCustomers(typed, &rows).ok());
+        QVERIFY(m_store->findCustomers(typed, {}, &rows).ok());
         QVERIFY2(rows == expected, qPrintable(typed));
     }
 }
@@ -162,6 +164,16 @@ void TestFinder::followsWritesFromAnywhere()
     QVERIFY(m_store->buildFindIndex([&](qint64 done, qint64 total) { return (reported = done) <= total; }).ok());
     QCOMPARE(reported, 100);
     QCOMPARE(found("cid"), QStringList{"Cid"});
+
+    // An index an earlier version laid out is made again, with progress.
+    m_store->close();
+    QVERIFY(m_database->execute(QStringLiteral("DROP TABLE Finder; CREATE VIRTUAL TABLE Finder USING "
+                                               "fts5(texts, tokenize = 'trigram case_sensitive 1')")));
+    QVERIFY(m_store->open().ok());
+    qint64 waiting = 0;
+    QVERIFY(m_store->findBacklog(&waiting).ok());
+    QCOMPARE(waiting, 100);
+    QCOMPARE(found("cid"), QStringList{"Cid"});
 }
 
 void TestFinder::damagedIndexIsBuiltAgain()
@@ -175,6 +187,41 @@ void TestFinder::damagedIndexIsBuiltAgain()
     QCOMPARE(first.size(), 1);
     QVERIFY2(first.first() == "Ann Lee" || first.first().contains("built again"), qPrintable(first.first()));
     QCOMPARE(found("york"), QStringList{"Ann Lee"});
+}
+
+// A find over a large table reads it in parts: the first customers show
+// at once, and every later part adds its own at the end, none twice.
+void TestFinder::listFindsInStepsAndLosesNone()
+{
+    QVERIFY(m_database->execute(QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
+        "INSERT INTO Info (rowid, name, City) SELECT i, 'Eve ' || i, 'Hull' FROM n;"
+        "WITH RECURSIVE n(i) AS (SELECT 1000 UNION ALL SELECT i + 1 FROM n WHERE i < 41000) "
+        "INSERT INTO Info (rowid, name, City) SELECT i, 'Kit', 'York' FROM n;"
+        "INSERT INTO Info (rowid, name, City) VALUES (50000, 'Bob', 'Hull'), (300000, 'Cid', 'Hull'), "
+        "(300001, 'Dee', 'York'), (9223372036854775806, 'Fay', 'Hull')")));
+    CustomerList list(*m_store);
+    QVERIFY(list.RefreshList().ok());
+    for (const QString& typed : {QStringLiteral("hull"), QStringLiteral("u")}) {
+        QVERIFY(list.find(typed).ok());
+        QVERIFY(list.findingMore());
+        QVERIFY(list.shownCount() > 0);
+        int steps = 0;
+        while (list.findingMore()) {
+            const int before = list.shownCount();
+            QVERIFY(list.findMore([&](int first, int last) {
+                QCOMPARE(first, before);
+                QVERIFY(last >= first);
+            }).ok());
+            QVERIFY(++steps < 100);
+        }
+        QStringList names;
+        for (int row = 0; row < list.shownCount(); ++row)
+            names << list.nameAt(list.shownPosition(row)).toString();
+        QCOMPARE(names.size(), 303);
+        QCOMPARE(names.mid(299), (QStringList{"Eve 300", "Bob", "Cid", "Fay"}));
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 303);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestFinder)

@@ -34,9 +34,9 @@ public:
     {
         return m_store.findDuplicates(record, same);
     }
-    Result findCustomers(const QString& typed, QVector<RowId>* rows) override
+    Result findCustomers(const QString& typed, const FindSlice& slice, QVector<RowId>* rows) override
     {
-        return m_store.findCustomers(typed, rows);
+        return m_store.findCustomers(typed, slice, rows);
     }
     Result findBacklog(qint64* rows) override { return m_store.findBacklog(rows); }
     Result buildFindIndex(const FindProgress& progress) override { return m_store.buildFindIndex(progress); }
