@@ -29,10 +29,10 @@ QString firstDamage(const QString& verdict)
 
 // The check's first row is "ok" for a sound file; otherwise it names the
 // first damage found.
-Result checkIntegrity(sqlite3* db, const QString& path)
+Result checkIntegrity(sqlite3* db, const QString& path, EngineCheck depth)
 {
     SqliteStatement check;
-    if (check.prepare(db, "PRAGMA integrity_check") != SQLITE_OK
+    if (check.prepare(db, depth == EngineCheck::Full ? "PRAGMA integrity_check" : "PRAGMA quick_check") != SQLITE_OK
         || sqlite3_step(check.handle()) != SQLITE_ROW)
         return notACustomerDatabase(path, QString::fromUtf8(sqlite3_errmsg(db)));
     const QString verdict = check.text(0);
@@ -54,7 +54,7 @@ Result checkInfoTable(sqlite3* db, const QString& path)
 
 } // namespace
 
-Result checkCustomerDatabase(const QString& path)
+Result checkCustomerDatabase(const QString& path, EngineCheck depth)
 {
     sqlite3* db = nullptr;
     Result result = Result::success();
@@ -62,7 +62,7 @@ Result checkCustomerDatabase(const QString& path)
         != SQLITE_OK)
         result = notACustomerDatabase(path, QString::fromUtf8(sqlite3_errmsg(db)));
     if (result.ok())
-        result = checkIntegrity(db, path);
+        result = checkIntegrity(db, path, depth);
     if (result.ok())
         result = checkInfoTable(db, path);
     sqlite3_close_v2(db);
