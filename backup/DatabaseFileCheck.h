@@ -4,10 +4,10 @@
 
 #include <QString>
 
-// How closely the engine looks: Full also matches every index against its
-// table; Quick reads every page and its structure, enough for a copy the
-// engine has just written page for page from a checked database.
-enum class EngineCheck { Full, Quick };
+// How closely the file is looked at: Full is the engine's own integrity
+// check; TablePages counts the rows of every table, which reads each page
+// of it, enough for a copy just written page for page from the live file.
+enum class EngineCheck { Full, TablePages };
 
 // Whether the file at `path` can stand in for the customer database: SQLite
 // opens it, the engine's own integrity check finds nothing wrong, and it
