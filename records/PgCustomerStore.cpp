@@ -1,0 +1,375 @@
+#include "PgCustomerStore.h"
+
+#include "NumberText.h"
+#include "Utf8Text.h"
+
+#include <QSet>
+
+#include <libpq-fe.h>
+
+namespace {
+
+using Field = CustomerRecord::Field;
+
+// Each column's text as it was read: a NULL written by another program
+// reads as the empty text, as it shows.
+QByteArray storedColumns()
+{
+    QByteArray list;
+    for (Field field : CustomerRecord::AllFields) {
+        if (!list.isEmpty())
+            list += ", ";
+        list += "coalesce(\"" + QByteArray(CustomerRecord::columnName(field).data()) + "\", '')";
+    }
+    return list;
+}
+
+QByteArray placeholders(int first, int count)
+{
+    QByteArray list;
+    for (int number = first; number < first + count; ++number)
+        list += (list.isEmpty() ? "$" : ", $") + QByteArray::number(number);
+    return list;
+}
+
+QByteArray assignments()
+{
+    QByteArray list;
+    int number = 1;
+    for (Field field : CustomerRecord::AllFields) {
+        if (!list.isEmpty())
+            list += ", ";
+        list += '"' + QByteArray(CustomerRecord::columnName(field).data()) + "\" = $" + QByteArray::number(number++);
+    }
+    return list;
+}
+
+QByteArray createTableSql()
+{
+    return "CREATE TABLE IF NOT EXISTS \"Info\" (" + CustomerRecord::quotedColumns(" text")
+        + ", id bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY)";
+}
+
+QString text(pg_result* result, int row, int column)
+{
+    return textFromUtf8(PQgetvalue(result, row, column), PQgetlength(result, row, column));
+}
+
+double number(pg_result* result, int row, int column)
+{
+    return numberFromUtf8(PQgetvalue(result, row, column), PQgetlength(result, row, column));
+}
+
+CustomerSummary::Sex sex(pg_result* result, int row, int column)
+{
+    const QByteArrayView value(PQgetvalue(result, row, column), PQgetlength(result, row, column));
+    if (value == "m")
+        return CustomerSummary::Sex::Male;
+    return value == "f" ? CustomerSummary::Sex::Female : CustomerSummary::Sex::Other;
+}
+
+// The sixteen texts from `first` on.
+CustomerRecord recordOf(pg_result* result, int row, int first)
+{
+    CustomerRecord record;
+    for (Field field : CustomerRecord::AllFields)
+        record.setValue(field, text(result, row, first + int(field)));
+    return record;
+}
+
+void appendTexts(PgConnection::Parameters* parameters, const CustomerRecord::Utf8Texts& texts)
+{
+    for (const QByteArrayView value : texts)
+        parameters->push_back(value);
+}
+
+QString relationKind(const QString& kind)
+{
+    if (kind == QLatin1String("v"))
+        return QStringLiteral("view");
+    if (kind == QLatin1String("m"))
+        return QStringLiteral("materialized view");
+    return kind == QLatin1String("f") ? QStringLiteral("foreign table") : QStringLiteral("database object");
+}
+
+RowId rowIdOf(pg_result* result, int row, int column)
+{
+    return QByteArrayView(PQgetvalue(result, row, column), PQgetlength(result, row, column)).toLongLong();
+}
+
+const QString kRead = QStringLiteral("could not be read");
+const QString kSave = QStringLiteral("could not be saved");
+
+} // namespace
+
+PgCustomerStore::PgCustomerStore(const QString& uri) : m_uri(uri) {}
+
+// The table is looked at before anything changes: a server whose Info is
+// not this program's is refused and left as it was.
+Result PgCustomerStore::open()
+{
+    bool missing = false;
+    Result result = m_server.open(m_uri);
+    if (result.ok())
+        result = checkTable(&missing);
+    if (result.ok() && missing)
+        result = m_server.run(createTableSql(), {}, QStringLiteral("could not make its customer table"));
+    if (result.ok() && missing)
+        result = checkTable(&missing);
+    if (result.ok())
+        result = prepareStatements();
+    if (!result.ok())
+        close();
+    return result;
+}
+
+Result PgCustomerStore::checkTable(bool* missing)
+{
+    PgResult columns;
+    const QByteArray sql =
+        "SELECT a.attname, format_type(a.atttypid, a.atttypmod), a.attidentity, a.attgenerated, c.relkind, "
+        "EXISTS (SELECT 1 FROM pg_index i WHERE i.indrelid = c.oid AND i.indisprimary "
+        "AND i.indkey::text = a.attnum::text) "
+        "FROM pg_class c LEFT JOIN pg_attribute a ON a.attrelid = c.oid AND a.attnum > 0 AND NOT a.attisdropped "
+        "WHERE c.oid = to_regclass('\"Info\"') ORDER BY a.attnum";
+    if (const Result read = m_server.run(sql, {}, QStringLiteral("could not be looked at"), &columns); !read.ok())
+        return read;
+    *missing = PQntuples(columns.get()) == 0;
+    if (*missing)
+        return Result::success();
+    const QString kind = text(columns.get(), 0, 4);
+    if (kind != QLatin1String("r") && kind != QLatin1String("p"))
+        return refuse(QStringLiteral("its Info is a %1, not a table.").arg(relationKind(kind)));
+    QSet<QString> expected;
+    for (Field field : CustomerRecord::AllFields)
+        expected.insert(CustomerRecord::columnName(field));
+    bool identity = false;
+    for (int row = 0; row < PQntuples(columns.get()); ++row) {
+        const QString name = text(columns.get(), row, 0);
+        const QString type = text(columns.get(), row, 1);
+        const bool plain = PQgetlength(columns.get(), row, 2) == 0 && PQgetlength(columns.get(), row, 3) == 0;
+        if (name == QLatin1String("id")) {
+            identity = type == QLatin1String("bigint") && text(columns.get(), row, 2) == QLatin1String("a")
+                && text(columns.get(), row, 5) == QLatin1String("t");
+        } else if (!expected.remove(name)) {
+            return refuse(QStringLiteral("its table Info has a column \"%1\" that is not one of a customer's.")
+                              .arg(name));
+        } else if (type != QLatin1String("text") || !plain) {
+            return refuse(QStringLiteral("the column \"%1\" of its table Info is not a text column (it is "
+                                         "declared as \"%2\"), so texts would not be kept exactly as typed.")
+                              .arg(name, type));
+        }
+    }
+    if (!expected.isEmpty())
+        return refuse(QStringLiteral("its table Info has no column \"%1\".").arg(*expected.begin()));
+    if (!identity)
+        return refuse(QStringLiteral("its table Info has no column \"id\" that numbers the customers "
+                                     "(bigint generated always as identity, the primary key)."));
+    return Result::success();
+}
+
+Result PgCustomerStore::prepareStatements()
+{
+    const QByteArray columns = CustomerRecord::quotedColumns();
+    const QByteArray unchanged = " AND (" + storedColumns() + ") IS NOT DISTINCT FROM (";
+    const std::pair<const char*, QByteArray> statements[] = {
+        {"scan", "SELECT id, \"name\", \"Quantity\", \"Price\", \"Sex\" FROM \"Info\" ORDER BY id"},
+        {"scanRecords", "SELECT id, " + storedColumns() + " FROM \"Info\" ORDER BY id"},
+        {"read", "SELECT " + storedColumns() + " FROM \"Info\" WHERE id = $1"},
+        {"insert", "INSERT INTO \"Info\" (" + columns + ") VALUES (" + placeholders(1, 16) + ") RETURNING id"},
+        {"update", "UPDATE \"Info\" SET " + assignments() + " WHERE id = $17" + unchanged + placeholders(18, 16)
+                       + ")"},
+        {"delete", "DELETE FROM \"Info\" WHERE id = $1" + unchanged + placeholders(2, 16) + ")"},
+    };
+    for (const auto& [name, sql] : statements) {
+        if (const Result prepared = m_server.prepare(name, sql, QStringLiteral("has no usable customer table"));
+            !prepared.ok())
+            return prepared;
+    }
+    return Result::success();
+}
+
+Result PgCustomerStore::rowCount(qint64* count)
+{
+    QByteArray counted;
+    const Result result = m_server.value("SELECT count(*) FROM \"Info\"", {}, QStringLiteral("could not be counted"),
+                                         &counted);
+    if (result.ok())
+        *count = counted.toLongLong();
+    return result;
+}
+
+Result PgCustomerStore::scanSummaries(const SummaryVisitor& visit)
+{
+    CustomerSummary summary;
+    return m_server.streamPrepared("scan", {}, kRead, [&](pg_result* row) {
+        summary.rowId = rowIdOf(row, 0, 0);
+        summary.name = text(row, 0, 1);
+        summary.quantity = number(row, 0, 2);
+        summary.price = number(row, 0, 3);
+        summary.sex = sex(row, 0, 4);
+        visit(summary);
+        return true;
+    });
+}
+
+Result PgCustomerStore::scanRecords(const RecordVisitor& visit)
+{
+    return m_server.streamPrepared("scanRecords", {}, kRead,
+                                   [&](pg_result* row) { return visit(rowIdOf(row, 0, 0), recordOf(row, 0, 1)); });
+}
+
+Result PgCustomerStore::read(RowId row, CustomerRecord* record)
+{
+    PgResult found;
+    const QByteArray id = QByteArray::number(row);
+    if (const Result result = m_server.runPrepared("read", {id}, kRead, &found); !result.ok())
+        return result;
+    if (PQntuples(found.get()) == 0)
+        return Result::failure(QStringLiteral("This customer is no longer in the database."));
+    *record = recordOf(found.get(), 0, 0);
+    return Result::success();
+}
+
+Result PgCustomerStore::append(const CustomerRecord& record, RowId* row)
+{
+    const CustomerRecord::Utf8Copy encoded(record);
+    PgConnection::Parameters parameters;
+    appendTexts(&parameters, encoded.texts);
+    PgResult added;
+    const Result result = m_server.runPrepared("insert", parameters, kSave, &added);
+    if (result.ok() && row)
+        *row = rowIdOf(added.get(), 0, 0);
+    return result;
+}
+
+Result PgCustomerStore::appendAll(const BatchFill& fill, qint64* appended, const QString&)
+{
+    qint64 count = 0;
+    const Result result = inTransaction([&] {
+        Result failedWrite = Result::success();
+        Result filled = fill([&](const CustomerRecord::Utf8Texts& texts, const StoredCustomer* replacing) {
+            Result written = failedWrite;
+            PgConnection::Parameters parameters;
+            appendTexts(&parameters, texts);
+            if (written.ok() && replacing) {
+                written = update(*replacing, CustomerRecord::fromUtf8(texts));
+            } else if (written.ok()) {
+                written = m_server.runPrepared("insert", parameters, kSave);
+                count += written.ok() ? 1 : 0;
+            }
+            if (!written.ok())
+                failedWrite = written;
+            return written;
+        });
+        return filled.ok() ? failedWrite : filled;
+    });
+    if (appended)
+        *appended = result.ok() ? count : 0;
+    return result;
+}
+
+Result PgCustomerStore::update(const StoredCustomer& stored, const CustomerRecord& record)
+{
+    return writeIfUnchanged("update", stored, &record, QStringLiteral("Nothing has been saved"));
+}
+
+Result PgCustomerStore::remove(const StoredCustomer& stored)
+{
+    return writeIfUnchanged("delete", stored, nullptr, QStringLiteral("Nothing has been deleted"));
+}
+
+// The check and the write are one statement: no other counter's change
+// can come in between.
+Result PgCustomerStore::writeIfUnchanged(const QByteArray& statement, const StoredCustomer& stored,
+                                         const CustomerRecord* record, const QString& nothingDone)
+{
+    const CustomerRecord::Utf8Copy before(stored.record);
+    const CustomerRecord::Utf8Copy after(record ? *record : CustomerRecord());
+    const QByteArray id = QByteArray::number(stored.row);
+    PgConnection::Parameters parameters;
+    if (record)
+        appendTexts(&parameters, after.texts);
+    parameters.push_back(id);
+    appendTexts(&parameters, before.texts);
+    PgResult written;
+    if (const Result result = m_server.runPrepared(statement, parameters, kSave, &written); !result.ok())
+        return result;
+    if (QByteArrayView(PQcmdTuples(written.get())) != "0")
+        return Result::success();
+    return Result::failure(
+        QStringLiteral("This customer was changed or removed elsewhere since it was selected, "
+                       "perhaps at another counter. %1; select the customer again to "
+                       "see what the database holds now.").arg(nothingDone));
+}
+
+Result PgCustomerStore::inTransaction(const std::function<Result()>& work)
+{
+    Result result = m_server.run("BEGIN", {}, kSave);
+    if (result.ok())
+        result = work();
+    if (result.ok())
+        result = m_server.run("COMMIT", {}, kSave);
+    if (!result.ok())
+        m_server.run("ROLLBACK", {}, kSave);
+    return result;
+}
+
+Result PgCustomerStore::findDuplicates(const CustomerRecord&, QList<StoredCustomer>* same)
+{
+    same->clear();
+    return notYet();
+}
+
+Result PgCustomerStore::findCustomers(const QString&, const FindSlice&, QVector<RowId>* rows)
+{
+    rows->clear();
+    return notYet();
+}
+
+Result PgCustomerStore::findBacklog(qint64* rows)
+{
+    *rows = 0;
+    return Result::success();
+}
+
+Result PgCustomerStore::buildFindIndex(const FindProgress&)
+{
+    return Result::success();
+}
+
+Result PgCustomerStore::history(const HistoryFilter&, QList<HistoryEntry>* entries)
+{
+    entries->clear();
+    return notYet();
+}
+
+Result PgCustomerStore::deletedCustomers(QList<DeletedCustomer>* deleted)
+{
+    deleted->clear();
+    return notYet();
+}
+
+Result PgCustomerStore::bringBack(qint64, RowId*)
+{
+    return notYet();
+}
+
+Result PgCustomerStore::noteChange(ChangeKind, const QString&)
+{
+    return notYet();
+}
+
+Result PgCustomerStore::refuse(const QString& reason) const
+{
+    return Result::failure(
+        QStringLiteral("The customer database %1 cannot be used: %2").arg(m_server.serverName(), reason));
+}
+
+Result PgCustomerStore::notYet() const
+{
+    return Result::failure(QStringLiteral("The customer database %1 does not keep this yet: finding in every "
+                                          "field, the history and recently deleted customers are kept in the "
+                                          "local file only.")
+                               .arg(m_server.serverName()));
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "CustomerStore.h"
+#include "PgConnection.h"
+
+// The customer table on a PostgreSQL server that several copies of the
+// program share. Table Info holds the sixteen texts and an identity column
+// `id`, which gives the natural order and tells rows apart. Every write is
+// one transaction; an edit or delete goes through only while the row still
+// holds what was read, so one counter never overwrites another's change.
+class PgCustomerStore : public CustomerStore
+{
+public:
+    explicit PgCustomerStore(const QString& uri);
+
+    Result open() override;
+    void close() override { m_server.close(); }
+    bool isOpen() const override { return m_server.isOpen(); }
+    QString version() const override { return m_server.serverVersion(); }
+
+    Result rowCount(qint64* count) override;
+    Result scanSummaries(const SummaryVisitor& visit) override;
+    Result scanRecords(const RecordVisitor& visit) override;
+    Result read(RowId row, CustomerRecord* record) override;
+    Result append(const CustomerRecord& record, RowId* row = nullptr) override;
+    Result appendAll(const BatchFill& fill, qint64* appended = nullptr, const QString& from = {}) override;
+    Result update(const StoredCustomer& stored, const CustomerRecord& record) override;
+    Result remove(const StoredCustomer& stored) override;
+
+    // What the local file keeps beside Info comes to the server with the
+    // next steps of this backend; until then these say so.
+    Result findDuplicates(const CustomerRecord& record, QList<StoredCustomer>* same) override;
+    Result findCustomers(const QString& typed, const FindSlice& slice, QVector<RowId>* rows) override;
+    Result findBacklog(qint64* rows) override;
+    Result buildFindIndex(const FindProgress& progress) override;
+    void setActor(const ChangeActor&) override {}
+    Result history(const HistoryFilter& filter, QList<HistoryEntry>* entries) override;
+    Result deletedCustomers(QList<DeletedCustomer>* deleted) override;
+    Result bringBack(qint64 deletedId, RowId* row = nullptr) override;
+    Result noteChange(ChangeKind kind, const QString& note) override;
+
+private:
+    Result checkTable(bool* missing);
+    Result prepareStatements();
+    Result writeIfUnchanged(const QByteArray& statement, const StoredCustomer& stored,
+                            const CustomerRecord* record, const QString& nothingDone);
+    Result inTransaction(const std::function<Result()>& work);
+    Result refuse(const QString& reason) const;
+    Result notYet() const;
+
+    QString m_uri;
+    PgConnection m_server;
+};
