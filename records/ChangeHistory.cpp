@@ -1,5 +1,8 @@
 #include "ChangeHistory.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 #include <array>
 
 namespace {
@@ -19,4 +22,40 @@ std::optional<ChangeKind> changeKindNamed(const QString& name)
         if (name == QLatin1String(kNames[kind]))
             return ChangeKind(kind);
     return std::nullopt;
+}
+
+QString historyTimeText(const QDateTime& at)
+{
+    return at.toUTC().toString(Qt::ISODateWithMs);
+}
+
+QDateTime historyTimeFrom(const QString& text)
+{
+    QDateTime at = QDateTime::fromString(text, Qt::ISODateWithMs);
+    at.setTimeSpec(Qt::UTC);
+    return at;
+}
+
+QByteArray textsJson(const CustomerRecord& record)
+{
+    return QJsonDocument(QJsonArray::fromStringList(record.toList())).toJson(QJsonDocument::Compact);
+}
+
+std::optional<CustomerRecord> recordFromJson(const QString& json)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8());
+    if (!document.isArray())
+        return std::nullopt;
+    QStringList texts;
+    for (const QJsonValue& value : document.array())
+        texts << value.toString();
+    return CustomerRecord::fromList(texts);
+}
+
+QString importNote(qint64 imported, qint64 replaced, const QString& from)
+{
+    QString note = QStringLiteral("%1 customers imported").arg(imported);
+    if (replaced > 0)
+        note += QStringLiteral(", %1 replaced").arg(replaced);
+    return from.isEmpty() ? note : note + QStringLiteral(" from %1").arg(from);
 }

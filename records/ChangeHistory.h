@@ -24,6 +24,18 @@ enum class ChangeKind { Add, Edit, Delete, Import, Restore, BringBack };
 QString changeKindName(ChangeKind kind);
 std::optional<ChangeKind> changeKindNamed(const QString& name);
 
+// Times as the history keeps them: UTC, ISO 8601 with milliseconds, so
+// that they sort as texts.
+QString historyTimeText(const QDateTime& at);
+QDateTime historyTimeFrom(const QString& text);
+// A customer's texts as one JSON array: one column, readable in any tool.
+QByteArray textsJson(const CustomerRecord& record);
+std::optional<CustomerRecord> recordFromJson(const QString& json);
+
+// What an import's history row says it did ("12 customers imported, 3
+// replaced from ...").
+QString importNote(qint64 imported, qint64 replaced, const QString& from);
+
 // One change as the history keeps it: when (UTC), by whom, and the
 // customer's texts before and after (none for an add's before, a delete's
 // after, or a change of many customers, which says what it did in `note`).

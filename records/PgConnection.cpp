@@ -11,6 +11,8 @@ void PgResultFree::operator()(pg_result* result) const
 
 namespace {
 
+const char kNull[] = "";
+
 struct Values
 {
     std::vector<const char*> data;
@@ -22,13 +24,18 @@ Values valuesOf(const PgConnection::Parameters& parameters)
 {
     Values values;
     for (const QByteArrayView parameter : parameters) {
-        values.data.push_back(parameter.data() ? parameter.data() : "");
+        values.data.push_back(parameter.data() == kNull ? nullptr : parameter.data() ? parameter.data() : "");
         values.lengths.push_back(int(parameter.size()));
     }
     return values;
 }
 
 } // namespace
+
+QByteArrayView PgConnection::null()
+{
+    return QByteArrayView(kNull, 0);
+}
 
 PgConnection::~PgConnection()
 {
@@ -42,6 +49,9 @@ Result PgConnection::open(const QString& uri)
     const char* const keywords[] = {"dbname", "connect_timeout", "application_name", nullptr};
     const char* const values[] = {dbname.constData(), "5", "Tallyvane", nullptr};
     m_conn = PQconnectdbParams(keywords, values, 1);
+    // The server's notices ("already exists, skipping") are for a console
+    // the program does not have.
+    PQsetNoticeProcessor(m_conn, [](void*, const char*) {}, nullptr);
     if (PQstatus(m_conn) == CONNECTION_OK)
         return run("SET client_encoding = 'UTF8'", {}, QStringLiteral("could not be set up"));
     const Result failed = failure(QStringLiteral("could not be reached"));

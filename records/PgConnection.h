@@ -44,6 +44,9 @@ public:
     QString serverVersion() const;
 
     using Parameters = std::vector<QByteArrayView>;
+    // The parameter that is sent as SQL NULL; any other is a text, empty
+    // or not.
+    static QByteArrayView null();
     // Runs one statement; a failure names `what` could not be done.
     Result run(const QByteArray& sql, const Parameters& parameters, const QString& what, PgResult* result = nullptr);
     // The first column of the first row a statement gives.

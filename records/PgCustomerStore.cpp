@@ -117,6 +117,8 @@ Result PgCustomerStore::open()
     if (result.ok() && missing)
         result = checkTable(&missing);
     if (result.ok())
+        result = m_changes.prepare();
+    if (result.ok())
         result = prepareStatements();
     if (!result.ok())
         close();
@@ -180,6 +182,8 @@ Result PgCustomerStore::prepareStatements()
         {"update", "UPDATE \"Info\" SET " + assignments() + " WHERE id = $17" + unchanged + placeholders(18, 16)
                        + ")"},
         {"delete", "DELETE FROM \"Info\" WHERE id = $1" + unchanged + placeholders(2, 16) + ")"},
+        {"insertAt", "INSERT INTO \"Info\" (id, " + columns + ") OVERRIDING SYSTEM VALUE VALUES ($1, "
+                         + placeholders(2, 16) + ") ON CONFLICT (id) DO NOTHING"},
     };
     for (const auto& [name, sql] : statements) {
         if (const Result prepared = m_server.prepare(name, sql, QStringLiteral("has no usable customer table"));
@@ -233,36 +237,55 @@ Result PgCustomerStore::read(RowId row, CustomerRecord* record)
 
 Result PgCustomerStore::append(const CustomerRecord& record, RowId* row)
 {
-    const CustomerRecord::Utf8Copy encoded(record);
+    RowId added = NoRow;
+    const Result result = inTransaction([&] {
+        const Result written = insert(CustomerRecord::Utf8Copy(record).texts, &added);
+        return written.ok() ? m_changes.write(ChangeKind::Add, added, nullptr, &record) : written;
+    });
+    if (result.ok() && row)
+        *row = added;
+    return result;
+}
+
+Result PgCustomerStore::insert(const CustomerRecord::Utf8Texts& texts, RowId* row)
+{
     PgConnection::Parameters parameters;
-    appendTexts(&parameters, encoded.texts);
+    appendTexts(&parameters, texts);
     PgResult added;
     const Result result = m_server.runPrepared("insert", parameters, kSave, &added);
-    if (result.ok() && row)
+    if (result.ok())
         *row = rowIdOf(added.get(), 0, 0);
     return result;
 }
 
-Result PgCustomerStore::appendAll(const BatchFill& fill, qint64* appended, const QString&)
+Result PgCustomerStore::appendAll(const BatchFill& fill, qint64* appended, const QString& from)
 {
     qint64 count = 0;
+    qint64 replaced = 0;
     const Result result = inTransaction([&] {
         Result failedWrite = Result::success();
         Result filled = fill([&](const CustomerRecord::Utf8Texts& texts, const StoredCustomer* replacing) {
             Result written = failedWrite;
-            PgConnection::Parameters parameters;
-            appendTexts(&parameters, texts);
+            RowId row = NoRow;
             if (written.ok() && replacing) {
-                written = update(*replacing, CustomerRecord::fromUtf8(texts));
+                const CustomerRecord after = CustomerRecord::fromUtf8(texts);
+                written = writeIfUnchanged(*replacing, &after);
+                if (written.ok())
+                    written = m_changes.write(ChangeKind::Edit, replacing->row, &replacing->record, &after);
             } else if (written.ok()) {
-                written = m_server.runPrepared("insert", parameters, kSave);
-                count += written.ok() ? 1 : 0;
+                written = insert(texts, &row);
             }
-            if (!written.ok())
+            if (written.ok())
+                ++(replacing ? replaced : count);
+            else
                 failedWrite = written;
             return written;
         });
-        return filled.ok() ? failedWrite : filled;
+        if (filled.ok())
+            filled = failedWrite;
+        if (filled.ok() && count + replaced > 0)
+            filled = m_changes.write(ChangeKind::Import, NoRow, nullptr, nullptr, importNote(count, replaced, from));
+        return filled;
     });
     if (appended)
         *appended = result.ok() ? count : 0;
@@ -271,18 +294,25 @@ Result PgCustomerStore::appendAll(const BatchFill& fill, qint64* appended, const
 
 Result PgCustomerStore::update(const StoredCustomer& stored, const CustomerRecord& record)
 {
-    return writeIfUnchanged("update", stored, &record, QStringLiteral("Nothing has been saved"));
+    return inTransaction([&] {
+        const Result written = writeIfUnchanged(stored, &record);
+        return written.ok() ? m_changes.write(ChangeKind::Edit, stored.row, &stored.record, &record) : written;
+    });
 }
 
 Result PgCustomerStore::remove(const StoredCustomer& stored)
 {
-    return writeIfUnchanged("delete", stored, nullptr, QStringLiteral("Nothing has been deleted"));
+    return inTransaction([&] {
+        Result written = writeIfUnchanged(stored, nullptr);
+        if (written.ok())
+            written = m_changes.keepDeleted(stored.row, stored.record);
+        return written.ok() ? m_changes.write(ChangeKind::Delete, stored.row, &stored.record, nullptr) : written;
+    });
 }
 
 // The check and the write are one statement: no other counter's change
 // can come in between.
-Result PgCustomerStore::writeIfUnchanged(const QByteArray& statement, const StoredCustomer& stored,
-                                         const CustomerRecord* record, const QString& nothingDone)
+Result PgCustomerStore::writeIfUnchanged(const StoredCustomer& stored, const CustomerRecord* record)
 {
     const CustomerRecord::Utf8Copy before(stored.record);
     const CustomerRecord::Utf8Copy after(record ? *record : CustomerRecord());
@@ -293,14 +323,62 @@ Result PgCustomerStore::writeIfUnchanged(const QByteArray& statement, const Stor
     parameters.push_back(id);
     appendTexts(&parameters, before.texts);
     PgResult written;
-    if (const Result result = m_server.runPrepared(statement, parameters, kSave, &written); !result.ok())
+    if (const Result result = m_server.runPrepared(record ? "update" : "delete", parameters, kSave, &written);
+        !result.ok())
         return result;
     if (QByteArrayView(PQcmdTuples(written.get())) != "0")
         return Result::success();
     return Result::failure(
         QStringLiteral("This customer was changed or removed elsewhere since it was selected, "
                        "perhaps at another counter. %1; select the customer again to "
-                       "see what the database holds now.").arg(nothingDone));
+                       "see what the database holds now.")
+            .arg(record ? QStringLiteral("Nothing has been saved") : QStringLiteral("Nothing has been deleted")));
+}
+
+Result PgCustomerStore::history(const HistoryFilter& filter, QList<HistoryEntry>* entries)
+{
+    return m_changes.history(filter, entries);
+}
+
+Result PgCustomerStore::deletedCustomers(QList<DeletedCustomer>* deleted)
+{
+    return m_changes.deletedCustomers(deleted);
+}
+
+Result PgCustomerStore::bringBack(qint64 deletedId, RowId* row)
+{
+    RowId placed = NoRow;
+    const Result result = inTransaction([&] {
+        DeletedCustomer deleted;
+        Result taken = m_changes.takeDeleted(deletedId, &deleted);
+        if (taken.ok())
+            taken = putBack(deleted, &placed);
+        return taken.ok() ? m_changes.write(ChangeKind::BringBack, placed, nullptr, &deleted.record) : taken;
+    });
+    if (result.ok() && row)
+        *row = placed;
+    return result;
+}
+
+// Where it stood while its number is free, else at the end.
+Result PgCustomerStore::putBack(const DeletedCustomer& deleted, RowId* row)
+{
+    const CustomerRecord::Utf8Copy texts(deleted.record);
+    const QByteArray id = QByteArray::number(deleted.row);
+    PgConnection::Parameters parameters{id};
+    appendTexts(&parameters, texts.texts);
+    PgResult placed;
+    if (const Result result = m_server.runPrepared("insertAt", parameters, kSave, &placed); !result.ok())
+        return result;
+    if (QByteArrayView(PQcmdTuples(placed.get())) == "0")
+        return insert(texts.texts, row);
+    *row = deleted.row;
+    return Result::success();
+}
+
+Result PgCustomerStore::noteChange(ChangeKind kind, const QString& note)
+{
+    return inTransaction([&] { return m_changes.write(kind, NoRow, nullptr, nullptr, note); });
 }
 
 Result PgCustomerStore::inTransaction(const std::function<Result()>& work)
@@ -338,28 +416,6 @@ Result PgCustomerStore::buildFindIndex(const FindProgress&)
     return Result::success();
 }
 
-Result PgCustomerStore::history(const HistoryFilter&, QList<HistoryEntry>* entries)
-{
-    entries->clear();
-    return notYet();
-}
-
-Result PgCustomerStore::deletedCustomers(QList<DeletedCustomer>* deleted)
-{
-    deleted->clear();
-    return notYet();
-}
-
-Result PgCustomerStore::bringBack(qint64, RowId*)
-{
-    return notYet();
-}
-
-Result PgCustomerStore::noteChange(ChangeKind, const QString&)
-{
-    return notYet();
-}
-
 Result PgCustomerStore::refuse(const QString& reason) const
 {
     return Result::failure(
@@ -368,8 +424,7 @@ Result PgCustomerStore::refuse(const QString& reason) const
 
 Result PgCustomerStore::notYet() const
 {
-    return Result::failure(QStringLiteral("The customer database %1 does not keep this yet: finding in every "
-                                          "field, the history and recently deleted customers are kept in the "
-                                          "local file only.")
+    return Result::failure(QStringLiteral("The customer database %1 cannot find customers by any field yet: "
+                                          "that works with the local file only for now.")
                                .arg(m_server.serverName()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CustomerStore.h"
+#include "PgChangeLog.h"
 #include "PgConnection.h"
 
 // The customer table on a PostgreSQL server that several copies of the
@@ -27,27 +28,33 @@ public:
     Result update(const StoredCustomer& stored, const CustomerRecord& record) override;
     Result remove(const StoredCustomer& stored) override;
 
-    // What the local file keeps beside Info comes to the server with the
-    // next steps of this backend; until then these say so.
-    Result findDuplicates(const CustomerRecord& record, QList<StoredCustomer>* same) override;
-    Result findCustomers(const QString& typed, const FindSlice& slice, QVector<RowId>* rows) override;
-    Result findBacklog(qint64* rows) override;
-    Result buildFindIndex(const FindProgress& progress) override;
-    void setActor(const ChangeActor&) override {}
+    void setActor(const ChangeActor& actor) override { m_changes.setActor(actor); }
     Result history(const HistoryFilter& filter, QList<HistoryEntry>* entries) override;
     Result deletedCustomers(QList<DeletedCustomer>* deleted) override;
     Result bringBack(qint64 deletedId, RowId* row = nullptr) override;
     Result noteChange(ChangeKind kind, const QString& note) override;
 
+    // Finding comes to the server with the next steps of this backend;
+    // until then these say so.
+    Result findDuplicates(const CustomerRecord& record, QList<StoredCustomer>* same) override;
+    Result findCustomers(const QString& typed, const FindSlice& slice, QVector<RowId>* rows) override;
+    Result findBacklog(qint64* rows) override;
+    Result buildFindIndex(const FindProgress& progress) override;
+
+    // For tests of what the history keeps and forgets.
+    void setClock(PgChangeLog::Clock clock) { m_changes.setClock(std::move(clock)); }
+
 private:
     Result checkTable(bool* missing);
     Result prepareStatements();
-    Result writeIfUnchanged(const QByteArray& statement, const StoredCustomer& stored,
-                            const CustomerRecord* record, const QString& nothingDone);
+    Result insert(const CustomerRecord::Utf8Texts& texts, RowId* row);
+    Result writeIfUnchanged(const StoredCustomer& stored, const CustomerRecord* record);
+    Result putBack(const DeletedCustomer& deleted, RowId* row);
     Result inTransaction(const std::function<Result()>& work);
     Result refuse(const QString& reason) const;
     Result notYet() const;
 
     QString m_uri;
     PgConnection m_server;
+    PgChangeLog m_changes{m_server};
 };

@@ -1,8 +1,5 @@
 #include "SqliteChangeLog.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-
 #include <sqlite3.h>
 
 namespace {
@@ -13,35 +10,6 @@ const char* const kCreateTables =
     "CREATE INDEX IF NOT EXISTS HistoryByCustomer ON History (customer);"
     "CREATE TABLE IF NOT EXISTS Deleted (id INTEGER PRIMARY KEY, customer INTEGER NOT NULL, "
     "at TEXT NOT NULL, role TEXT NOT NULL, texts TEXT NOT NULL);";
-
-QString timeText(const QDateTime& at)
-{
-    return at.toUTC().toString(Qt::ISODateWithMs);
-}
-
-QDateTime timeFrom(const QString& text)
-{
-    QDateTime at = QDateTime::fromString(text, Qt::ISODateWithMs);
-    at.setTimeSpec(Qt::UTC);
-    return at;
-}
-
-// A customer's texts as one JSON array: one column, readable in any tool.
-QByteArray textsJson(const CustomerRecord& record)
-{
-    return QJsonDocument(QJsonArray::fromStringList(record.toList())).toJson(QJsonDocument::Compact);
-}
-
-std::optional<CustomerRecord> recordFromJson(const QString& json)
-{
-    const QJsonDocument document = QJsonDocument::fromJson(json.toUtf8());
-    if (!document.isArray())
-        return std::nullopt;
-    QStringList texts;
-    for (const QJsonValue& value : document.array())
-        texts << value.toString();
-    return CustomerRecord::fromList(texts);
-}
 
 } // namespace
 
@@ -74,7 +42,7 @@ Result SqliteChangeLog::prepareWrite()
     if (sqlite3_exec(m_db, kCreateTables, nullptr, nullptr, nullptr) != SQLITE_OK)
         return failure(QStringLiteral("could not keep its history"));
     // Once a session is enough to forget what is older than kept.
-    const QByteArray oldest = timeText(m_clock().addYears(-KeptYears)).toUtf8();
+    const QByteArray oldest = historyTimeText(m_clock().addYears(-KeptYears)).toUtf8();
     for (const char* sql : {"DELETE FROM History WHERE at < ?", "DELETE FROM Deleted WHERE at < ?"}) {
         SqliteStatement prune;
         if (prune.prepare(m_db, sql) != SQLITE_OK || prune.bindText(1, oldest) != SQLITE_OK
@@ -94,7 +62,7 @@ Result SqliteChangeLog::write(ChangeKind kind, RowId customer, const CustomerRec
                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?)") != SQLITE_OK)
         return failure(QStringLiteral("could not write its history"));
     insert.fresh();
-    const std::array<QByteArray, 3> who = {timeText(m_clock()).toUtf8(), m_actor.role.toUtf8(),
+    const std::array<QByteArray, 3> who = {historyTimeText(m_clock()).toUtf8(), m_actor.role.toUtf8(),
                                            m_actor.computer.toUtf8()};
     const QByteArray kindText = changeKindName(kind).toUtf8();
     const QByteArray beforeText = before ? textsJson(*before) : QByteArray();
@@ -119,7 +87,7 @@ Result SqliteChangeLog::write(ChangeKind kind, RowId customer, const CustomerRec
 Result SqliteChangeLog::keepDeleted(RowId row, const CustomerRecord& record)
 {
     SqliteStatement insert;
-    const QByteArray at = timeText(m_clock()).toUtf8();
+    const QByteArray at = historyTimeText(m_clock()).toUtf8();
     const QByteArray role = m_actor.role.toUtf8();
     const QByteArray texts = textsJson(record);
     if (insert.prepare(m_db, "INSERT INTO Deleted (customer, at, role, texts) VALUES (?, ?, ?, ?)") != SQLITE_OK
@@ -143,7 +111,7 @@ Result SqliteChangeLog::takeDeleted(qint64 id, DeletedCustomer* deleted)
     const std::optional<CustomerRecord> record = code == SQLITE_ROW ? recordFromJson(read.text(3)) : std::nullopt;
     if (!record)
         return failure(QStringLiteral("could not read its deleted customers"));
-    *deleted = {id, sqlite3_column_int64(read.handle(), 0), timeFrom(read.text(1)), read.text(2), *record};
+    *deleted = {id, sqlite3_column_int64(read.handle(), 0), historyTimeFrom(read.text(1)), read.text(2), *record};
     read.finalize();
     SqliteStatement drop;
     if (drop.prepare(m_db, "DELETE FROM Deleted WHERE id = ?") != SQLITE_OK || drop.bindRowId(1, id) != SQLITE_OK
@@ -162,8 +130,8 @@ Result SqliteChangeLog::history(const HistoryFilter& filter, QList<HistoryEntry>
                            "WHERE (?1 < 0 OR customer = ?1) AND (?2 = '' OR at >= ?2) AND (?3 = '' OR at < ?3) "
                            "AND (?4 = '' OR kind = ?4) ORDER BY id DESC LIMIT ?5") != SQLITE_OK)
         return failure(QStringLiteral("could not read its history"));
-    const QByteArray from = filter.from.isValid() ? timeText(filter.from).toUtf8() : QByteArray("");
-    const QByteArray to = filter.to.isValid() ? timeText(filter.to).toUtf8() : QByteArray("");
+    const QByteArray from = filter.from.isValid() ? historyTimeText(filter.from).toUtf8() : QByteArray("");
+    const QByteArray to = filter.to.isValid() ? historyTimeText(filter.to).toUtf8() : QByteArray("");
     const QByteArray kind = filter.kind ? changeKindName(*filter.kind).toUtf8() : QByteArray("");
     read.bindRowId(1, filter.customer);
     read.bindText(2, from);
@@ -174,7 +142,7 @@ Result SqliteChangeLog::history(const HistoryFilter& filter, QList<HistoryEntry>
     while ((code = sqlite3_step(read.handle())) == SQLITE_ROW) {
         HistoryEntry entry;
         entry.id = sqlite3_column_int64(read.handle(), 0);
-        entry.at = timeFrom(read.text(1));
+        entry.at = historyTimeFrom(read.text(1));
         entry.role = read.text(2);
         entry.computer = read.text(3);
         entry.kind = changeKindNamed(read.text(4)).value_or(ChangeKind::Edit);
@@ -201,7 +169,7 @@ Result SqliteChangeLog::deletedCustomers(QList<DeletedCustomer>* deleted)
         const std::optional<CustomerRecord> record = recordFromJson(read.text(4));
         if (record)
             deleted->append({sqlite3_column_int64(read.handle(), 0), sqlite3_column_int64(read.handle(), 1),
-                             timeFrom(read.text(2)), read.text(3), *record});
+                             historyTimeFrom(read.text(2)), read.text(3), *record});
     }
     return code == SQLITE_DONE ? Result::success() : failure(QStringLiteral("could not read its deleted customers"));
 }

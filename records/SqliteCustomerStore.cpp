@@ -14,15 +14,6 @@ namespace {
 
 constexpr int kBusyTimeoutMs = 2000;
 
-QString importNote(qint64 imported, qint64 replaced, const QString& from)
-{
-    QString note = QStringLiteral("%1 customers imported").arg(imported);
-    if (replaced > 0)
-        note += QStringLiteral(", %1 replaced").arg(replaced);
-    return from.isEmpty() ? note : note + QStringLiteral(" from %1").arg(from);
-}
-
-
 QByteArray createTableSql()
 {
     return "CREATE TABLE Info (" + CustomerRecord::quotedColumns(" TEXT") + ")";

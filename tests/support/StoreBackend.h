@@ -17,7 +17,9 @@ class StoreBackend
 {
 public:
     virtual ~StoreBackend() = default;
-    virtual std::unique_ptr<CustomerStore> newStore() = 0;
+    using Clock = std::function<QDateTime()>;
+    // A store on the database; its history goes by `clock` when given.
+    virtual std::unique_ptr<CustomerStore> newStore(const Clock& clock = {}) = 0;
     // Runs SQL on the database as another program would.
     virtual bool execute(const QString& sql) = 0;
     // What the database holds, to tell whether a refused open changed it.
@@ -31,9 +33,12 @@ public:
 class FileBackend : public StoreBackend
 {
 public:
-    std::unique_ptr<CustomerStore> newStore() override
+    std::unique_ptr<CustomerStore> newStore(const Clock& clock) override
     {
-        return std::make_unique<SqliteCustomerStore>(m_database.path());
+        auto store = std::make_unique<SqliteCustomerStore>(m_database.path());
+        if (clock)
+            store->setClock(clock);
+        return store;
     }
     bool execute(const QString& sql) override { return m_database.execute(sql); }
     QByteArray snapshot() override { return m_database.bytes(); }
@@ -56,7 +61,13 @@ public:
     }
     ~ServerBackend() override { m_admin.runScript("DROP SCHEMA " + m_schema.toUtf8() + " CASCADE", QString()); }
 
-    std::unique_ptr<CustomerStore> newStore() override { return std::make_unique<PgCustomerStore>(m_uri); }
+    std::unique_ptr<CustomerStore> newStore(const Clock& clock) override
+    {
+        auto store = std::make_unique<PgCustomerStore>(m_uri);
+        if (clock)
+            store->setClock(clock);
+        return store;
+    }
     bool execute(const QString& sql) override
     {
         const Result done = m_admin.runScript(sql.toUtf8(), QStringLiteral("could not run the test's SQL"));
