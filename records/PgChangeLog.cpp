@@ -36,11 +36,6 @@ const QString kReadDeleted = QStringLiteral("could not read its deleted customer
 
 } // namespace
 
-PgChangeLog::PgChangeLog(PgConnection& server)
-    : m_server(server), m_clock([] { return QDateTime::currentDateTimeUtc(); })
-{
-}
-
 Result PgChangeLog::prepare()
 {
     Result result = m_server.runScript(kCreateTables, kWriteHistory);

@@ -13,11 +13,6 @@ const char* const kCreateTables =
 
 } // namespace
 
-SqliteChangeLog::SqliteChangeLog(Clock clock)
-    : m_clock(clock ? std::move(clock) : [] { return QDateTime::currentDateTimeUtc(); })
-{
-}
-
 void SqliteChangeLog::attach(sqlite3* db)
 {
     m_insert.finalize();

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "ChangeHistory.h"
-#include "Result.h"
+#include "ChangeLog.h"
 #include "SqliteStatement.h"
 
 #include <functional>
@@ -13,16 +12,12 @@ struct sqlite3;
 // older file opens unchanged and a file with them still opens wherever
 // only Info is known. Every call that writes runs inside the caller's
 // transaction: a failure here fails the change itself.
-class SqliteChangeLog
+class SqliteChangeLog : public ChangeLog
 {
 public:
-    using Clock = std::function<QDateTime()>;
-
-    explicit SqliteChangeLog(Clock clock = {});
+    explicit SqliteChangeLog(Clock clock = {}) : ChangeLog(std::move(clock)) {}
 
     void attach(sqlite3* db);
-    void setActor(const ChangeActor& actor) { m_actor = actor; }
-    void setClock(Clock clock) { m_clock = std::move(clock); }
 
     // Within a write transaction, before anything else is written.
     Result prepareWrite();
@@ -30,24 +25,18 @@ public:
     void rolledBack() { m_ready = false; }
 
     Result write(ChangeKind kind, RowId customer, const CustomerRecord* before, const CustomerRecord* after,
-                 const QString& note = {});
-    Result keepDeleted(RowId row, const CustomerRecord& record);
-    // Takes a kept customer out of Deleted, telling what it was.
-    Result takeDeleted(qint64 id, DeletedCustomer* deleted);
+                 const QString& note = {}) override;
+    Result keepDeleted(RowId row, const CustomerRecord& record) override;
+    Result takeDeleted(qint64 id, DeletedCustomer* deleted) override;
 
-    Result history(const HistoryFilter& filter, QList<HistoryEntry>* entries);
-    Result deletedCustomers(QList<DeletedCustomer>* deleted);
-
-    // How long the history and the deleted customers are kept.
-    static constexpr int KeptYears = 2;
+    Result history(const HistoryFilter& filter, QList<HistoryEntry>* entries) override;
+    Result deletedCustomers(QList<DeletedCustomer>* deleted) override;
 
 private:
     bool tablesExist();
     Result failure(const QString& what) const;
 
-    Clock m_clock;
     sqlite3* m_db = nullptr;
     bool m_ready = false;
     SqliteStatement m_insert; // prepared once a connection: every change writes one row
-    ChangeActor m_actor;
 };

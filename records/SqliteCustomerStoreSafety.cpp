@@ -62,11 +62,8 @@ Result SqliteCustomerStore::bringBack(qint64 deletedId, RowId* row)
 {
     RowId placed = NoRow;
     const Result result = inTransaction([&] {
-        DeletedCustomer deleted;
-        Result taken = m_changes.takeDeleted(deletedId, &deleted);
-        if (taken.ok())
-            taken = putBack(deleted, &placed);
-        return taken.ok() ? m_changes.write(ChangeKind::BringBack, placed, nullptr, &deleted.record) : taken;
+        return m_changes.bringBack(
+            deletedId, [this](const DeletedCustomer& deleted, RowId* at) { return putBack(deleted, at); }, &placed);
     });
     if (result.ok() && row)
         *row = placed;
