@@ -4,7 +4,7 @@
 
 #include "CustomerListModel.h"
 #include "CustomerStore.h"
-#include "SqliteFinder.h"
+#include "FinderQueue.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -61,7 +61,7 @@ void FrmMain::findMore()
 void FrmMain::prepareFinding()
 {
     qint64 waiting = 0;
-    if (!m_store.findBacklog(&waiting).ok() || waiting <= SqliteFinder::SmallQueue)
+    if (!m_store.findBacklog(&waiting).ok() || waiting <= FinderQueue::SmallQueue)
         return;
     const QLocale locale;
     const Result built = m_store.buildFindIndex([&](qint64 done, qint64 total) {

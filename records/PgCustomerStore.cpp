@@ -1,5 +1,6 @@
 #include "PgCustomerStore.h"
 
+#include "FindText.h"
 #include "NumberText.h"
 #include "Utf8Text.h"
 
@@ -118,6 +119,8 @@ Result PgCustomerStore::open()
         result = checkTable(&missing);
     if (result.ok())
         result = m_changes.prepare();
+    if (result.ok())
+        result = m_finder.prepare();
     if (result.ok())
         result = prepareStatements();
     if (!result.ok())
@@ -384,33 +387,57 @@ Result PgCustomerStore::inTransaction(const std::function<Result()>& work)
     if (result.ok())
         result = work();
     if (result.ok())
+        result = m_finder.catchUpSmall();
+    if (result.ok())
         result = m_server.run("COMMIT", {}, kSave);
     if (!result.ok())
         m_server.run("ROLLBACK", {}, kSave);
     return result;
 }
 
-Result PgCustomerStore::findDuplicates(const CustomerRecord&, QList<StoredCustomer>* same)
+Result PgCustomerStore::findDuplicates(const CustomerRecord& record, QList<StoredCustomer>* same)
 {
     same->clear();
-    return notYet();
+    QVector<RowId> rows;
+    Result result = catchUpFinder();
+    if (result.ok())
+        result = m_finder.duplicates(record, &rows);
+    for (const RowId row : std::as_const(rows)) {
+        StoredCustomer found{row, {}};
+        // One removed since the index was read is no repeat.
+        if (read(row, &found.record).ok())
+            same->append(found);
+    }
+    return result;
 }
 
-Result PgCustomerStore::findCustomers(const QString&, const FindSlice&, QVector<RowId>* rows)
+Result PgCustomerStore::findCustomers(const QString& typed, const FindSlice& slice, QVector<RowId>* rows)
 {
     rows->clear();
-    return notYet();
+    const QStringList words = searchWords(typed);
+    if (words.isEmpty())
+        return Result::success();
+    const Result caughtUp = catchUpFinder();
+    return caughtUp.ok() ? m_finder.find(words, slice, rows) : caughtUp;
 }
 
 Result PgCustomerStore::findBacklog(qint64* rows)
 {
-    *rows = 0;
-    return Result::success();
+    return m_finder.backlog(rows);
 }
 
-Result PgCustomerStore::buildFindIndex(const FindProgress&)
+Result PgCustomerStore::buildFindIndex(const FindProgress& progress)
 {
-    return Result::success();
+    return m_finder.catchUp(progress);
+}
+
+// Rows another program wrote since the index last caught up are indexed
+// before it is read.
+Result PgCustomerStore::catchUpFinder()
+{
+    qint64 waiting = 0;
+    const Result counted = m_finder.backlog(&waiting);
+    return !counted.ok() || waiting == 0 ? counted : m_finder.catchUp({});
 }
 
 Result PgCustomerStore::refuse(const QString& reason) const
@@ -419,9 +446,3 @@ Result PgCustomerStore::refuse(const QString& reason) const
         QStringLiteral("The customer database %1 cannot be used: %2").arg(m_server.serverName(), reason));
 }
 
-Result PgCustomerStore::notYet() const
-{
-    return Result::failure(QStringLiteral("The customer database %1 cannot find customers by any field yet: "
-                                          "that works with the local file only for now.")
-                               .arg(m_server.serverName()));
-}

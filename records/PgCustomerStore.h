@@ -3,6 +3,7 @@
 #include "CustomerStore.h"
 #include "PgChangeLog.h"
 #include "PgConnection.h"
+#include "PgFinder.h"
 
 // The customer table on a PostgreSQL server that several copies of the
 // program share. Table Info holds the sixteen texts and an identity column
@@ -34,8 +35,6 @@ public:
     Result bringBack(qint64 deletedId, RowId* row = nullptr) override;
     Result noteChange(ChangeKind kind, const QString& note) override;
 
-    // Finding comes to the server with the next steps of this backend;
-    // until then these say so.
     Result findDuplicates(const CustomerRecord& record, QList<StoredCustomer>* same) override;
     Result findCustomers(const QString& typed, const FindSlice& slice, QVector<RowId>* rows) override;
     Result findBacklog(qint64* rows) override;
@@ -51,10 +50,11 @@ private:
     Result writeIfUnchanged(const StoredCustomer& stored, const CustomerRecord* record);
     Result putBack(const DeletedCustomer& deleted, RowId* row);
     Result inTransaction(const std::function<Result()>& work);
+    Result catchUpFinder();
     Result refuse(const QString& reason) const;
-    Result notYet() const;
 
     QString m_uri;
     PgConnection m_server;
     PgChangeLog m_changes{m_server};
+    PgFinder m_finder{m_server};
 };

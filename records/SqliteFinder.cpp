@@ -121,16 +121,6 @@ Result SqliteFinder::prepareWrite()
     return Result::success();
 }
 
-Result SqliteFinder::catchUpSmall()
-{
-    qint64 waiting = 0;
-    Result counted = backlog(&waiting);
-    if (!counted.ok() || waiting == 0 || waiting > SmallQueue)
-        return counted;
-    int done = 0;
-    return indexQueued(SmallQueue, &done);
-}
-
 Result SqliteFinder::backlog(qint64* rows)
 {
     *rows = 0;
@@ -146,26 +136,23 @@ Result SqliteFinder::backlog(qint64* rows)
     return Result::success();
 }
 
-Result SqliteFinder::catchUp(const Progress& progress)
+Result SqliteFinder::begin()
 {
-    qint64 total = 0;
-    Result result = backlog(&total);
-    for (qint64 done = 0; result.ok() && done < total;) {
-        if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
-            return failure(QStringLiteral("could not build its index for finding customers"));
-        int step = 0;
-        result = indexQueued(StepRows, &step);
-        if (result.ok() && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
-            result = failure(QStringLiteral("could not build its index for finding customers"));
-        if (!result.ok()) {
-            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
-            return result;
-        }
-        done += step;
-        if (step == 0 || (progress && !progress(std::min(done, total), total)))
-            break;
-    }
-    return result;
+    return sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK
+        ? Result::success()
+        : failure(QStringLiteral("could not build its index for finding customers"));
+}
+
+Result SqliteFinder::commit()
+{
+    return sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK
+        ? Result::success()
+        : failure(QStringLiteral("could not build its index for finding customers"));
+}
+
+void SqliteFinder::rollBack()
+{
+    sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 // Each queued row's entry in the index made anew from what Info holds

@@ -2,13 +2,13 @@
 
 #include "ChangeHistory.h"
 #include "CustomerStore.h"
+#include "FinderQueue.h"
 #include "Result.h"
 #include "SqliteStatement.h"
 
 #include <QStringList>
 #include <QVector>
 
-#include <functional>
 
 struct sqlite3;
 
@@ -18,10 +18,10 @@ struct sqlite3;
 // SQL that any program writing Info runs too) and the index catches up
 // from the queue: in the same transaction after a small change, in steps
 // with progress after a large one or on an older file.
-class SqliteFinder
+class SqliteFinder : public FinderQueue
 {
 public:
-    using Progress = std::function<bool(qint64 done, qint64 total)>;
+    SqliteFinder() : FinderQueue(StepRows) {}
 
     void attach(sqlite3* db);
     // The transaction prepareWrite() ran in was rolled back.
@@ -30,18 +30,12 @@ public:
     // Inside a write transaction: makes the tables and triggers when
     // absent, queueing every stored row.
     Result prepareWrite();
-    // Inside the same transaction, after the write: indexes the queue
-    // when it is short.
-    Result catchUpSmall();
 
     // Whether the file has the index yet, and whether an earlier version
     // laid it out (it is then made again).
     bool isMade() { return tablesExist(); }
     bool isOutdated();
-    Result backlog(qint64* rows);
-    // Indexes the whole queue in transactions of its own; false from
-    // `progress` stops after the step it is in.
-    Result catchUp(const Progress& progress);
+    Result backlog(qint64* rows) override;
     // The rows of `slice` holding every word, in the natural order.
     Result find(const QStringList& words, const FindSlice& slice, QVector<RowId>* rows);
     // Whether the index finds the first customer it holds by a piece of
@@ -52,12 +46,13 @@ public:
 
     // Rows indexed in one step of catchUp().
     static constexpr int StepRows = 5000;
-    // A queue this short is indexed inside the write that made it.
-    static constexpr int SmallQueue = 64;
 
 private:
     bool tablesExist();
-    Result indexQueued(int limit, int* done);
+    Result indexQueued(int limit, int* done) override;
+    Result begin() override;
+    Result commit() override;
+    void rollBack() override;
     Result failure(const QString& what) const;
 
     Result prepareIndexing();

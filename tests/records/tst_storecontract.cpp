@@ -19,6 +19,8 @@ private slots:
     void foreignRowsAreReadSafely();
     void foreignTablesAreRefusedUntouched_data();
     void foreignTablesAreRefusedUntouched();
+    void findsRepeatedCustomers_data() { backends(); }
+    void findsRepeatedCustomers();
     void closedStoreReportsInsteadOfFailing_data() { backends(); }
     void closedStoreReportsInsteadOfFailing();
 
@@ -271,6 +273,38 @@ void TestStoreContract::foreignTablesAreRefusedUntouched()
     QVERIFY2(opened.message().contains(QStringLiteral("cannot be used")), qPrintable(opened.message()));
     QVERIFY(!store->isOpen());
     QCOMPARE(database->snapshot(), before);
+}
+
+// The same name and telephone however they are written, or the same
+// e-mail address.
+void TestStoreContract::findsRepeatedCustomers()
+{
+    STORE_BACKEND(database);
+    const std::unique_ptr<CustomerStore> store = database->newStore();
+    QVERIFY(store->open().ok());
+    const auto with = [](const QString& name, const QString& telephone, const QString& email) {
+        CustomerRecord record;
+        record.setValue(CustomerRecord::Field::Name, name);
+        record.setValue(CustomerRecord::Field::Zip, telephone);
+        record.setValue(CustomerRecord::Field::FAX, email);
+        return record;
+    };
+    RowId ann = NoRow;
+    QVERIFY(store->append(with("Ann Lee", "0113 496", "ann@example.com"), &ann).ok());
+    QVERIFY(store->append(with("Ann Lee", "0113 497", "")).ok());
+    const QList<std::pair<CustomerRecord, QList<RowId>>> asked = {
+        {with("ANN LEE,", "(0113) 496", ""), {ann}},
+        {with("Bob", "", " Ann@Example.com "), {ann}},
+        {with("Ann Lee", "0113 498", ""), {}},
+    };
+    for (const auto& [record, expected] : asked) {
+        QList<StoredCustomer> same;
+        QVERIFY(store->findDuplicates(record, &same).ok());
+        QList<RowId> rows;
+        for (const StoredCustomer& found : same)
+            rows << found.row;
+        QCOMPARE(rows, expected);
+    }
 }
 
 void TestStoreContract::closedStoreReportsInsteadOfFailing()
