@@ -40,6 +40,9 @@ CustomerList::CustomerList(CustomerStore& store) : m_store(store)
 
 Result CustomerList::RefreshList()
 {
+    // Where following fails, the list is read whole just below.
+    bool followed = false;
+    followOutsideChanges(&followed);
     if (tableChangedElsewhere())
         return readTableWhole();
     clearSelection();

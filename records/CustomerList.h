@@ -39,6 +39,10 @@ public:
     // Reads the table whole, after writes that went past the list (an
     // import of many customers at once).
     Result reload() { return readTableWhole(); }
+    // Follows what other programs wrote, where the store hears of each
+    // row; `changed` tells whether the list changed. The selection stays
+    // on its customer while that customer is there.
+    Result followOutsideChanges(bool* changed);
 
     // Append and overwrite whole records; callers rebuild the list after.
     Result AddUser(const CustomerRecord& record);
@@ -143,6 +147,8 @@ private:
     void appendRow(RowId row, QStringView name, double quantity, double price, CustomerSummary::Sex sex);
     void setRow(int position, const CustomerRecord& record);
     void removeRow(int position);
+    Result followRow(RowId row);
+    void forgetRow(int position);
     void sumTotals();
     void addToTotals(int position);
     void releaseSpareRoom();

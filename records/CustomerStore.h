@@ -133,4 +133,15 @@ public:
     // opened anew). Nothing when the store cannot tell; callers then read
     // the table again.
     virtual std::optional<qint64> outsideChangeMark() { return std::nullopt; }
+    // The rows other programs added, changed or removed since the last
+    // call, for a store that hears of each one (a server's notifications);
+    // taking them moves the mark. Nothing when the store cannot tell which.
+    virtual std::optional<QVector<RowId>> takeRowsChangedElsewhere() { return std::nullopt; }
+
+    // What read() says of a row that is gone.
+    static Result gone() { return Result::failure(goneText()); }
+    static bool isGone(const Result& result) { return !result.ok() && result.message() == goneText(); }
+
+private:
+    static QString goneText() { return QStringLiteral("This customer is no longer in the database."); }
 };

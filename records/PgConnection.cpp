@@ -151,6 +151,19 @@ Result PgConnection::streamPrepared(const QByteArray& name, const Parameters& pa
     return outcome;
 }
 
+QList<QByteArray> PgConnection::takeNotifications()
+{
+    QList<QByteArray> payloads;
+    if (!m_conn || !PQconsumeInput(m_conn))
+        return payloads;
+    while (PGnotify* notified = PQnotifies(m_conn)) {
+        if (notified->be_pid != PQbackendPID(m_conn))
+            payloads << QByteArray(notified->extra);
+        PQfreemem(notified);
+    }
+    return payloads;
+}
+
 Result PgConnection::checked(pg_result* raw, const QString& what, PgResult* kept)
 {
     PgResult result(raw);

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -61,6 +62,10 @@ public:
     using RowVisitor = std::function<bool(pg_result* row)>;
     Result streamPrepared(const QByteArray& name, const Parameters& parameters, const QString& what,
                           const RowVisitor& row);
+
+    // What other connections notified on the channels this one listens
+    // to since the last call, oldest first; its own notifications left out.
+    QList<QByteArray> takeNotifications();
 
     Result failure(const QString& what) const;
 

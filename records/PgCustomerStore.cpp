@@ -101,6 +101,15 @@ RowId rowIdOf(pg_result* result, int row, int column)
 const QString kRead = QStringLiteral("could not be read");
 const QString kSave = QStringLiteral("could not be saved");
 
+// Each table's own channel, so that counters on another schema of the
+// same database are not disturbed.
+const char* const kNotifying =
+    "CREATE OR REPLACE FUNCTION tallyvane_notify() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+    "PERFORM pg_notify('tallyvane ' || TG_TABLE_SCHEMA, (CASE WHEN TG_OP = 'DELETE' THEN OLD.id ELSE NEW.id END)::text); "
+    "RETURN NULL; END $$;"
+    "CREATE OR REPLACE TRIGGER \"InfoNotify\" AFTER INSERT OR UPDATE OR DELETE ON \"Info\" "
+    "FOR EACH ROW EXECUTE FUNCTION tallyvane_notify();";
+
 } // namespace
 
 PgCustomerStore::PgCustomerStore(const QString& uri) : m_uri(uri) {}
@@ -110,6 +119,7 @@ PgCustomerStore::PgCustomerStore(const QString& uri) : m_uri(uri) {}
 Result PgCustomerStore::open()
 {
     bool missing = false;
+    ++m_openings;
     Result result = m_server.open(m_uri);
     if (result.ok())
         result = checkTable(&missing);
@@ -121,6 +131,8 @@ Result PgCustomerStore::open()
         result = m_changes.prepare();
     if (result.ok())
         result = m_finder.prepare();
+    if (result.ok())
+        result = listen();
     if (result.ok())
         result = prepareStatements();
     if (!result.ok())
@@ -171,6 +183,36 @@ Result PgCustomerStore::checkTable(bool* missing)
         return refuse(QStringLiteral("its table Info has no column \"id\" that numbers the customers "
                                      "(bigint generated always as identity, the primary key)."));
     return Result::success();
+}
+
+Result PgCustomerStore::listen()
+{
+    const QString what = QStringLiteral("could not tell of other counters' changes");
+    QByteArray schema;
+    Result result = m_server.runScript(kNotifying, what);
+    if (result.ok())
+        result = m_server.value("SELECT current_schema()", {}, what, &schema);
+    if (result.ok())
+        result = m_server.runScript("LISTEN \"tallyvane " + schema.replace('"', "\"\"") + '"', what);
+    return result;
+}
+
+std::optional<qint64> PgCustomerStore::outsideChangeMark()
+{
+    if (!isOpen())
+        return std::nullopt;
+    return (m_openings << 32) + m_rowsTaken;
+}
+
+std::optional<QVector<RowId>> PgCustomerStore::takeRowsChangedElsewhere()
+{
+    if (!isOpen())
+        return std::nullopt;
+    QVector<RowId> rows;
+    for (const QByteArray& payload : m_server.takeNotifications())
+        rows << payload.toLongLong();
+    m_rowsTaken += rows.size();
+    return rows;
 }
 
 Result PgCustomerStore::prepareStatements()
@@ -233,7 +275,7 @@ Result PgCustomerStore::read(RowId row, CustomerRecord* record)
     if (const Result result = m_server.runPrepared("read", {id}, kRead, &found); !result.ok())
         return result;
     if (PQntuples(found.get()) == 0)
-        return Result::failure(QStringLiteral("This customer is no longer in the database."));
+        return gone();
     *record = recordOf(found.get(), 0, 0);
     return Result::success();
 }

@@ -40,12 +40,18 @@ public:
     Result findBacklog(qint64* rows) override;
     Result buildFindIndex(const FindProgress& progress) override;
 
+    // Every write to Info, by any program, is notified with the row's id;
+    // the mark moves with the rows taken.
+    std::optional<qint64> outsideChangeMark() override;
+    std::optional<QVector<RowId>> takeRowsChangedElsewhere() override;
+
     // For tests of what the history keeps and forgets.
     void setClock(PgChangeLog::Clock clock) { m_changes.setClock(std::move(clock)); }
 
 private:
     Result checkTable(bool* missing);
     Result prepareStatements();
+    Result listen();
     Result insert(const CustomerRecord::Utf8Texts& texts, RowId* row);
     Result writeIfUnchanged(const StoredCustomer& stored, const CustomerRecord* record);
     Result putBack(const DeletedCustomer& deleted, RowId* row);
@@ -54,6 +60,8 @@ private:
     Result refuse(const QString& reason) const;
 
     QString m_uri;
+    qint64 m_openings = 0;
+    qint64 m_rowsTaken = 0;
     PgConnection m_server;
     PgChangeLog m_changes{m_server};
     PgFinder m_finder{m_server};

@@ -83,11 +83,6 @@ CustomerSummary::Sex columnSex(sqlite3_stmt* statement, int column, bool utf8Dat
     return CustomerSummary::Sex::Other;
 }
 
-Result goneMessage()
-{
-    return Result::failure(QStringLiteral("This customer is no longer in the database."));
-}
-
 } // namespace
 
 SqliteCustomerStore::SqliteCustomerStore(const QString& path) : m_path(path) {}
@@ -249,7 +244,7 @@ Result SqliteCustomerStore::read(RowId row, CustomerRecord* record)
         return notOpen();
     const int code = readRow(row, record);
     if (code == SQLITE_DONE)
-        return goneMessage();
+        return gone();
     if (code != SQLITE_ROW)
         return engineFailure(QStringLiteral("could not be read"));
     return Result::success();
