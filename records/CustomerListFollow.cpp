@@ -14,6 +14,10 @@ Result CustomerList::followOutsideChanges(bool* changed)
         return Result::success();
     *changed = true;
     for (const RowId row : *rows) {
+        if (row == NoRow) {
+            m_matchedMark.reset();
+            return Result::success();
+        }
         if (const Result followed = followRow(row); !followed.ok()) {
             // Read whole at the next refresh instead.
             m_matchedMark.reset();

@@ -135,7 +135,8 @@ public:
     virtual std::optional<qint64> outsideChangeMark() { return std::nullopt; }
     // The rows other programs added, changed or removed since the last
     // call, for a store that hears of each one (a server's notifications);
-    // taking them moves the mark. Nothing when the store cannot tell which.
+    // taking them moves the mark. Nothing when the store cannot tell which;
+    // NoRow among them when every row changed at once.
     virtual std::optional<QVector<RowId>> takeRowsChangedElsewhere() { return std::nullopt; }
 
     // What read() says of a row that is gone.

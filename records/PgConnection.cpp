@@ -13,21 +13,30 @@ namespace {
 
 const char kNull[] = "";
 
+// libpq takes each text parameter up to a terminating zero, so each is
+// copied with one; a text that holds a zero itself cannot be sent whole.
 struct Values
 {
+    explicit Values(const PgConnection::Parameters& parameters);
+
+    std::vector<QByteArray> texts;
     std::vector<const char*> data;
-    std::vector<int> lengths;
+    bool whole = true;
 };
 
-// Texts are sent with their lengths, so none needs a terminating zero.
-Values valuesOf(const PgConnection::Parameters& parameters)
+Values::Values(const PgConnection::Parameters& parameters)
 {
-    Values values;
+    texts.reserve(parameters.size());
     for (const QByteArrayView parameter : parameters) {
-        values.data.push_back(parameter.data() == kNull ? nullptr : parameter.data() ? parameter.data() : "");
-        values.lengths.push_back(int(parameter.size()));
+        if (parameter.data() == kNull) {
+            texts.emplace_back();
+            data.push_back(nullptr);
+            continue;
+        }
+        whole = whole && !parameter.contains('\0');
+        texts.emplace_back(parameter.data(), parameter.size());
+        data.push_back(texts.back().constData());
     }
-    return values;
 }
 
 } // namespace
@@ -85,9 +94,11 @@ Result PgConnection::run(const QByteArray& sql, const Parameters& parameters, co
 {
     if (!m_conn)
         return failure(what);
-    const Values values = valuesOf(parameters);
+    const Values values(parameters);
+    if (!values.whole)
+        return zeroCharacter(what);
     return checked(PQexecParams(m_conn, sql.constData(), int(parameters.size()), nullptr, values.data.data(),
-                                values.lengths.data(), nullptr, 0),
+                                nullptr, nullptr, 0),
                    what, result);
 }
 
@@ -122,9 +133,11 @@ Result PgConnection::runPrepared(const QByteArray& name, const Parameters& param
 {
     if (!m_conn)
         return failure(what);
-    const Values values = valuesOf(parameters);
-    return checked(PQexecPrepared(m_conn, name.constData(), int(parameters.size()), values.data.data(),
-                                  values.lengths.data(), nullptr, 0),
+    const Values values(parameters);
+    if (!values.whole)
+        return zeroCharacter(what);
+    return checked(PQexecPrepared(m_conn, name.constData(), int(parameters.size()), values.data.data(), nullptr,
+                                  nullptr, 0),
                    what, result);
 }
 
@@ -133,9 +146,11 @@ Result PgConnection::streamPrepared(const QByteArray& name, const Parameters& pa
 {
     if (!m_conn)
         return failure(what);
-    const Values values = valuesOf(parameters);
-    if (!PQsendQueryPrepared(m_conn, name.constData(), int(parameters.size()), values.data.data(),
-                             values.lengths.data(), nullptr, 0)
+    const Values values(parameters);
+    if (!values.whole)
+        return zeroCharacter(what);
+    if (!PQsendQueryPrepared(m_conn, name.constData(), int(parameters.size()), values.data.data(), nullptr,
+                             nullptr, 0)
         || !PQsetSingleRowMode(m_conn))
         return failure(what);
     Result outcome = Result::success();
@@ -173,6 +188,13 @@ Result PgConnection::checked(pg_result* raw, const QString& what, PgResult* kept
     if (kept)
         *kept = std::move(result);
     return Result::success();
+}
+
+Result PgConnection::zeroCharacter(const QString& what) const
+{
+    return Result::failure(QStringLiteral("The customer database %1 %2: a text holds a zero character (U+0000), "
+                                          "which a database server cannot keep.")
+                               .arg(serverName(), what));
 }
 
 Result PgConnection::failure(const QString& what) const

@@ -23,7 +23,8 @@ using PgResult = std::unique_ptr<pg_result, PgResultFree>;
 
 // One connection to a PostgreSQL server through libpq. Every statement
 // goes with its parameters apart from its text (never spliced in), as
-// text, which the server takes for any column type. Failures come back as
+// text, which the server takes for any column type; a text holding a zero
+// character is refused rather than cut short. Failures come back as
 // messages that name the server and say what went wrong in plain words.
 class PgConnection
 {
@@ -71,6 +72,7 @@ public:
 
 private:
     Result checked(pg_result* result, const QString& what, PgResult* kept);
+    Result zeroCharacter(const QString& what) const;
 
     pg_conn* m_conn = nullptr;
 };

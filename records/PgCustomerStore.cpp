@@ -105,10 +105,14 @@ const QString kSave = QStringLiteral("could not be saved");
 // same database are not disturbed.
 const char* const kNotifying =
     "CREATE OR REPLACE FUNCTION tallyvane_notify() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+    "IF current_setting('tallyvane.bulk', true) = 'on' THEN RETURN NULL; END IF; "
     "PERFORM pg_notify('tallyvane ' || TG_TABLE_SCHEMA, (CASE WHEN TG_OP = 'DELETE' THEN OLD.id ELSE NEW.id END)::text); "
     "RETURN NULL; END $$;"
     "CREATE OR REPLACE TRIGGER \"InfoNotify\" AFTER INSERT OR UPDATE OR DELETE ON \"Info\" "
     "FOR EACH ROW EXECUTE FUNCTION tallyvane_notify();";
+
+// What a change of every customer at once notifies.
+const QByteArray kEveryRow = "every row";
 
 } // namespace
 
@@ -193,7 +197,9 @@ Result PgCustomerStore::listen()
     if (result.ok())
         result = m_server.value("SELECT current_schema()", {}, what, &schema);
     if (result.ok())
-        result = m_server.runScript("LISTEN \"tallyvane " + schema.replace('"', "\"\"") + '"', what);
+        m_channel = "tallyvane " + schema;
+    if (result.ok())
+        result = m_server.runScript("LISTEN \"" + QByteArray(m_channel).replace('"', "\"\"") + '"', what);
     return result;
 }
 
@@ -210,7 +216,7 @@ std::optional<QVector<RowId>> PgCustomerStore::takeRowsChangedElsewhere()
         return std::nullopt;
     QVector<RowId> rows;
     for (const QByteArray& payload : m_server.takeNotifications())
-        rows << payload.toLongLong();
+        rows << (payload == kEveryRow ? NoRow : payload.toLongLong());
     m_rowsTaken += rows.size();
     return rows;
 }
@@ -421,6 +427,40 @@ Result PgCustomerStore::putBack(const DeletedCustomer& deleted, RowId* row)
 Result PgCustomerStore::noteChange(ChangeKind kind, const QString& note)
 {
     return inTransaction([&] { return m_changes.write(kind, NoRow, nullptr, nullptr, note); });
+}
+
+Result PgCustomerStore::inSnapshot(const std::function<Result()>& work)
+{
+    Result result = m_server.run("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY", {}, kRead);
+    if (result.ok())
+        result = work();
+    if (result.ok())
+        result = m_server.run("COMMIT", {}, kRead);
+    if (!result.ok())
+        m_server.run("ROLLBACK", {}, kRead);
+    return result;
+}
+
+// Rows are not notified one by one: the other counters read the list whole.
+Result PgCustomerStore::replaceAll(const BatchFill& fill, const QString& from)
+{
+    return inTransaction([&] {
+        Result result = m_server.runScript("SET LOCAL tallyvane.bulk = 'on'; DELETE FROM \"Info\"", kSave);
+        qint64 count = 0;
+        if (result.ok())
+            result = fill([&](const CustomerRecord::Utf8Texts& texts, const StoredCustomer*) {
+                RowId row = NoRow;
+                const Result written = insert(texts, &row);
+                count += written.ok() ? 1 : 0;
+                return written;
+            });
+        if (result.ok())
+            result = m_changes.write(ChangeKind::Restore, NoRow, nullptr, nullptr,
+                                     QStringLiteral("%1 customers restored from %2").arg(count).arg(from));
+        if (result.ok())
+            result = m_server.run("SELECT pg_notify($1, $2)", {m_channel, kEveryRow}, kSave);
+        return result;
+    });
 }
 
 Result PgCustomerStore::inTransaction(const std::function<Result()>& work)

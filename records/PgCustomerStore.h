@@ -40,8 +40,17 @@ public:
     Result findBacklog(qint64* rows) override;
     Result buildFindIndex(const FindProgress& progress) override;
 
+    // Runs `work` on one consistent state of the server's tables
+    // (repeatable read, read only), as a backup takes it.
+    Result inSnapshot(const std::function<Result()>& work);
+    // Puts what `fill` writes in the place of every customer, in one
+    // transaction: the rows stay as they were until it commits, and the
+    // other counters are told to read the list whole.
+    Result replaceAll(const BatchFill& fill, const QString& from);
+
     // Every write to Info, by any program, is notified with the row's id;
-    // the mark moves with the rows taken.
+    // the mark moves with the rows taken. NoRow among them stands for
+    // every row.
     std::optional<qint64> outsideChangeMark() override;
     std::optional<QVector<RowId>> takeRowsChangedElsewhere() override;
 
@@ -62,6 +71,7 @@ private:
     QString m_uri;
     qint64 m_openings = 0;
     qint64 m_rowsTaken = 0;
+    QByteArray m_channel;
     PgConnection m_server;
     PgChangeLog m_changes{m_server};
     PgFinder m_finder{m_server};
