@@ -2,6 +2,7 @@
 
 #include "CustomerList.h"
 #include "NumberText.h"
+#include "PgCustomerStore.h"
 #include "SampleDatabase.h"
 #include "SqliteCustomerStore.h"
 
@@ -150,9 +151,14 @@ void measure(int count)
 
 int Benchmark::printResident(const QString& path)
 {
-    SqliteCustomerStore store(path);
-    CustomerList list(store);
-    if (!store.open().ok() || !list.RefreshList().ok())
+    // A database server's URI, or a local file.
+    std::unique_ptr<CustomerStore> store;
+    if (path.startsWith(QLatin1String("postgresql:")))
+        store = std::make_unique<PgCustomerStore>(path);
+    else
+        store = std::make_unique<SqliteCustomerStore>(path);
+    CustomerList list(*store);
+    if (!store->open().ok() || !list.RefreshList().ok())
         return 1;
     QTextStream(stdout) << QStringLiteral("%1 MB (peak %2 MB)")
                                .arg(residentMb("VmRSS:"), 0, 'f', 0)
