@@ -27,7 +27,12 @@ CommandLine::CommandLine(const QStringList& arguments)
                                   QStringLiteral("Shows this help and exits."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the version and exits."));
-    parser.addOptions({help, version});
+    const QCommandLineOption database(
+        QStringLiteral("database"),
+        QStringLiteral("Works with the customers on the PostgreSQL server <uri> (such as "
+                       "postgresql://counter@shop-server/tallyvane) instead of the one the settings name."),
+        QStringLiteral("uri"));
+    parser.addOptions({help, version, database});
 
     if (!parser.parse(arguments)) {
         m_answer = mistake(parser.errorText());
@@ -41,6 +46,8 @@ CommandLine::CommandLine(const QStringList& arguments)
         m_answer = parser.helpText().replace(QStringLiteral("<executable_name>"), programName);
     } else if (parser.isSet(version)) {
         m_answer = programName + QStringLiteral(" " TALLYVANE_VERSION "\n");
+    } else {
+        m_database = parser.value(database);
     }
 }
 

@@ -15,6 +15,9 @@ public:
     // mistake in the arguments) and the windows are not started.
     bool answered() const { return !m_answer.isEmpty(); }
     const QString& answer() const { return m_answer; }
+    // The database server given with --database (a PostgreSQL URI); empty
+    // for the one the settings name.
+    const QString& database() const { return m_database; }
     int exitCode() const { return m_exitCode; }
 
     // Writes the answer to standard output, or to standard error for a
@@ -23,5 +26,6 @@ public:
 
 private:
     QString m_answer;
+    QString m_database;
     int m_exitCode = 0;
 };

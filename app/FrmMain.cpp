@@ -27,6 +27,8 @@ constexpr int kClientHeight = 8385 / 15;
 constexpr int kQuickStartTab = 5;
 constexpr int kRoleRulesInterval = 10;
 constexpr int kRefreshInterval = 200;
+// How often the window asks the server whether another counter wrote.
+constexpr int kFollowInterval = 500;
 
 } // namespace
 
@@ -187,6 +189,22 @@ void FrmMain::startTimers()
         connect(timer, &QTimer::timeout, this, work, Qt::UniqueConnection);
         timer->start();
     }
+    // Another counter's change shows within a second.
+    m_followTimer.setInterval(kFollowInterval);
+    connect(&m_followTimer, &QTimer::timeout, this, &FrmMain::followOtherCounters, Qt::UniqueConnection);
+    m_followTimer.start();
+}
+
+// Only what the other counters changed is read; the focus and the
+// selection stay where the operator has them.
+void FrmMain::followOtherCounters()
+{
+    if (!m_store.rowsChangedElsewhereWaiting())
+        return;
+    rebuildList([this] {
+        bool changed = false;
+        return m_customers.followOutsideChanges(&changed);
+    });
 }
 
 void FrmMain::RefreshList()
@@ -306,6 +324,7 @@ void FrmMain::unload()
                           &Timer13})
         timer->stop();
     m_backupTimer.stop();
+    m_followTimer.stop();
     takeAutomaticBackup();
     emit unloaded();
 }

@@ -24,6 +24,7 @@ class CustomerListModel;
 class DeletedWindow;
 class HistoryWindow;
 class ImportWindow;
+class PgCustomerStore;
 class QPrinter;
 class QTextCursor;
 class QTextDocument;
@@ -195,6 +196,8 @@ private:
     void rebuildList(const std::function<Result()>& rebuild);
     void deleteSelectedAfterConfirm();
     void restoreFrom(const QString& source, const QString& shownName);
+    void restoreOntoServer(PgCustomerStore& server, const QString& source, const QString& shownName);
+    void followOtherCounters();
     void connectFind();
     void findAsTyped(const QString& typed);
     void findMore();
@@ -253,6 +256,7 @@ private:
     std::unique_ptr<AutomaticBackups> m_backups;
     QTimer m_backupTimer;
     QTimer m_findMoreTimer; // the next step of a find, between events
+    QTimer m_followTimer;   // other counters' changes, as the server tells them
     QString m_backupFailureShown;
     RowId m_selectAfterRefresh = NoRow;
 

@@ -4,6 +4,8 @@
 
 #include "CustomerStore.h"
 #include "DatabaseBackup.h"
+#include "PgCustomerStore.h"
+#include "ServerBackup.h"
 #include "Dialogs.h"
 #include "SettingsStore.h"
 
@@ -35,7 +37,10 @@ void FrmMain::backUpDatabase()
 {
     BackupPage* page = ui.GroupBox8;
     saveSetting(Settings::Backup, page->Text15->text());
-    const Result backedUp = DatabaseBackup(m_store, databaseFile()).backUp(page->Text15->text());
+    // A server's customers go into a customer file; the local file is copied whole.
+    PgCustomerStore* server = dynamic_cast<PgCustomerStore*>(&m_store);
+    const Result backedUp = server ? ServerBackup(*server).backUp(page->Text15->text())
+                                   : DatabaseBackup(m_store, databaseFile()).backUp(page->Text15->text());
     if (!backedUp.ok()) {
         m_dialogs.showMessage(backedUp.message(), kStatusTitle, MessageIcon::Critical, MessageButtons::Ok);
         return;
@@ -55,6 +60,10 @@ void FrmMain::restoreDatabase()
 
 void FrmMain::restoreFrom(const QString& source, const QString& shownName)
 {
+    if (auto* server = dynamic_cast<PgCustomerStore*>(&m_store)) {
+        restoreOntoServer(*server, source, shownName);
+        return;
+    }
     BackupPage* page = ui.GroupBox8;
     DatabaseBackup tool(m_store, databaseFile());
     const Result restored = tool.restore(source);
@@ -78,4 +87,19 @@ void FrmMain::restoreFrom(const QString& source, const QString& shownName)
     // what it holds now.
     RefreshList();
     showDatabaseSize();
+}
+
+// The server writes its own history of the restore, in the same transaction.
+void FrmMain::restoreOntoServer(PgCustomerStore& server, const QString& source, const QString& shownName)
+{
+    const Result restored = ServerBackup(server).restore(source);
+    if (restored.ok()) {
+        m_dialogs.inform(QStringLiteral("Congratulations! Database Backup was Successfully Restored From: ")
+                             + kTwoLineBreaks + shownName,
+                         kStatusTitle);
+        ui.GroupBox8->Label67->setValue(QStringLiteral("Database Backup was Successfully Restored "));
+    } else {
+        m_dialogs.showMessage(restored.message(), kStatusTitle, MessageIcon::Critical, MessageButtons::Ok);
+    }
+    RefreshList();
 }

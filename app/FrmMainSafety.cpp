@@ -10,6 +10,7 @@
 #include "Dialogs.h"
 #include "HistoryWindow.h"
 #include "MainPages.h"
+#include "PgCustomerStore.h"
 
 #include <QSysInfo>
 #include <QListView>
@@ -24,6 +25,13 @@ constexpr int kBackupCheckMs = 60 * 60 * 1000;
 
 void FrmMain::startAutomaticBackups()
 {
+    // The copies are of the file on this computer, which a server's
+    // customers are not in.
+    if (dynamic_cast<PgCustomerStore*>(&m_store)) {
+        ui.GroupBox8->Label66->setValue(QStringLiteral("The customers are on a database server: this computer "
+                                                       "takes no automatic backups of them. Use Backup for a copy."));
+        return;
+    }
     m_backups = std::make_unique<AutomaticBackups>(databaseFile(), m_programFolder + QStringLiteral("/Backups"),
                                                    m_clock);
     m_backupTimer.setInterval(kBackupCheckMs);

@@ -1,11 +1,12 @@
 #include "Artwork.h"
 #include "CommandLine.h"
+#include "DatabaseChoice.h"
 #include "ProgramFolder.h"
 #include "ProgramWindows.h"
 #include "QtDialogs.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
-#include "SqliteCustomerStore.h"
+#include "CustomerStore.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -38,8 +39,13 @@ int main(int argc, char* argv[])
                             MessageButtons::Ok);
         return 1;
     }
-    SqliteCustomerStore store(programFolder + QStringLiteral("/Other/Tallyvane DB.mdb"));
-    ProgramWindows windows(ProgramServices{store, settings, dialogs, programFolder});
+    const QString server =
+        commandLine.database().isEmpty() ? settings.GetSetting(Settings::Server) : commandLine.database();
+    const std::unique_ptr<CustomerStore> store =
+        chooseDatabase(server, programFolder + QStringLiteral("/Other/Tallyvane DB.mdb"), dialogs);
+    if (!store)
+        return 0;
+    ProgramWindows windows(ProgramServices{*store, settings, dialogs, programFolder});
     QObject::connect(&instance, &SingleInstance::activationRequested, &windows,
                      &ProgramWindows::bringForward);
     QObject::connect(&windows, &ProgramWindows::finished, &application, &QApplication::quit,

@@ -41,7 +41,8 @@ public:
     Result reload() { return readTableWhole(); }
     // Follows what other programs wrote, where the store hears of each
     // row; `changed` tells whether the list changed. The selection stays
-    // on its customer while that customer is there.
+    // on its customer while that customer is there, unless every row
+    // changed at once and the list was read whole.
     Result followOutsideChanges(bool* changed);
 
     // Append and overwrite whole records; callers rebuild the list after.

@@ -14,17 +14,16 @@ Result CustomerList::followOutsideChanges(bool* changed)
         return Result::success();
     *changed = true;
     for (const RowId row : *rows) {
-        if (row == NoRow) {
-            m_matchedMark.reset();
-            return Result::success();
-        }
+        // Every row at once, or one back between others: read whole.
+        if (row == NoRow)
+            return readTableWhole();
         if (const Result followed = followRow(row); !followed.ok()) {
             // Read whole at the next refresh instead.
             m_matchedMark.reset();
             return followed;
         }
         if (!m_matchedMark)
-            return Result::success();
+            return readTableWhole();
     }
     m_matchedMark = m_store.outsideChangeMark();
     sumTotals();
@@ -32,7 +31,7 @@ Result CustomerList::followOutsideChanges(bool* changed)
 }
 
 // A row that came back between others (brought back elsewhere) leaves the
-// list to be read whole.
+// list to be read whole (marked by m_matchedMark reset).
 Result CustomerList::followRow(RowId row)
 {
     CustomerRecord record;

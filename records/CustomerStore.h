@@ -138,6 +138,8 @@ public:
     // taking them moves the mark. Nothing when the store cannot tell which;
     // NoRow among them when every row changed at once.
     virtual std::optional<QVector<RowId>> takeRowsChangedElsewhere() { return std::nullopt; }
+    // Whether such rows wait to be taken; asks without waiting.
+    virtual bool rowsChangedElsewhereWaiting() { return false; }
 
     // What read() says of a row that is gone.
     static Result gone() { return Result::failure(goneText()); }

@@ -124,6 +124,7 @@ Result PgCustomerStore::open()
 {
     bool missing = false;
     ++m_openings;
+    m_heard.clear();
     Result result = m_server.open(m_uri);
     if (result.ok())
         result = checkTable(&missing);
@@ -210,15 +211,25 @@ std::optional<qint64> PgCustomerStore::outsideChangeMark()
     return (m_openings << 32) + m_rowsTaken;
 }
 
+void PgCustomerStore::hear()
+{
+    for (const QByteArray& payload : m_server.takeNotifications())
+        m_heard << (payload == kEveryRow ? NoRow : payload.toLongLong());
+}
+
+bool PgCustomerStore::rowsChangedElsewhereWaiting()
+{
+    hear();
+    return !m_heard.isEmpty();
+}
+
 std::optional<QVector<RowId>> PgCustomerStore::takeRowsChangedElsewhere()
 {
     if (!isOpen())
         return std::nullopt;
-    QVector<RowId> rows;
-    for (const QByteArray& payload : m_server.takeNotifications())
-        rows << (payload == kEveryRow ? NoRow : payload.toLongLong());
-    m_rowsTaken += rows.size();
-    return rows;
+    hear();
+    m_rowsTaken += m_heard.size();
+    return std::exchange(m_heard, {});
 }
 
 Result PgCustomerStore::prepareStatements()

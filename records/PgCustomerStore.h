@@ -53,6 +53,7 @@ public:
     // every row.
     std::optional<qint64> outsideChangeMark() override;
     std::optional<QVector<RowId>> takeRowsChangedElsewhere() override;
+    bool rowsChangedElsewhereWaiting() override;
 
     // For tests of what the history keeps and forgets.
     void setClock(PgChangeLog::Clock clock) { m_changes.setClock(std::move(clock)); }
@@ -61,6 +62,7 @@ private:
     Result checkTable(bool* missing);
     Result prepareStatements();
     Result listen();
+    void hear();
     Result insert(const CustomerRecord::Utf8Texts& texts, RowId* row);
     Result writeIfUnchanged(const StoredCustomer& stored, const CustomerRecord* record);
     Result putBack(const DeletedCustomer& deleted, RowId* row);
@@ -72,6 +74,7 @@ private:
     qint64 m_openings = 0;
     qint64 m_rowsTaken = 0;
     QByteArray m_channel;
+    QVector<RowId> m_heard; // notified, not taken yet
     PgConnection m_server;
     PgChangeLog m_changes{m_server};
     PgFinder m_finder{m_server};

@@ -34,6 +34,9 @@ inline constexpr SettingKey HistoryUser{"Record", "historyuser", "None"};
 inline constexpr SettingKey Backup{"Record", "backup", ""};
 inline constexpr SettingKey Restore{"Record", "restore", ""};
 inline constexpr SettingKey Schedule{"Record", "Schedule", "None"};
+// The PostgreSQL server the customers are on (a URI without a password);
+// empty for the local file.
+inline constexpr SettingKey Server{"Record", "server", ""};
 } // namespace Settings
 
 // The per-user settings of application "Databases": text values addressed

@@ -23,6 +23,8 @@ private slots:
         QTest::newRow("unknown option")
             << QStringList{"--bogus"} << 1
             << QStringList{"tallyvane: Unknown option 'bogus'.\nTry 'tallyvane --help'.\n"};
+        QTest::newRow("database without its URI")
+            << QStringList{"--database"} << 1 << QStringList{"tallyvane: Missing value after '--database'."};
         QTest::newRow("argument")
             << QStringList{"customers.db"} << 1
             << QStringList{"tallyvane: Unexpected argument 'customers.db'.\nTry 'tallyvane --help'.\n"};
@@ -39,6 +41,13 @@ private slots:
         QCOMPARE(commandLine.exitCode(), exitCode);
         for (const QString& part : answerParts)
             QVERIFY2(commandLine.answer().contains(part), qPrintable(commandLine.answer()));
+    }
+
+    void namesTheDatabaseServer()
+    {
+        const QString uri = QStringLiteral("postgresql://counter@shop-server/tallyvane");
+        QCOMPARE(CommandLine(QStringList{"tallyvane", "--database", uri}).database(), uri);
+        QCOMPARE(CommandLine(QStringList{"tallyvane"}).database(), QString());
     }
 };
 
