@@ -122,10 +122,28 @@ PgCustomerStore::PgCustomerStore(const QString& uri) : m_uri(uri) {}
 // not this program's is refused and left as it was.
 Result PgCustomerStore::open()
 {
-    bool missing = false;
     ++m_openings;
     m_heard.clear();
     Result result = m_server.open(m_uri);
+    if (result.ok())
+        result = prepareTables();
+    if (result.ok())
+        result = prepareStatements();
+    if (!result.ok())
+        close();
+    return result;
+}
+
+// In one transaction under a lock of the whole database, so that counters
+// opening at once never make the same table or extension twice, and a
+// refused table leaves nothing changed.
+Result PgCustomerStore::prepareTables()
+{
+    const QString what = QStringLiteral("could not be prepared");
+    Result result = m_server.run("BEGIN", {}, what);
+    if (result.ok())
+        result = m_server.run("SELECT pg_advisory_xact_lock(hashtext('tallyvane tables'))", {}, what);
+    bool missing = false;
     if (result.ok())
         result = checkTable(&missing);
     if (result.ok() && missing)
@@ -139,9 +157,9 @@ Result PgCustomerStore::open()
     if (result.ok())
         result = listen();
     if (result.ok())
-        result = prepareStatements();
+        result = m_server.run("COMMIT", {}, what);
     if (!result.ok())
-        close();
+        m_server.run("ROLLBACK", {}, what);
     return result;
 }
 

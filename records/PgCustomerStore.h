@@ -59,6 +59,7 @@ public:
     void setClock(PgChangeLog::Clock clock) { m_changes.setClock(std::move(clock)); }
 
 private:
+    Result prepareTables();
     Result checkTable(bool* missing);
     Result prepareStatements();
     Result listen();

@@ -8,10 +8,19 @@
 
 namespace {
 
+// pg_trgm goes into a schema of its own, which no shop's schema takes
+// down with it, unless the server has it already somewhere.
+const char* const kExtension =
+    "CREATE SCHEMA IF NOT EXISTS tallyvane_extensions;"
+    "CREATE EXTENSION IF NOT EXISTS pg_trgm SCHEMA tallyvane_extensions;";
+
+const char* const kExtensionSchema =
+    "SELECT quote_ident(n.nspname) FROM pg_extension e JOIN pg_namespace n ON n.oid = e.extnamespace "
+    "WHERE e.extname = 'pg_trgm'";
+
 const char* const kTables =
-    "CREATE EXTENSION IF NOT EXISTS pg_trgm;"
     "CREATE TABLE IF NOT EXISTS \"Finder\" (row bigint PRIMARY KEY, texts text NOT NULL, key text NOT NULL);"
-    "CREATE INDEX IF NOT EXISTS \"FinderTrigrams\" ON \"Finder\" USING gin (texts gin_trgm_ops);"
+    "CREATE INDEX IF NOT EXISTS \"FinderTrigrams\" ON \"Finder\" USING gin (texts %1.gin_trgm_ops);"
     "CREATE INDEX IF NOT EXISTS \"FinderKeys\" ON \"Finder\" (key);"
     "CREATE TABLE IF NOT EXISTS \"FinderPending\" (row bigint PRIMARY KEY);"
     "CREATE OR REPLACE FUNCTION tallyvane_finder_queue() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
@@ -49,9 +58,14 @@ QString text(pg_result* result, int row, int column)
 Result PgFinder::prepare()
 {
     QByteArray existed;
+    QByteArray extensions;
     Result result = m_server.value("SELECT to_regclass('\"Finder\"') IS NOT NULL", {}, kUpdate, &existed);
     if (result.ok())
-        result = m_server.runScript(kTables, kUpdate);
+        result = m_server.runScript(kExtension, kUpdate);
+    if (result.ok())
+        result = m_server.value(kExtensionSchema, {}, kUpdate, &extensions);
+    if (result.ok())
+        result = m_server.runScript(QByteArray(kTables).replace("%1", extensions), kUpdate);
     if (result.ok() && existed == "f")
         result = m_server.run("INSERT INTO \"FinderPending\" SELECT id FROM \"Info\" ON CONFLICT DO NOTHING", {},
                               kUpdate);

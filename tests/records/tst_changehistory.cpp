@@ -48,7 +48,9 @@ bool TestChangeHistory::openStore(const StoreBackend::Clock& clock)
         return false;
     m_store = m_database->newStore(clock);
     m_store->setActor({QStringLiteral("clerk"), QStringLiteral("COUNTER-2")});
-    m_store->open();
+    const Result opened = m_store->open();
+    if (!opened.ok())
+        qWarning("%s", qPrintable(opened.message()));
     return true;
 }
 
