@@ -197,6 +197,9 @@ private:
     void deleteSelectedAfterConfirm();
     void restoreFrom(const QString& source, const QString& shownName);
     void restoreOntoServer(PgCustomerStore& server, const QString& source, const QString& shownName);
+    // The store when the customers are on a database server; none for the
+    // local file.
+    PgCustomerStore* server() const;
     void followOtherCounters();
     void connectFind();
     void findAsTyped(const QString& typed);

@@ -19,6 +19,11 @@ const QString kTwoLineBreaks = QStringLiteral("\n\n");
 
 } // namespace
 
+PgCustomerStore* FrmMain::server() const
+{
+    return dynamic_cast<PgCustomerStore*>(&m_store);
+}
+
 void FrmMain::selectBackupTarget()
 {
     cd.showSave();
@@ -38,8 +43,7 @@ void FrmMain::backUpDatabase()
     BackupPage* page = ui.GroupBox8;
     saveSetting(Settings::Backup, page->Text15->text());
     // A server's customers go into a customer file; the local file is copied whole.
-    PgCustomerStore* server = dynamic_cast<PgCustomerStore*>(&m_store);
-    const Result backedUp = server ? ServerBackup(*server).backUp(page->Text15->text())
+    const Result backedUp = server() ? ServerBackup(*server()).backUp(page->Text15->text())
                                    : DatabaseBackup(m_store, databaseFile()).backUp(page->Text15->text());
     if (!backedUp.ok()) {
         m_dialogs.showMessage(backedUp.message(), kStatusTitle, MessageIcon::Critical, MessageButtons::Ok);
@@ -60,8 +64,8 @@ void FrmMain::restoreDatabase()
 
 void FrmMain::restoreFrom(const QString& source, const QString& shownName)
 {
-    if (auto* server = dynamic_cast<PgCustomerStore*>(&m_store)) {
-        restoreOntoServer(*server, source, shownName);
+    if (server()) {
+        restoreOntoServer(*server(), source, shownName);
         return;
     }
     BackupPage* page = ui.GroupBox8;

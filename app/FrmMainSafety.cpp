@@ -10,7 +10,6 @@
 #include "Dialogs.h"
 #include "HistoryWindow.h"
 #include "MainPages.h"
-#include "PgCustomerStore.h"
 
 #include <QSysInfo>
 #include <QListView>
@@ -27,7 +26,7 @@ void FrmMain::startAutomaticBackups()
 {
     // The copies are of the file on this computer, which a server's
     // customers are not in.
-    if (dynamic_cast<PgCustomerStore*>(&m_store)) {
+    if (server()) {
         ui.GroupBox8->Label66->setValue(QStringLiteral("The customers are on a database server: this computer "
                                                        "takes no automatic backups of them. Use Backup for a copy."));
         return;

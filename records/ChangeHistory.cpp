@@ -51,11 +51,3 @@ std::optional<CustomerRecord> recordFromJson(const QString& json)
         texts << value.toString();
     return CustomerRecord::fromList(texts);
 }
-
-QString importNote(qint64 imported, qint64 replaced, const QString& from)
-{
-    QString note = QStringLiteral("%1 customers imported").arg(imported);
-    if (replaced > 0)
-        note += QStringLiteral(", %1 replaced").arg(replaced);
-    return from.isEmpty() ? note : note + QStringLiteral(" from %1").arg(from);
-}

@@ -32,10 +32,6 @@ QDateTime historyTimeFrom(const QString& text);
 QByteArray textsJson(const CustomerRecord& record);
 std::optional<CustomerRecord> recordFromJson(const QString& json);
 
-// What an import's history row says it did ("12 customers imported, 3
-// replaced from ...").
-QString importNote(qint64 imported, qint64 replaced, const QString& from);
-
 // One change as the history keeps it: when (UTC), by whom, and the
 // customer's texts before and after (none for an add's before, a delete's
 // after, or a change of many customers, which says what it did in `note`).

@@ -41,3 +41,21 @@ protected:
     Clock m_clock;
     ChangeActor m_actor;
 };
+
+// The bookkeeping of a batch of writes: the rows added and replaced, and
+// the first failure, which fails the whole batch even when its filler went
+// on; at the end one history row says what the batch did.
+class BatchTally
+{
+public:
+    // Runs one row's write unless an earlier one failed, and counts it.
+    Result write(bool replacing, const std::function<Result()>& work);
+    // `filled`, or the first failure, after the history row of the batch.
+    Result finish(const Result& filled, ChangeLog& log, const QString& from);
+    qint64 added() const { return m_added; }
+
+private:
+    qint64 m_added = 0;
+    qint64 m_replaced = 0;
+    Result m_failed = Result::success();
+};

@@ -40,9 +40,9 @@ CustomerList::CustomerList(CustomerStore& store) : m_store(store)
 
 Result CustomerList::RefreshList()
 {
-    // Where following fails, the list is read whole just below.
+    // What cannot be followed row by row is read whole just below.
     bool followed = false;
-    followOutsideChanges(&followed);
+    takeRowsChangedElsewhere(&followed);
     if (tableChangedElsewhere())
         return readTableWhole();
     clearSelection();
@@ -139,15 +139,20 @@ Result CustomerList::AddUser(const CustomerRecord& record)
     RowId row = NoRow;
     const Result appended = m_store.append(record, &row);
     if (appended.ok() && matched) {
-        m_names.append(QStringView());
-        m_rows.append(row);
-        m_figures.append(RowFigures());
-        m_sexes.append(CustomerSummary::Sex::Other);
-        setRow(count() - 1, record);
+        appendRecord(row, record);
         // The last row is also the last one summed: the same sum as a re-count.
         addToTotals(count() - 1);
     }
     return appended;
+}
+
+void CustomerList::appendRecord(RowId row, const CustomerRecord& record)
+{
+    m_names.append(QStringView());
+    m_rows.append(row);
+    m_figures.append(RowFigures());
+    m_sexes.append(CustomerSummary::Sex::Other);
+    setRow(count() - 1, record);
 }
 
 void CustomerList::setRow(int position, const CustomerRecord& record)

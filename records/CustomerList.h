@@ -147,7 +147,9 @@ private:
     bool tableChangedElsewhere();
     void appendRow(RowId row, QStringView name, double quantity, double price, CustomerSummary::Sex sex);
     void setRow(int position, const CustomerRecord& record);
+    void appendRecord(RowId row, const CustomerRecord& record);
     void removeRow(int position);
+    Result takeRowsChangedElsewhere(bool* changed);
     Result followRow(RowId row);
     void forgetRow(int position);
     void sumTotals();

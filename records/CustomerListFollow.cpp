@@ -6,6 +6,16 @@
 
 Result CustomerList::followOutsideChanges(bool* changed)
 {
+    const Result followed = takeRowsChangedElsewhere(changed);
+    if (!followed.ok() || !*changed)
+        return followed;
+    return m_matchedMark ? refilter() : readTableWhole();
+}
+
+// The rows taken are in the list after this, or the list no longer
+// matches the table (m_matchedMark reset) and is to be read whole.
+Result CustomerList::takeRowsChangedElsewhere(bool* changed)
+{
     *changed = false;
     if (!m_matchedMark)
         return Result::success();
@@ -14,20 +24,16 @@ Result CustomerList::followOutsideChanges(bool* changed)
         return Result::success();
     *changed = true;
     for (const RowId row : *rows) {
-        // Every row at once, or one back between others: read whole.
-        if (row == NoRow)
-            return readTableWhole();
-        if (const Result followed = followRow(row); !followed.ok()) {
-            // Read whole at the next refresh instead.
+        // Every row at once: read whole.
+        const Result followed = row == NoRow ? Result::success() : followRow(row);
+        if (row == NoRow || !followed.ok() || !m_matchedMark) {
             m_matchedMark.reset();
             return followed;
         }
-        if (!m_matchedMark)
-            return readTableWhole();
     }
     m_matchedMark = m_store.outsideChangeMark();
     sumTotals();
-    return refilter();
+    return Result::success();
 }
 
 // A row that came back between others (brought back elsewhere) leaves the
@@ -49,11 +55,7 @@ Result CustomerList::followRow(RowId row)
         // told that the customer changed rather than overwriting it.
         setRow(position, record);
     } else if (m_rows.isEmpty() || row > m_rows.last()) {
-        m_names.append(QStringView());
-        m_rows.append(row);
-        m_figures.append(RowFigures());
-        m_sexes.append(CustomerSummary::Sex::Other);
-        setRow(count() - 1, record);
+        appendRecord(row, record);
     } else {
         m_matchedMark.reset();
     }

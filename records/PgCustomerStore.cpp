@@ -340,35 +340,24 @@ Result PgCustomerStore::insert(const CustomerRecord::Utf8Texts& texts, RowId* ro
 
 Result PgCustomerStore::appendAll(const BatchFill& fill, qint64* appended, const QString& from)
 {
-    qint64 count = 0;
-    qint64 replaced = 0;
+    BatchTally tally;
     const Result result = inTransaction([&] {
-        Result failedWrite = Result::success();
-        Result filled = fill([&](const CustomerRecord::Utf8Texts& texts, const StoredCustomer* replacing) {
-            Result written = failedWrite;
-            RowId row = NoRow;
-            if (written.ok() && replacing) {
+        const Result filled = fill([&](const CustomerRecord::Utf8Texts& texts, const StoredCustomer* replacing) {
+            return tally.write(replacing, [&] {
+                if (!replacing) {
+                    RowId row = NoRow;
+                    return insert(texts, &row);
+                }
                 const CustomerRecord after = CustomerRecord::fromUtf8(texts);
-                written = writeIfUnchanged(*replacing, &after);
-                if (written.ok())
-                    written = m_changes.write(ChangeKind::Edit, replacing->row, &replacing->record, &after);
-            } else if (written.ok()) {
-                written = insert(texts, &row);
-            }
-            if (written.ok())
-                ++(replacing ? replaced : count);
-            else
-                failedWrite = written;
-            return written;
+                const Result written = writeIfUnchanged(*replacing, &after);
+                return written.ok() ? m_changes.write(ChangeKind::Edit, replacing->row, &replacing->record, &after)
+                                    : written;
+            });
         });
-        if (filled.ok())
-            filled = failedWrite;
-        if (filled.ok() && count + replaced > 0)
-            filled = m_changes.write(ChangeKind::Import, NoRow, nullptr, nullptr, importNote(count, replaced, from));
-        return filled;
+        return tally.finish(filled, m_changes, from);
     });
     if (appended)
-        *appended = result.ok() ? count : 0;
+        *appended = result.ok() ? tally.added() : 0;
     return result;
 }
 
@@ -415,28 +404,6 @@ Result PgCustomerStore::writeIfUnchanged(const StoredCustomer& stored, const Cus
             .arg(record ? QStringLiteral("Nothing has been saved") : QStringLiteral("Nothing has been deleted")));
 }
 
-Result PgCustomerStore::history(const HistoryFilter& filter, QList<HistoryEntry>* entries)
-{
-    return m_changes.history(filter, entries);
-}
-
-Result PgCustomerStore::deletedCustomers(QList<DeletedCustomer>* deleted)
-{
-    return m_changes.deletedCustomers(deleted);
-}
-
-Result PgCustomerStore::bringBack(qint64 deletedId, RowId* row)
-{
-    RowId placed = NoRow;
-    const Result result = inTransaction([&] {
-        return m_changes.bringBack(
-            deletedId, [this](const DeletedCustomer& deleted, RowId* at) { return putBack(deleted, at); }, &placed);
-    });
-    if (result.ok() && row)
-        *row = placed;
-    return result;
-}
-
 // Where it stood while its number is free, else at the end.
 Result PgCustomerStore::putBack(const DeletedCustomer& deleted, RowId* row)
 {
@@ -451,11 +418,6 @@ Result PgCustomerStore::putBack(const DeletedCustomer& deleted, RowId* row)
         return insert(texts.texts, row);
     *row = deleted.row;
     return Result::success();
-}
-
-Result PgCustomerStore::noteChange(ChangeKind kind, const QString& note)
-{
-    return inTransaction([&] { return m_changes.write(kind, NoRow, nullptr, nullptr, note); });
 }
 
 Result PgCustomerStore::inSnapshot(const std::function<Result()>& work)
@@ -557,3 +519,8 @@ Result PgCustomerStore::refuse(const QString& reason) const
         QStringLiteral("The customer database %1 cannot be used: %2").arg(m_server.serverName(), reason));
 }
 
+
+Result PgCustomerStore::notOpen() const
+{
+    return m_server.failure(QString());
+}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CustomerStore.h"
+#include "LoggedCustomerStore.h"
 #include "PgChangeLog.h"
 #include "PgConnection.h"
 #include "PgFinder.h"
@@ -10,7 +10,7 @@
 // `id`, which gives the natural order and tells rows apart. Every write is
 // one transaction; an edit or delete goes through only while the row still
 // holds what was read, so one counter never overwrites another's change.
-class PgCustomerStore : public CustomerStore
+class PgCustomerStore : public LoggedCustomerStore
 {
 public:
     explicit PgCustomerStore(const QString& uri);
@@ -29,11 +29,6 @@ public:
     Result update(const StoredCustomer& stored, const CustomerRecord& record) override;
     Result remove(const StoredCustomer& stored) override;
 
-    void setActor(const ChangeActor& actor) override { m_changes.setActor(actor); }
-    Result history(const HistoryFilter& filter, QList<HistoryEntry>* entries) override;
-    Result deletedCustomers(QList<DeletedCustomer>* deleted) override;
-    Result bringBack(qint64 deletedId, RowId* row = nullptr) override;
-    Result noteChange(ChangeKind kind, const QString& note) override;
 
     Result findDuplicates(const CustomerRecord& record, QList<StoredCustomer>* same) override;
     Result findCustomers(const QString& typed, const FindSlice& slice, QVector<RowId>* rows) override;
@@ -55,8 +50,6 @@ public:
     std::optional<QVector<RowId>> takeRowsChangedElsewhere() override;
     bool rowsChangedElsewhereWaiting() override;
 
-    // For tests of what the history keeps and forgets.
-    void setClock(PgChangeLog::Clock clock) { m_changes.setClock(std::move(clock)); }
 
 private:
     Result prepareTables();
@@ -66,8 +59,10 @@ private:
     void hear();
     Result insert(const CustomerRecord::Utf8Texts& texts, RowId* row);
     Result writeIfUnchanged(const StoredCustomer& stored, const CustomerRecord* record);
-    Result putBack(const DeletedCustomer& deleted, RowId* row);
-    Result inTransaction(const std::function<Result()>& work);
+    ChangeLog& changeLog() override { return m_changes; }
+    Result putBack(const DeletedCustomer& deleted, RowId* row) override;
+    Result notOpen() const override;
+    Result inTransaction(const std::function<Result()>& work) override;
     Result catchUpFinder();
     Result refuse(const QString& reason) const;
 

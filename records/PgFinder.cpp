@@ -80,6 +80,21 @@ Result PgFinder::backlog(qint64* rows)
     return result;
 }
 
+Result PgFinder::begin()
+{
+    return m_server.run("BEGIN", {}, kUpdate);
+}
+
+Result PgFinder::commit()
+{
+    return m_server.run("COMMIT", {}, kUpdate);
+}
+
+void PgFinder::rollBack()
+{
+    m_server.run("ROLLBACK", {}, kUpdate);
+}
+
 // Each queued row's entry made anew from what Info holds now, or dropped
 // when the row is gone. Rows another counter is indexing are left to it.
 Result PgFinder::indexQueued(int limit, int* done)

@@ -31,9 +31,9 @@ public:
 
 private:
     Result indexQueued(int limit, int* done) override;
-    Result begin() override { return m_server.run("BEGIN", {}, QString()); }
-    Result commit() override { return m_server.run("COMMIT", {}, QStringLiteral("could not build its index")); }
-    void rollBack() override { m_server.run("ROLLBACK", {}, QString()); }
+    Result begin() override;
+    Result commit() override;
+    void rollBack() override;
 
     PgConnection& m_server;
 };

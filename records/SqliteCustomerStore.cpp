@@ -320,38 +320,25 @@ Result SqliteCustomerStore::tableFull() const
 
 Result SqliteCustomerStore::appendAll(const BatchFill& fill, qint64* appended, const QString& from)
 {
-    if (appended)
-        *appended = 0;
-    qint64 count = 0;
-    qint64 replaced = 0;
+    BatchTally tally;
     const Result result = inTransaction([&] {
-        Result failedWrite = Result::success();
         // Each row must take the number after the last: past the largest one
         // the engine would put it anywhere.
         RowId last = lastRowId();
-        Result filled = fill([&](const CustomerRecord::Utf8Texts& texts, const StoredCustomer* replacing) {
-            Result written = failedWrite;
-            if (written.ok() && replacing)
-                written = replaceInBatch(*replacing, texts);
-            else if (written.ok())
-                written = runWrite(m_batchInsert, NoRow, &texts);
-            if (written.ok() && !replacing && sqlite3_last_insert_rowid(m_db) != ++last)
-                written = tableFull();
-            if (written.ok())
-                ++(replacing ? replaced : count);
-            if (!written.ok())
-                failedWrite = written;
-            return written;
+        const Result filled = fill([&](const CustomerRecord::Utf8Texts& texts, const StoredCustomer* replacing) {
+            return tally.write(replacing, [&] {
+                if (replacing)
+                    return replaceInBatch(*replacing, texts);
+                Result written = runWrite(m_batchInsert, NoRow, &texts);
+                if (written.ok() && sqlite3_last_insert_rowid(m_db) != ++last)
+                    written = tableFull();
+                return written;
+            });
         });
-        // A failed write fails the batch even when `fill` went on.
-        if (filled.ok())
-            filled = failedWrite;
-        if (filled.ok() && count + replaced > 0)
-            filled = m_changes.write(ChangeKind::Import, NoRow, nullptr, nullptr, importNote(count, replaced, from));
-        return filled;
+        return tally.finish(filled, m_changes, from);
     });
-    if (result.ok() && appended)
-        *appended = count;
+    if (appended)
+        *appended = result.ok() ? tally.added() : 0;
     return result;
 }
 

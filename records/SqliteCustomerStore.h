@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CustomerStore.h"
+#include "LoggedCustomerStore.h"
 #include "SqliteChangeLog.h"
 #include "SqliteFinder.h"
 #include "SqliteStatement.h"
@@ -12,7 +12,7 @@ struct sqlite3;
 // stays one file that a copy takes whole. Another program may write the
 // same file: an edit or delete checks, in the same transaction, that the
 // row still holds what was read.
-class SqliteCustomerStore : public CustomerStore
+class SqliteCustomerStore : public LoggedCustomerStore
 {
 public:
     explicit SqliteCustomerStore(const QString& path);
@@ -40,15 +40,8 @@ public:
     Result findCustomers(const QString& typed, const FindSlice& slice, QVector<RowId>* rows) override;
     Result findBacklog(qint64* rows) override;
     Result buildFindIndex(const FindProgress& progress) override;
-    void setActor(const ChangeActor& actor) override { m_changes.setActor(actor); }
-    Result history(const HistoryFilter& filter, QList<HistoryEntry>* entries) override;
-    Result deletedCustomers(QList<DeletedCustomer>* deleted) override;
-    Result bringBack(qint64 deletedId, RowId* row = nullptr) override;
-    Result noteChange(ChangeKind kind, const QString& note) override;
     std::optional<qint64> outsideChangeMark() override;
 
-    // For tests of what the history keeps and forgets.
-    void setClock(SqliteChangeLog::Clock clock) { m_changes.setClock(std::move(clock)); }
 
 private:
     enum class Write { Update, Remove };
@@ -58,14 +51,15 @@ private:
     Result createTable();
     Result prepareStatements();
     int readRow(RowId row, CustomerRecord* record);
-    Result inTransaction(const std::function<Result()>& work);
+    Result inTransaction(const std::function<Result()>& work) override;
     Result replaceInBatch(const StoredCustomer& replacing, const CustomerRecord::Utf8Texts& texts);
-    Result putBack(const DeletedCustomer& deleted, RowId* row);
+    ChangeLog& changeLog() override { return m_changes; }
+    Result putBack(const DeletedCustomer& deleted, RowId* row) override;
     Result writeIfUnchanged(const StoredCustomer& stored, Write write, const CustomerRecord* record);
     Result checkUnchanged(const StoredCustomer& stored, Write write);
     Result runWrite(SqliteStatement& statement, RowId row, const CustomerRecord* record);
     Result runWrite(SqliteStatement& statement, RowId row, const CustomerRecord::Utf8Texts* texts);
-    Result notOpen() const;
+    Result notOpen() const override;
     Result tableFull() const;
     RowId lastRowId() const;
     Result engineFailure(const QString& what) const;

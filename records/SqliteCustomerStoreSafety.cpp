@@ -6,8 +6,8 @@
 
 #include <cctype>
 
-// The store's safety net: the history it keeps, the deleted customers it
-// brings back, and the customers a new one would repeat.
+// The store's part of the safety net: where a deleted customer goes back,
+// and the customers a new one would repeat.
 
 namespace {
 
@@ -44,32 +44,6 @@ QByteArray insertAtRowSql()
 
 } // namespace
 
-Result SqliteCustomerStore::history(const HistoryFilter& filter, QList<HistoryEntry>* entries)
-{
-    if (!isOpen())
-        return notOpen();
-    return m_changes.history(filter, entries);
-}
-
-Result SqliteCustomerStore::deletedCustomers(QList<DeletedCustomer>* deleted)
-{
-    if (!isOpen())
-        return notOpen();
-    return m_changes.deletedCustomers(deleted);
-}
-
-Result SqliteCustomerStore::bringBack(qint64 deletedId, RowId* row)
-{
-    RowId placed = NoRow;
-    const Result result = inTransaction([&] {
-        return m_changes.bringBack(
-            deletedId, [this](const DeletedCustomer& deleted, RowId* at) { return putBack(deleted, at); }, &placed);
-    });
-    if (result.ok() && row)
-        *row = placed;
-    return result;
-}
-
 // Where it stood while nobody took its number since, else at the end.
 Result SqliteCustomerStore::putBack(const DeletedCustomer& deleted, RowId* row)
 {
@@ -95,11 +69,6 @@ Result SqliteCustomerStore::putBack(const DeletedCustomer& deleted, RowId* row)
         return engineFailure(QStringLiteral("could not be saved"));
     *row = deleted.row;
     return Result::success();
-}
-
-Result SqliteCustomerStore::noteChange(ChangeKind kind, const QString& note)
-{
-    return inTransaction([&] { return m_changes.write(kind, NoRow, nullptr, nullptr, note); });
 }
 
 Result SqliteCustomerStore::findDuplicates(const CustomerRecord& record, QList<StoredCustomer>* same)
