@@ -82,7 +82,8 @@ void FrmMain::showFindCount()
     if (!m_customers.isFiltered())
         ui.findCount->clear();
     else if (m_customers.findingMore())
-        ui.findCount->setText(QStringLiteral("%1 of %2 customers shown, finding more\u2026").arg(shown, all));
+        // The ellipsis says more are coming; two lines are all the box has.
+        ui.findCount->setText(QStringLiteral("%1 of %2 customers shown\u2026").arg(shown, all));
     else
         ui.findCount->setText(QStringLiteral("%1 of %2 customers shown").arg(shown, all));
 }

@@ -27,8 +27,7 @@ void FrmMain::startAutomaticBackups()
     // The copies are of the file on this computer, which a server's
     // customers are not in.
     if (server()) {
-        ui.GroupBox8->Label66->setValue(QStringLiteral("The customers are on a database server: this computer "
-                                                       "takes no automatic backups of them. Use Backup for a copy."));
+        ui.GroupBox8->Label66->setValue(QStringLiteral("On a server: no automatic copies; use Backup."));
         return;
     }
     m_backups = std::make_unique<AutomaticBackups>(databaseFile(), m_programFolder + QStringLiteral("/Backups"),
